@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "preprocess/expression_evaluator.h"
+
+namespace qv {
+
+class Compiler;
+
+// The bytes of one statement (label already removed). Unknown keywords add
+// "Unrecognized command: " + keyword to the compiler's messages.
+std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
+                                          const ExpressionEvaluator& evaluator);
+
+// The evaluator the assembler passes use: the compiler's symbols, "$" from
+// the process-wide location value.
+ExpressionEvaluator assemblerEvaluator(const Compiler& compiler);
+
+}  // namespace qv

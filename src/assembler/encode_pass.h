@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "assembler/encoded_line.h"
+#include "compile/compile_request.h"
+#include "preprocess/source_line.h"
+
+namespace qv {
+
+class Compiler;
+
+// Second pass: lays out the image, encodes each statement and patches each
+// scheme's length when it closes.
+std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<SourceLine>& lines,
+                                    const CompileRequest& request);
+
+}  // namespace qv

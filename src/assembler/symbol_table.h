@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "assembler/symbol_record.h"
+#include "preprocess/expression_evaluator.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+class Compiler;
+
+// The symbols in first-definition order, with a case-insensitive name index
+// over the same records.
+class SymbolTable : public SymbolLookup {
+ public:
+  bool lookupValue(std::string_view name, std::int32_t& value) const override;
+
+  const SymbolRecord* Lookup(std::string_view name) const;
+
+  // Records in first-definition order.
+  const std::vector<SymbolRecord>& symbols() const { return records_; }
+
+  // Calls visit(record) in name order (the symbol index's order).
+  template <typename Visit>
+  void forEachInNameOrder(Visit visit) const {
+    for (const auto& entry : index_) visit(records_[entry.second]);
+  }
+
+  // Inserts a new record, or returns the existing one of the same name.
+  // Returns the stored record and whether it was inserted.
+  std::pair<SymbolRecord*, bool> insert(SymbolRecord record);
+
+  SymbolRecord* find(std::string_view name);
+  std::size_t size() const { return records_.size(); }
+  void clear();
+
+ private:
+  std::vector<SymbolRecord> records_;
+  std::map<std::string, std::size_t, NoCaseLess> index_;
+};
+
+// Defines a symbol; a second definition of a name keeps the first record
+// (with its file, line and definition text), takes the new value and is
+// reported as a collision and a "Duplicate symbol: " message.
+void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
+               const std::string& file, std::int32_t line, const std::string& definitionText);
+
+// Re-evaluates definition texts, at most 6 rounds, so that definitions
+// that use later names take their final values. "$" reads 0 meanwhile.
+void SettleValues(Compiler& compiler);
+
+}  // namespace qv

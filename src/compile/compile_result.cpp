@@ -1,0 +1,9 @@
+#include "compile/compile_result.h"
+
+#include "preprocess/text.h"
+
+namespace qv {
+
+bool isFatalMessage(const std::string& message) { return startsWithNoCase(message, "ERROR:"); }
+
+}  // namespace qv

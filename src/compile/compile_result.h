@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "assembler/encoded_line.h"
+#include "assembler/symbol_record.h"
+#include "preprocess/source_line.h"
+
+namespace qv {
+
+// Everything one compile produced; a plain value owned by the caller.
+struct CompileResult {
+  std::string sourcePath;
+  std::vector<SourceLine> lines;
+  std::vector<SymbolRecord> symbols;
+  std::vector<SymbolCollision> collisions;
+  std::vector<EncodedLine> emitted;
+  std::string mapText;
+  std::string listingText;
+  std::string hexText;
+  std::string symbolText;
+  std::vector<std::string> messages;
+  std::vector<std::string> writtenFiles;
+  bool failed = false;
+};
+
+// True when the message begins with "ERROR:", letter case ignored.
+bool isFatalMessage(const std::string& message);
+
+}  // namespace qv

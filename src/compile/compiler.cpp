@@ -1,0 +1,106 @@
+#include "compile/compiler.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "assembler/encode_pass.h"
+#include "assembler/handle_map.h"
+#include "assembler/harvest_pass.h"
+#include "assembler/label_relocation.h"
+#include "assembler/location_value.h"
+#include "compile/output_paths.h"
+#include "output/hex_writer.h"
+#include "output/listing.h"
+#include "output/symbol_file.h"
+#include "platform/files.h"
+
+namespace qv {
+
+namespace {
+
+// Writes one of the text outputs; on failure marks the result failed.
+void writeTextOutput(CompileResult& result, const std::string& path, const std::string& text,
+                     const char* failureMessage) {
+  if (writeWholeFile(path, text)) {
+    result.writtenFiles.push_back(path);
+  } else {
+    result.failed = true;
+    result.messages.push_back(failureMessage + path);
+  }
+}
+
+}  // namespace
+
+void Compiler::setBuiltInIncludeProvider(BuiltInIncludeProvider provider) {
+  preprocessor.builtInIncludeProvider = std::move(provider);
+}
+
+void Compiler::reset() {
+  messages.clear();
+  collisions.clear();
+  symbolTable.clear();
+  emitted.clear();
+  labelAddresses.clear();
+  setLocationValue(0);
+  currentAddress = 0;
+  schemeBase = 0;
+}
+
+CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequest& request) {
+  CompileResult result;
+  result.sourcePath = sourcePath;
+  reset();
+
+  PreprocessResult preprocessed = preprocessor.preprocess(sourcePath, request.includeInactive);
+  result.messages = std::move(preprocessed.notes);
+  result.messages.insert(result.messages.end(), preprocessed.errors.begin(), preprocessed.errors.end());
+  result.failed = !preprocessed.errors.empty();
+
+  const std::vector<SourceLine>& lines = preprocessed.lines;
+  if (!result.failed) {
+    if (request.progressCallback != nullptr) {
+      request.progressCallback(request.progressContext, 0, static_cast<std::uint32_t>(2 * lines.size()), "Start");
+    }
+    HarvestPass(*this, lines, request);
+    SettleValues(*this);
+    RelocateLabels(*this, lines);
+    emitted = EncodePass(*this, lines, request);
+    result.symbols = symbolTable.symbols();
+  }
+
+  result.hexText = makeHexText(emitted, 0);
+  result.mapText = HandleMap(*this);
+  result.listingText = makeListing(emitted);
+  result.symbolText = makeSymbolFile(result.symbols);
+  result.messages.insert(result.messages.end(), messages.begin(), messages.end());
+  result.collisions = collisions;
+
+  std::string outputBase = outputBaseFor(sourcePath, request.outputDir);
+  if (request.writeOutputs && !result.failed) {
+    std::string base = outputBase + effectiveSuffix(request.suffix);
+    std::string hexPath = base + ".HEX";
+    std::string hexError;
+    if (writeHexFile(hexPath, emitted, hexError, 0)) {
+      result.writtenFiles.push_back(hexPath);
+    } else {
+      result.failed = true;
+      result.messages.push_back(hexError);
+    }
+    writeTextOutput(result, base + ".MAP", result.mapText, "Unable to open map output file: ");
+    writeTextOutput(result, base + ".LST", result.listingText, "Unable to open list output file: ");
+    writeTextOutput(result, base + ".SYM", result.symbolText, "Unable to open symbol output file: ");
+  }
+
+  if (!result.failed) {
+    result.failed = std::any_of(result.messages.begin(), result.messages.end(), isFatalMessage);
+  }
+
+  // The result takes over what the compiler no longer needs, instead of
+  // copying it: large sources would otherwise hold every line twice.
+  result.lines = std::move(preprocessed.lines);
+  result.emitted = std::move(emitted);
+  emitted.clear();
+  return result;
+}
+
+}  // namespace qv

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "assembler/encoded_line.h"
+#include "assembler/symbol_table.h"
+#include "compile/built_in_include_provider.h"
+#include "compile/compile_request.h"
+#include "compile/compile_result.h"
+#include "preprocess/preprocessor.h"
+
+namespace qv {
+
+// Runs one compile and holds the state its passes share. Make a fresh one
+// for every compile; compile() clears it anyway, so reuse is harmless.
+class Compiler {
+ public:
+  void setBuiltInIncludeProvider(BuiltInIncludeProvider provider);
+
+  CompileResult compile(const std::string& sourcePath, const CompileRequest& request);
+
+  Preprocessor preprocessor;
+
+  // Symbol table members.
+  std::vector<std::string> messages;
+  std::vector<SymbolCollision> collisions;
+  SymbolTable symbolTable;
+
+  std::vector<EncodedLine> emitted;
+
+  // Pass state.
+  std::uint32_t currentAddress = 0;
+  std::uint32_t schemeBase = 0;
+
+  // Address the harvest pass gave each labelled line, in line order; the
+  // label relocation step compares against it.
+  std::vector<std::uint32_t> labelAddresses;
+
+ private:
+  void reset();
+};
+
+}  // namespace qv

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// The parsed headless command line.
+struct HarnessOptions {
+  bool harnessRequested = false;
+  bool includeInactive = false;
+  bool writeOutputs = true;
+  bool helpOrUsageError = false;
+  std::string source;
+  std::string suffix = "_Z";
+  std::string outputFolder;
+};
+
+// Parses the process's arguments; arguments[0] is the program's own name.
+HarnessOptions parseHarnessArguments(const std::vector<std::string>& arguments);
+
+}  // namespace qv

@@ -1,0 +1,74 @@
+#include "preprocess/text.h"
+
+#include <cctype>
+
+namespace qv {
+
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimView(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && isSpace(text[begin])) ++begin;
+  while (end > begin && isSpace(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+std::string trim(std::string_view text) { return std::string(trimView(text)); }
+
+std::string toUpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = upperAscii(c);
+  return upper;
+}
+
+std::string toLowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = lowerAscii(c);
+  return lower;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (lowerAscii(text[i]) != lowerAscii(prefix[i])) return false;
+  }
+  return true;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithNoCase(a, b);
+}
+
+std::vector<std::string> splitWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && isSpace(text[i])) ++i;
+    std::size_t start = i;
+    while (i < text.size() && !isSpace(text[i])) ++i;
+    if (i > start) words.emplace_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
+int compareNoCase(std::string_view a, std::string_view b) {
+  std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < common; ++i) {
+    auto left = static_cast<unsigned char>(lowerAscii(a[i]));
+    auto right = static_cast<unsigned char>(lowerAscii(b[i]));
+    if (left != right) return left < right ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace qv

@@ -1,0 +1,43 @@
+#pragma once
+// Helpers shared by the tests: temporary folders, files, running the program.
+
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+// A fresh folder under the temporary folder, removed with everything in it
+// when the object goes.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  // path() + "/" + name
+  std::string file(const std::string& name) const;
+  // Writes bytes to path() + "/" + name (creating folders on the way); returns the full path.
+  std::string write(const std::string& name, const std::string& bytes) const;
+
+ private:
+  std::string path_;
+};
+
+std::string readFile(const std::string& path);
+bool exists(const std::string& path);
+
+struct ProcessResult {
+  int exitCode = -1;
+  std::string standardError;
+};
+
+// Runs the quaverton executable with these arguments (argument 0 added),
+// in the given working folder (empty: the current one).
+ProcessResult runQuaverton(const std::vector<std::string>& arguments, const std::string& workingFolder = "");
+
+// The checked-out source tree.
+std::string sourceDir();
+
+}  // namespace qv::test
