@@ -15,8 +15,4 @@ class Compiler;
 std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
                                           const ExpressionEvaluator& evaluator);
 
-// The evaluator the assembler passes use: the compiler's symbols, "$" from
-// the process-wide location value.
-ExpressionEvaluator assemblerEvaluator(const Compiler& compiler);
-
 }  // namespace qv

@@ -51,6 +51,10 @@ class SymbolTable : public SymbolLookup {
 void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
                const std::string& file, std::int32_t line, const std::string& definitionText);
 
+// The evaluator the assembler passes use: the compiler's symbols, "$" from
+// the process-wide location value.
+ExpressionEvaluator assemblerEvaluator(const Compiler& compiler);
+
 // Re-evaluates definition texts, at most 6 rounds, so that definitions
 // that use later names take their final values. "$" reads 0 meanwhile.
 void SettleValues(Compiler& compiler);
