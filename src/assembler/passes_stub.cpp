@@ -1,6 +1,5 @@
 #include "assembler/command_encoder.h"
 #include "assembler/encode_pass.h"
-#include "assembler/handle_map.h"
 #include "assembler/harvest_pass.h"
 #include "assembler/label_relocation.h"
 #include "compile/compiler.h"
@@ -10,6 +9,5 @@ namespace qv {
 void HarvestPass(Compiler&, const std::vector<SourceLine>&, const CompileRequest&) {}
 std::vector<EncodedLine> EncodePass(Compiler&, const std::vector<SourceLine>&, const CompileRequest&) { return {}; }
 void RelocateLabels(Compiler&, const std::vector<SourceLine>&) {}
-std::string HandleMap(const Compiler&) { return {}; }
 
 }  // namespace qv
