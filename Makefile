@@ -27,5 +27,8 @@ test-asan: deps
 
 test: test-plain test-asan
 
+bench: build
+	@bash bench/run.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   qt6-base-dev fonts-dejavu-core
   clang libclang-rt-14-dev
-  srecord
+  srecord time
 )
 
 missing=()

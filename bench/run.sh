@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Times a headless compile of generated sources of 10k, 100k and 1M lines:
+# wall time and peak memory of the whole process.
+set -euo pipefail
+build=${1:-build}
+sizes=${SIZES:-"10000 100000 1000000"}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+printf '%-10s %12s %14s\n' lines seconds peak_MiB
+for size in $sizes; do
+  "$build/bench/generate_sdl" "$size" > "$work/bench.asm"
+  best=""
+  peak=""
+  for run in 1 2 3; do
+    /usr/bin/time -f '%e %M' -o "$work/time.txt" \
+      "$build/quaverton" --harness "$work/bench.asm" --out-dir "$work/out" > /dev/null || true
+    read -r seconds kib < "$work/time.txt"
+    if [ -z "$best" ] || awk "BEGIN{exit !($seconds < $best)}"; then best=$seconds; fi
+    peak=$kib
+  done
+  printf '%-10s %12s %14s\n' "$size" "$best" "$((peak / 1024))"
+done
