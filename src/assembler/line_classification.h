@@ -19,12 +19,16 @@ struct DefinitionLine {
   std::string directive;  // "DEFINE", "=", "EQU" or "SET", upper-cased
 };
 
+// At least three tokens, and #DEFINE/DEFINE first or =/EQU/SET second.
+bool HasDefinitionForm(std::string_view code);
+
 // NAME EQU/SET/= value, or #DEFINE/DEFINE NAME value.
 std::optional<DefinitionLine> IsDefinitionLine(std::string_view code);
 
+// Views into the text given to ParseLabel.
 struct LabelSplit {
-  std::string label;      // empty when the line has no label
-  std::string statement;  // the rest, trimmed
+  std::string_view label;      // empty when the line has no label
+  std::string_view statement;  // the rest, trimmed; the whole trimmed text without a label
 };
 
 // A "name:" label, or a leading bare identifier that is no keyword.
