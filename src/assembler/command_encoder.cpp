@@ -100,8 +100,10 @@ Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, con
       return bytesOf({opcode::version, byteOrZero(op[0])});
     case Command::ChannelStart:
       return bytesOf({opcode::channelStart, byteOrZero(op[0])});
-    case Command::InitiateSound:
-      return bytesOf({opcode::initiate + (op[1] & 0x07), op[0] + (op[1] & 0x80)});
+    case Command::InitiateSound: {
+      std::uint32_t preempt = op[1];
+      return bytesOf({opcode::initiate + (preempt & 0x07), op[0] + (preempt & 0x80)});
+    }
     case Command::BranchTo:
       return encodeShortBranch(compiler, op, line);
     case Command::BranchTo16:
