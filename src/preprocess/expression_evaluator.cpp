@@ -171,7 +171,7 @@ bool forEachPiece(std::string_view text, std::string_view operators, Visit visit
       ++depth;
     } else if (c == ')') {
       --depth;
-    } else if (depth == 0 && operators.find(c) != std::string_view::npos) {
+    } else if (depth == 0 && std::find(operators.begin(), operators.end(), c) != operators.end()) {
       if (!visit(text.substr(start, i - start), c)) return false;
       start = i + 1;
     }
