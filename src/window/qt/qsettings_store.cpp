@@ -1,6 +1,7 @@
 #include "window/qt/qsettings_store.h"
 
 #include <limits>
+#include <optional>
 
 namespace qv {
 
