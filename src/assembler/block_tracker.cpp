@@ -1,33 +1,31 @@
 #include "assembler/block_tracker.h"
 
-#include "assembler/line_classification.h"
-#include "assembler/words.h"
-#include "preprocess/text.h"
+#include "assembler/keyword_match.h"
 
 namespace qv {
 
-LineRole BlockTracker::classify(std::string_view code) {
-  std::string_view first = wordAt(code, 0);
+LineRole BlockTracker::classify(const LineWords& line) {
+  std::string_view first = line.first();
   if (first.empty()) return LineRole::Ignored;
-  if (IsMacroHeader(code)) {
+  if (IsMacroHeader(line)) {
     inMacro_ = true;
     return LineRole::Ignored;
   }
   if (inMacro_) {
-    if (equalsNoCase(first, "ENDM")) inMacro_ = false;
+    if (isKeyword(first, "ENDM")) inMacro_ = false;
     return LineRole::Ignored;
   }
-  if (equalsNoCase(first, "CBLOCK")) {
+  if (isKeyword(first, "CBLOCK")) {
     inCBlock_ = true;
     return LineRole::CBlockStart;
   }
-  if (equalsNoCase(first, "ENDC")) {
+  if (isKeyword(first, "ENDC")) {
     inCBlock_ = false;
     return LineRole::Ignored;
   }
   if (inCBlock_) return LineRole::CBlockCell;
-  if (HasDefinitionForm(code)) return LineRole::Definition;
-  if (IsInstructionLine(code)) return LineRole::Instruction;
+  if (HasDefinitionForm(line)) return LineRole::Definition;
+  if (IsInstructionLine(line)) return LineRole::Instruction;
   return LineRole::Ignored;
 }
 

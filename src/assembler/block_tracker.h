@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "assembler/line_classification.h"
 
 namespace qv {
 
@@ -17,7 +17,7 @@ enum class LineRole {
 // pass, in order, and says what each line is for.
 class BlockTracker {
  public:
-  LineRole classify(std::string_view code);
+  LineRole classify(const LineWords& line);
 
  private:
   bool inMacro_ = false;

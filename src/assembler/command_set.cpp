@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "preprocess/text.h"
+#include "assembler/keyword_match.h"
 
 namespace qv {
 
@@ -48,7 +48,7 @@ const CommandEntry* entryOf(Command command) {
 
 Command commandOf(std::string_view keyword) {
   for (const CommandEntry& entry : commandTable) {
-    if (equalsNoCase(keyword, entry.keyword)) return entry.command;
+    if (isKeyword(keyword, entry.keyword)) return entry.command;
   }
   return Command::None;
 }

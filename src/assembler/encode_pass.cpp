@@ -7,7 +7,6 @@
 #include "assembler/command_encoder.h"
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
-#include "assembler/line_classification.h"
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
 #include "assembler/words.h"
@@ -20,16 +19,19 @@ namespace {
 
 class ImageBuilder {
  public:
-  explicit ImageBuilder(Compiler& compiler) : compiler_(compiler), evaluator_(assemblerEvaluator(compiler)) {
+  ImageBuilder(Compiler& compiler, std::size_t lineCount)
+      : compiler_(compiler), evaluator_(assemblerEvaluator(compiler)) {
     compiler_.currentAddress = 0;
     compiler_.schemeBase = 0;
+    // At most one entry per line; growing instead would move every entry
+    // several times over on large sources.
+    emitted_.reserve(lineCount);
   }
 
-  void encodeLine(const SourceLine& line) {
-    std::string_view text = trimView(line.code);
-    LabelSplit split = ParseLabel(text);
+  void encodeLine(const SourceLine& line, const LineWords& words) {
+    LabelSplit split = ParseLabel(words);
     if (split.statement.empty()) {
-      append(line, {}, text);
+      append(line, {}, words.text());
       return;
     }
     std::string_view statement = split.statement;
@@ -86,14 +88,16 @@ class ImageBuilder {
 std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request) {
   const auto lineCount = static_cast<std::uint32_t>(lines.size());
-  ImageBuilder image(compiler);
+  ImageBuilder image(compiler, lines.size());
   BlockTracker blocks;
   for (std::uint32_t i = 0; i < lineCount; ++i) {
     if (request.progressCallback != nullptr) {
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
     }
     const SourceLine& line = lines[i];
-    if (line.active && blocks.classify(line.code) == LineRole::Instruction) image.encodeLine(line);
+    if (!line.active) continue;
+    LineWords words(line.code);
+    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
   }
   image.closeScheme();
   return image.take();

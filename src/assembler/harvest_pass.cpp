@@ -6,7 +6,6 @@
 #include "assembler/line_classification.h"
 #include "assembler/statement.h"
 #include "assembler/symbol_table.h"
-#include "assembler/words.h"
 #include "compile/compiler.h"
 #include "preprocess/text.h"
 
@@ -29,14 +28,14 @@ class Harvester : public LayoutVisitor {
   }
 
   // Only the second word counts: a start expression holds no blanks.
-  void onCBlockStart(const SourceLine& line) override {
-    std::string_view start = wordAt(line.code, 1);
+  void onCBlockStart(const SourceLine&, const LineWords& words) override {
+    std::string_view start = words.second();
     nextCell_ = start.empty() ? 0 : static_cast<std::uint32_t>(ValueOrZero(start, evaluator_));
   }
 
   // A line that names no identifier still takes its number.
-  void onCBlockCell(const SourceLine& line) override {
-    std::string_view name = wordAt(line.code, 0);
+  void onCBlockCell(const SourceLine& line, const LineWords& words) override {
+    std::string_view name = words.first();
     if (isIdentifier(name)) {
       SymbolKind kind = startsWithNoCase(name, "HNDL_") ? SymbolKind::Handle : SymbolKind::CBlockCell;
       AddSymbol(compiler_, name, static_cast<std::int32_t>(nextCell_), kind, line.file, line.lineNumber,
@@ -45,8 +44,8 @@ class Harvester : public LayoutVisitor {
     ++nextCell_;
   }
 
-  void onDefinition(const SourceLine& line) override {
-    std::optional<DefinitionLine> definition = IsDefinitionLine(line.code);
+  void onDefinition(const SourceLine& line, const LineWords& words) override {
+    std::optional<DefinitionLine> definition = IsDefinitionLine(words);
     if (!definition) return;
     AddSymbol(compiler_, definition->name, ValueOrZero(definition->valueText, evaluator_), SymbolKind::Constant,
               line.file, line.lineNumber, definition->valueText);

@@ -7,7 +7,6 @@
 #include "assembler/layout_walk.h"
 #include "assembler/line_classification.h"
 #include "assembler/symbol_table.h"
-#include "assembler/words.h"
 #include "compile/compiler.h"
 #include "preprocess/text.h"
 
@@ -31,13 +30,13 @@ class LastLabelFinder : public LayoutVisitor {
  public:
   static constexpr std::size_t noLabel = static_cast<std::size_t>(-1);
 
-  void onCBlockCell(const SourceLine& line) override {
-    std::string_view name = wordAt(line.code, 0);
+  void onCBlockCell(const SourceLine&, const LineWords& words) override {
+    std::string_view name = words.first();
     if (isIdentifier(name)) lastLabel.insert_or_assign(std::string(name), noLabel);
   }
 
-  void onDefinition(const SourceLine& line) override {
-    if (std::optional<DefinitionLine> definition = IsDefinitionLine(line.code)) {
+  void onDefinition(const SourceLine&, const LineWords& words) override {
+    if (std::optional<DefinitionLine> definition = IsDefinitionLine(words)) {
       lastLabel.insert_or_assign(definition->name, noLabel);
     }
   }

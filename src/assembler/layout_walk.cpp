@@ -1,7 +1,6 @@
 #include "assembler/layout_walk.h"
 
 #include "assembler/block_tracker.h"
-#include "assembler/line_classification.h"
 #include "assembler/location_value.h"
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
@@ -11,10 +10,10 @@ namespace qv {
 
 namespace {
 
-void placeInstruction(Compiler& compiler, const SourceLine& line, const ExpressionEvaluator& evaluator,
-                      LayoutVisitor& visitor) {
+void placeInstruction(Compiler& compiler, const SourceLine& line, const LineWords& words,
+                      const ExpressionEvaluator& evaluator, LayoutVisitor& visitor) {
   setLocationValue(static_cast<std::int32_t>(compiler.currentAddress));
-  LabelSplit split = ParseLabel(line.code);
+  LabelSplit split = ParseLabel(words);
   if (!split.label.empty()) visitor.onLabel(line, split.label, compiler.currentAddress);
   if (split.statement.empty()) return;
   compiler.currentAddress += StatementSize(split.statement, evaluator);
@@ -30,18 +29,19 @@ void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, Layout
     visitor.onLine(i);
     const SourceLine& line = lines[i];
     if (!line.active) continue;
-    switch (blocks.classify(line.code)) {
+    LineWords words(line.code);
+    switch (blocks.classify(words)) {
       case LineRole::CBlockStart:
-        visitor.onCBlockStart(line);
+        visitor.onCBlockStart(line, words);
         break;
       case LineRole::CBlockCell:
-        visitor.onCBlockCell(line);
+        visitor.onCBlockCell(line, words);
         break;
       case LineRole::Definition:
-        visitor.onDefinition(line);
+        visitor.onDefinition(line, words);
         break;
       case LineRole::Instruction:
-        placeInstruction(compiler, line, evaluator, visitor);
+        placeInstruction(compiler, line, words, evaluator, visitor);
         break;
       case LineRole::Ignored:
         break;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assembler/line_classification.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
@@ -19,9 +20,9 @@ class LayoutVisitor {
   virtual ~LayoutVisitor() = default;
   // Every line, active or not, before it is looked at.
   virtual void onLine(std::size_t /*index*/) {}
-  virtual void onCBlockStart(const SourceLine& /*line*/) {}
-  virtual void onCBlockCell(const SourceLine& /*line*/) {}
-  virtual void onDefinition(const SourceLine& /*line*/) {}
+  virtual void onCBlockStart(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  virtual void onCBlockCell(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  virtual void onDefinition(const SourceLine& /*line*/, const LineWords& /*words*/) {}
   // A labelled instruction line; address is where its statement goes.
   virtual void onLabel(const SourceLine& /*line*/, std::string_view /*label*/, std::uint32_t /*address*/) {}
 };

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "assembler/command_set.h"
+#include "assembler/keyword_match.h"
 #include "assembler/words.h"
 #include "preprocess/text.h"
 
@@ -22,23 +23,23 @@ bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 
 bool isDirectiveWord(std::string_view word) {
   for (std::string_view directive : directiveWords) {
-    if (equalsNoCase(word, directive)) return true;
+    if (isKeyword(word, directive)) return true;
   }
   return false;
 }
 
 bool hasDirectivePrefix(std::string_view text) {
   for (std::string_view prefix : directivePrefixes) {
-    if (startsWithNoCase(text, prefix)) return true;
+    if (isKeyword(text.substr(0, prefix.size()), prefix)) return true;
   }
   return false;
 }
 
-bool isDefineWord(std::string_view word) { return equalsNoCase(word, "#DEFINE") || equalsNoCase(word, "DEFINE"); }
+bool isDefineWord(std::string_view word) { return isKeyword(word, "#DEFINE") || isKeyword(word, "DEFINE"); }
 
-bool isAssignmentWord(std::string_view word) {
-  return word == "=" || equalsNoCase(word, "EQU") || equalsNoCase(word, "SET");
-}
+bool isEquOrSet(std::string_view word) { return isKeyword(word, "EQU") || isKeyword(word, "SET"); }
+
+bool isAssignmentWord(std::string_view word) { return word == "=" || isEquOrSet(word); }
 
 }  // namespace
 
@@ -50,64 +51,64 @@ bool isIdentifier(std::string_view text) {
   return true;
 }
 
-bool IsMacroHeader(std::string_view code) { return equalsNoCase(wordAt(code, 1), "MACRO"); }
-
-bool HasDefinitionForm(std::string_view code) {
-  WordCursor words(code);
-  std::string_view first = words.next();
-  std::string_view second = words.next();
-  if (words.next().empty()) return false;
-  return isDefineWord(first) || isAssignmentWord(second);
+LineWords::LineWords(std::string_view code) : text_(trimView(code)) {
+  WordCursor words(text_);
+  first_ = words.next();
+  afterFirst_ = words.rest();
+  second_ = words.next();
+  afterSecond_ = words.rest();
+  hasThird_ = !afterSecond_.empty();
+  hasEquOrSet_ = isEquOrSet(first_) || isEquOrSet(second_);
+  for (std::string_view word = words.next(); !hasEquOrSet_ && !word.empty(); word = words.next()) {
+    hasEquOrSet_ = isEquOrSet(word);
+  }
 }
 
-std::optional<DefinitionLine> IsDefinitionLine(std::string_view code) {
-  if (!HasDefinitionForm(code)) return std::nullopt;
-  WordCursor words(code);
-  std::string_view first = words.next();
-  std::string_view second = words.next();
+bool IsMacroHeader(const LineWords& line) { return isKeyword(line.second(), "MACRO"); }
+
+bool HasDefinitionForm(const LineWords& line) {
+  return line.hasThirdWord() && (isDefineWord(line.first()) || isAssignmentWord(line.second()));
+}
+
+std::optional<DefinitionLine> IsDefinitionLine(const LineWords& line) {
+  if (!HasDefinitionForm(line)) return std::nullopt;
   DefinitionLine definition;
-  if (isDefineWord(first)) {
-    definition.name = toUpperAscii(second);
+  if (isDefineWord(line.first())) {
+    definition.name = toUpperAscii(line.second());
     definition.directive = "DEFINE";
   } else {
-    definition.name = toUpperAscii(first);
-    definition.directive = toUpperAscii(second);
+    definition.name = toUpperAscii(line.first());
+    definition.directive = toUpperAscii(line.second());
   }
-  for (std::string_view word = words.next(); !word.empty(); word = words.next()) {
+  WordCursor values(line.afterSecond());
+  for (std::string_view word = values.next(); !word.empty(); word = values.next()) {
     if (!definition.valueText.empty()) definition.valueText += ' ';
     definition.valueText += word;
   }
   return definition;
 }
 
-LabelSplit ParseLabel(std::string_view code) {
-  std::string_view text = trimView(code);
+LabelSplit ParseLabel(const LineWords& line) {
+  std::string_view text = line.text();
   std::size_t colon = text.find(':');
   if (colon != std::string_view::npos) {
     std::string_view candidate = trimView(text.substr(0, colon));
     if (isIdentifier(candidate)) return {candidate, trimView(text.substr(colon + 1))};
     return {{}, text};
   }
-  WordCursor words(text);
-  std::string_view first = words.next();
+  std::string_view first = line.first();
   if (isIdentifier(first) && commandOf(first) == Command::None && !isDirectiveWord(first)) {
-    return {first, words.rest()};
+    return {first, line.afterFirst()};
   }
   return {{}, text};
 }
 
-bool IsInstructionLine(std::string_view code) {
-  std::string_view text = trimView(code);
+bool IsInstructionLine(const LineWords& line) {
+  std::string_view text = line.text();
   if (text.empty() || text[0] == '#' || text[0] == '.') return false;
   if (isDirectiveWord(text) || hasDirectivePrefix(text)) return false;
-  WordCursor words(text);
-  int index = 0;
-  for (std::string_view word = words.next(); !word.empty(); word = words.next(), ++index) {
-    if (index == 0 && isDigit(word[0])) return false;
-    if (index == 1 && equalsNoCase(word, "EXCEEDS")) return false;
-    if (equalsNoCase(word, "EQU") || equalsNoCase(word, "SET")) return false;
-  }
-  return true;
+  if (isDigit(line.first()[0])) return false;
+  return !isKeyword(line.second(), "EXCEEDS") && !line.hasEquOrSetWord();
 }
 
 }  // namespace qv

@@ -7,13 +7,16 @@ namespace qv {
 
 namespace {
 
+// Enough for every command but a long DB, so one allocation serves.
+constexpr std::size_t typicalOperandCount = 5;
+
 void addCommaSeparated(std::string_view text, OperandList& operands) {
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t comma = text.find(',', start);
     if (comma == std::string_view::npos) comma = text.size();
     std::string_view piece = trimView(text.substr(start, comma - start));
-    if (!piece.empty()) operands.emplace_back(piece);
+    if (!piece.empty()) operands.push_back(piece);
     start = comma + 1;
   }
 }
@@ -31,12 +34,13 @@ SplitStatementResult SplitStatement(std::string_view statement) {
   std::size_t blank = text.find_first_of(" \t");
   if (blank == std::string_view::npos) return result;
   std::string_view operandText = trimView(text.substr(blank + 1));
+  result.operands.reserve(typicalOperandCount);
   if (operandText.find(',') != std::string_view::npos) {
     addCommaSeparated(operandText, result.operands);
     return result;
   }
   for (std::string_view word = words.next(); !word.empty(); word = words.next()) {
-    result.operands.emplace_back(word);
+    result.operands.push_back(word);
   }
   return result;
 }

@@ -9,7 +9,8 @@
 
 namespace qv {
 
-using OperandList = std::vector<std::string>;
+// Views into the statement text, which must outlive them.
+using OperandList = std::vector<std::string_view>;
 
 struct SplitStatementResult {
   std::string mnemonic;  // upper-cased; empty when the statement has no token

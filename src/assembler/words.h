@@ -7,15 +7,27 @@
 
 namespace qv {
 
+// The "C" locale's isspace, inline: every character of every line passes here.
+constexpr bool isWordSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
 class WordCursor {
  public:
   explicit WordCursor(std::string_view text) : text_(text) {}
 
   // The next word, or an empty view when there is none.
-  std::string_view next();
+  std::string_view next() {
+    while (position_ < text_.size() && isWordSeparator(text_[position_])) ++position_;
+    std::size_t start = position_;
+    while (position_ < text_.size() && !isWordSeparator(text_[position_])) ++position_;
+    return text_.substr(start, position_ - start);
+  }
 
-  // The text after the words read so far, trimmed.
-  std::string_view rest() const;
+  // The text after the words read so far, without its leading white space.
+  std::string_view rest() const {
+    std::size_t start = position_;
+    while (start < text_.size() && isWordSeparator(text_[start])) ++start;
+    return text_.substr(start);
+  }
 
  private:
   std::string_view text_;
