@@ -102,12 +102,6 @@ TEST(Conditional, NestedBlocksInAnInactiveBranchStayInactive) {
   EXPECT_THAT(codesOf(project.run("song.asm")), ElementsAre("D"));
 }
 
-TEST(Conditional, NestedActiveBlocks) {
-  PreprocessProject project;
-  project.write("song.asm", "IF 1\nIF 0\nA\nELSE\nB\nENDIF\nC\nELSE\nD\nENDIF\n");
-  EXPECT_THAT(codesOf(project.run("song.asm")), ElementsAre("B", "C"));
-}
-
 TEST(Conditional, ASecondElseSwitchesTheRestOff) {
   PreprocessProject project;
   project.write("song.asm", "IF 0\nA\nELSE\nB\nELSE\nC\nENDIF\nD\n");
