@@ -1,5 +1,6 @@
 #include "output/listing.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr std::size_t kHexColumnWidth = 20;
 constexpr std::size_t kEmptyHexColumnWidth = 10;
+// Address, the two gaps, the comment's blank and marker, CR LF.
+constexpr std::size_t kLineFraming = 4 + 2 + 2 + 3 + 2;
 
 // Every comment reads as a "//" comment, whichever marker it had.
 void appendConvertedComment(std::string& text, std::string_view comment) {
@@ -55,6 +58,12 @@ std::string makeListing(const std::vector<EncodedLine>& emitted) {
       "// Quaverton generated clean SDL listing\r\n"
       "// Addr  Hex bytes            SDL source\r\n"
       "\r\n";
+  std::size_t size = text.size();
+  for (const EncodedLine& line : emitted) {
+    size += kLineFraming + std::max(line.bytes.size() * 3, kHexColumnWidth) + line.sourceText.size() +
+            line.line.comment.size();
+  }
+  text.reserve(size);
   for (const EncodedLine& line : emitted) appendListingLine(text, line);
   return text;
 }
