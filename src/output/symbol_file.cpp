@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "output/hex_digits.h"
 #include "platform/paths.h"
@@ -28,9 +29,6 @@ enum Section : std::size_t {
   kMacrosSection,
   kSectionCount
 };
-
-constexpr std::array<const char*, kSectionCount> kIncludeTitles = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "QVX _snd_cmd.inc", "QVX _snd_macs.inc"};
 
 enum Column : std::size_t { kSeq, kName, kHex, kDec, kType, kFile, kLine, kColumnCount };
 
@@ -67,9 +65,13 @@ Section sectionOf(const SymbolRecord& record) {
 }
 
 std::string sectionTitle(Section section, const std::vector<Entry>& entries) {
-  if (kIncludeTitles[section] != nullptr) return kIncludeTitles[section];
-  // Every entry of a kind section shares the group title of its kind.
-  return symbolKindGroupTitle(entries.front().record->kind);
+  switch (section) {
+    case kDefinitionsSection: return "QVX _snd_cmd.inc";
+    case kMacrosSection: return "QVX _snd_macs.inc";
+    default:
+      // Every entry of a kind section shares the group title of its kind.
+      return symbolKindGroupTitle(entries.front().record->kind);
+  }
 }
 
 // Made again when the rows are written rather than kept, so a large table
