@@ -1,5 +1,3 @@
-#include "assembler/field_warning.h"
-
 #include <gtest/gtest.h>
 
 #include "assembler_test_support.h"
@@ -8,15 +6,6 @@
 
 namespace qv {
 namespace {
-
-TEST(FieldWarning, NamesFileLineValueAndStoredBits) {
-  SourceLine line = test::sourceLines({"BRANCH_TO FAR"}, "dir/song.asm")[0];
-  line.lineNumber = 12;
-  EXPECT_EQ(fieldOverflowWarning(line, "BRANCH_TO offset", 5000, 12),
-            "WARNING: dir/song.asm:12: BRANCH_TO offset 5000 does not fit in 12 bits (stored as 904)");
-  EXPECT_EQ(fieldOverflowWarning(line, "BRANCH_TO offset", -8, 12),
-            "WARNING: dir/song.asm:12: BRANCH_TO offset -8 does not fit in 12 bits (stored as 4088)");
-}
 
 struct OverflowCase {
   const char* statement;
