@@ -52,7 +52,8 @@ void COutputTabBar::paintEvent(QPaintEvent* event) {
 void COutputTabBar::DrawItem(QPainter& painter, int index) {
   bool selected = index == currentIndex();
   QRect item = tabRect(index);
-  painter.fillRect(item, toColour(selected ? m_colours.tabSelected : m_colours.tabUnselected));
+  // A one-pixel gap stands in for the border a native tab draws.
+  painter.fillRect(item.adjusted(0, 0, -1, 0), toColour(selected ? m_colours.tabSelected : m_colours.tabUnselected));
   painter.setPen(toColour(selected ? m_colours.tabSelectedText : m_colours.tabUnselectedText));
 
   QFontMetrics metrics = fontMetrics();
