@@ -1,5 +1,9 @@
 #include "window/main_dialog.h"
 
+#include <iterator>
+#include <optional>
+#include <utility>
+
 #include "platform/trace_log.h"
 #include "window/status_words.h"
 #include "window/window_layout.h"

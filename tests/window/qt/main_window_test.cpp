@@ -25,7 +25,10 @@ class TestWindow : public CMainDialogWindow {
     messages.push_back(text);
     return MessageBoxAnswer::Ok;
   }
-  std::string AskOpenFile(const OpenFileRequest&) override { return {}; }
+  std::string AskOpenFile(const OpenFileRequest& request) override {
+    openRequests.push_back(request);
+    return openAnswer;
+  }
 
   template <class Widget>
   Widget* Find(ControlId id) const {
@@ -33,6 +36,8 @@ class TestWindow : public CMainDialogWindow {
   }
 
   std::vector<std::string> messages;
+  std::vector<OpenFileRequest> openRequests;
+  std::string openAnswer;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -115,6 +120,26 @@ TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
   EXPECT_EQ(status(), "Unsaved changes   INS");
   EXPECT_EQ(window.Model().m_sourceText, "abc\nxy");
   EXPECT_TRUE(window.Model().m_tabDirty[1]);
+}
+
+TEST_F(MainWindowTest, F5AnywhereInTheWindowCompiles) {
+  QLineEdit* find = window.Find<QLineEdit>(ControlId::FindText);
+  find->setFocus();
+  QTest::keyClick(find, Qt::Key_F5);
+  EXPECT_EQ(window.messages, std::vector<std::string>{"Select a source file before compiling."});
+  EXPECT_TRUE(find->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, BrowseSelectsTheChosenSource) {
+  std::string path = folder.write("picked.asm", "x\n");
+  window.openAnswer = path;
+  window.Find<QPushButton>(ControlId::Browse)->click();
+  ASSERT_EQ(window.openRequests.size(), 1u);
+  EXPECT_EQ(window.openRequests[0].defaultExtension, "asm");
+  EXPECT_EQ(window.openRequests[0].filter, "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||");
+  EXPECT_EQ(window.Find<QLineEdit>(ControlId::SourcePath)->text().toStdString(), path);
+  EXPECT_EQ(tabs()->tabText(1), "picked.asm");
+  EXPECT_EQ(editor()->toPlainText(), "x\n");
 }
 
 TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
