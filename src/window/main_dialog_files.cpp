@@ -1,28 +1,11 @@
 // Reading the source and include files into tabs and saving a tab's text.
 // Files are taken as plain bytes; saving writes no backups.
 #include "platform/files.h"
+#include "window/editor_text.h"
 #include "window/main_dialog.h"
 #include "window/window_texts.h"
 
 namespace qv {
-
-namespace {
-
-std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
-  std::string bytes;
-  bytes.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      bytes += lineEnd;
-    } else {
-      bytes += c;
-    }
-  }
-  return bytes;
-}
-
-}  // namespace
 
 bool CMainDialog::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd) {
   std::string bytes;
@@ -47,7 +30,7 @@ void CMainDialog::OnSaveFiles() {
   std::string lineEnd = kDefaultLineEnd;
   std::size_t include = static_cast<std::size_t>(tab - kFixedTabCount);
   if (tab >= kFixedTabCount && include < m_includeEols.size()) lineEnd = m_includeEols[include];
-  if (writeWholeFile(target, withLineEnds(*buffer, lineEnd))) {
+  if (writeWholeFile(target, WithLineEnds(*buffer, lineEnd))) {
     MarkTabDirty(tab, false);
     if (tab == kSourceTab) m_sourceFileTime.valid = lastWriteTime(target, m_sourceFileTime.time);
     m_statusText = "Saved";

@@ -12,6 +12,11 @@ TEST(EditorText, LineEndsBecomeCrLfAndLoneCarriageReturnsGo) {
   EXPECT_EQ(ToEditorLineEnds(""), "");
 }
 
+TEST(EditorText, LineEndsOfASavedFile) {
+  EXPECT_EQ(WithLineEnds("a\r\nb\nc", "\n"), "a\nb\nc");
+  EXPECT_EQ(WithLineEnds("a\nb\n", "\r\n"), "a\r\nb\r\n");
+}
+
 TEST(EditorText, TabsExpandToTheNextMultipleOfEight) {
   struct Case {
     const char* text;
