@@ -1,18 +1,112 @@
 #include "assembler/symbol_table.h"
 
+#include <utility>
+
+#include "assembler/location_value.h"
 #include "compile/compiler.h"
 
 namespace qv {
 
-const char* symbolKindWord(SymbolKind) { return "Constant"; }
-const char* symbolKindGroupTitle(SymbolKind) { return "Other Symbols"; }
-bool SymbolTable::lookupValue(std::string_view, std::int32_t&) const { return false; }
-const SymbolRecord* SymbolTable::Lookup(std::string_view) const { return nullptr; }
-std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord) { return {nullptr, false}; }
-SymbolRecord* SymbolTable::find(std::string_view) { return nullptr; }
-void SymbolTable::clear() { records_.clear(); index_.clear(); }
-void AddSymbol(Compiler&, std::string_view, std::int32_t, SymbolKind, const std::string&, std::int32_t,
-               const std::string&) {}
-void SettleValues(Compiler&) {}
+namespace {
+
+constexpr int kMaxSettleRounds = 6;
+
+const char* collisionKindWord(SymbolKind kind) { return kind == SymbolKind::Label ? "label" : "symbol"; }
+
+}  // namespace
+
+const char* symbolKindWord(SymbolKind kind) {
+  switch (kind) {
+    case SymbolKind::Variable: return "Variable";
+    case SymbolKind::Label: return "Label";
+    case SymbolKind::Handle: return "Handle";
+    case SymbolKind::CBlockCell: return "CBlockCell";
+    default: return "Constant";
+  }
+}
+
+const char* symbolKindGroupTitle(SymbolKind kind) {
+  switch (kind) {
+    case SymbolKind::Constant: return "Constants";
+    case SymbolKind::Variable: return "Variables";
+    case SymbolKind::Label: return "Labels";
+    case SymbolKind::Handle: return "Handles";
+    case SymbolKind::CBlockCell: return "C Block Cells";
+    default: return "Other Symbols";
+  }
+}
+
+bool SymbolTable::lookupValue(std::string_view name, std::int32_t& value) const {
+  const SymbolRecord* record = Lookup(name);
+  if (record == nullptr) return false;
+  value = record->value;
+  return true;
+}
+
+const SymbolRecord* SymbolTable::Lookup(std::string_view name) const {
+  auto found = index_.find(name);
+  return found == index_.end() ? nullptr : &records_[found->second];
+}
+
+SymbolRecord* SymbolTable::find(std::string_view name) {
+  return const_cast<SymbolRecord*>(std::as_const(*this).Lookup(name));
+}
+
+std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord record) {
+  auto [entry, inserted] = index_.try_emplace(record.name, records_.size());
+  if (!inserted) return {&records_[entry->second], false};
+  records_.push_back(std::move(record));
+  return {&records_.back(), true};
+}
+
+void SymbolTable::setValue(std::size_t position, std::int32_t value) { records_[position].value = value; }
+
+void SymbolTable::clear() {
+  records_.clear();
+  index_.clear();
+}
+
+void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
+               const std::string& file, std::int32_t line, const std::string& definitionText) {
+  std::string upperName = toUpperAscii(name);
+  SymbolRecord* existing = compiler.symbolTable.find(upperName);
+  if (existing == nullptr) {
+    compiler.symbolTable.insert(SymbolRecord{std::move(upperName), value, kind, file, line, definitionText, {}});
+    return;
+  }
+
+  const std::string kindWord = collisionKindWord(kind);
+  existing->collisionNote = existing->collisionNote.empty() ? "Collision" + kindWord
+                                                            : existing->collisionNote + "; " + kindWord;
+  existing->value = value;
+  std::string message = "Duplicate symbol: " + upperName;
+  compiler.collisions.push_back(
+      SymbolCollision{SymbolRecord{upperName, value, kind, file, line, definitionText, {}}, message + " as " + kindWord});
+  compiler.messages.push_back(std::move(message));
+}
+
+ExpressionEvaluator assemblerEvaluator(const Compiler& compiler) {
+  return ExpressionEvaluator{&compiler.symbolTable, &locationValue};
+}
+
+void SettleValues(Compiler& compiler) {
+  SymbolTable& table = compiler.symbolTable;
+  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  for (int round = 0; round < kMaxSettleRounds; ++round) {
+    setLocationValue(0);
+    bool changed = false;
+    const std::vector<SymbolRecord>& records = table.symbols();
+    for (std::size_t position = 0; position < records.size(); ++position) {
+      const SymbolRecord& record = records[position];
+      if (record.definitionText.empty()) continue;
+      std::int32_t value = 0;
+      if (evaluator.evaluate(record.definitionText, value) && value != record.value) {
+        table.setValue(position, value);
+        changed = true;
+      }
+    }
+    if (!changed) break;
+  }
+}
 
 }  // namespace qv

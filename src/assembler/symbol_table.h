@@ -37,6 +37,8 @@ class SymbolTable : public SymbolLookup {
   std::pair<SymbolRecord*, bool> insert(SymbolRecord record);
 
   SymbolRecord* find(std::string_view name);
+  // Position as in symbols(); the record is the index entry as well.
+  void setValue(std::size_t position, std::int32_t value);
   std::size_t size() const { return records_.size(); }
   void clear();
 
