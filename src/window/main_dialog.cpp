@@ -4,7 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "compile/output_paths.h"
 #include "platform/trace_log.h"
+#include "window/settings_values.h"
 #include "window/status_words.h"
 #include "window/window_layout.h"
 #include "window/window_texts.h"
@@ -43,7 +45,7 @@ std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
 }  // namespace
 
 CMainDialog::CMainDialog(MainDialogView& view, const void* parent)
-    : m_suffix(kDefaultSuffix), m_sourceEol(kDefaultLineEnd), m_view(view) {
+    : m_suffix(settings::kDefaultSuffix), m_sourceEol(kDefaultLineEnd), m_view(view) {
   traceLog("MainDialog ctor: parent=%p", parent);
 }
 
@@ -157,7 +159,7 @@ void CMainDialog::OnSize(int clientWidth, int clientHeight) {
 void CMainDialog::OnSuffixChanged() {
   if (!m_view.ControlExists(ControlId::Suffix)) return;
   std::string text = m_view.GetControlText(ControlId::Suffix);
-  m_suffix = text.empty() ? std::string(kDefaultSuffix) : text;
+  m_suffix = effectiveSuffix(text);
 }
 
 void CMainDialog::OnActivateApp(bool active) {

@@ -1,18 +1,15 @@
 // Reading the source and include files into tabs and saving a tab's text.
-// Files are taken as plain bytes; saving writes no backups.
+// Saving writes no backups.
 #include "platform/files.h"
 #include "window/editor_text.h"
 #include "window/main_dialog.h"
+#include "window/text_file.h"
 #include "window/window_texts.h"
 
 namespace qv {
 
 bool CMainDialog::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd) {
-  std::string bytes;
-  if (!readWholeFile(path, bytes)) return false;
-  text = std::move(bytes);
-  lineEnd = kDefaultLineEnd;
-  return true;
+  return ReadTextFile(path, text, lineEnd);
 }
 
 bool CMainDialog::EnsureBackupsFolderFor(const std::string&) { return true; }

@@ -1,18 +1,27 @@
 // Settings kept between runs, the recent-sources list and the window's
 // placement. No settings store is attached here: every value starts at its
 // default and nothing is written.
-#include <algorithm>
-
 #include "window/main_dialog.h"
+#include "window/recent_sources.h"
+#include "window/settings_values.h"
+#include "window/window_placement.h"
 #include "window/window_texts.h"
 
 namespace qv {
 
+namespace {
+
+Rect toRect(const PixelRect& rect) { return {rect.x, rect.y, rect.right(), rect.bottom()}; }
+
+PixelRect toPixelRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
+
+}  // namespace
+
 void CMainDialog::LoadSettingsFromRegistry() {
   m_sourcePath.clear();
-  m_view.SetControlText(ControlId::SourcePath, kNoSourceSelected);
-  m_sourceText = kNoSourceSelected;
-  m_suffix = kDefaultSuffix;
+  m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
+  m_sourceText = kNoSourceSelectedText;
+  m_suffix = settings::kDefaultSuffix;
   m_view.SetControlText(ControlId::Suffix, m_suffix);
   m_noWrite = false;
   m_showInactive = false;
@@ -32,15 +41,12 @@ void CMainDialog::LoadSettingsFromRegistry() {
 
 void CMainDialog::SaveSettingsToRegistry() {}
 
-void CMainDialog::AddRecentSource(std::string_view) {}
+void CMainDialog::AddRecentSource(std::string_view path) { qv::AddRecentSource(m_recentSources, path); }
 
 void CMainDialog::RefreshRecentCombo() {
-  m_view.ClearRecentItems();
-  m_view.AddRecentItem(kNoSourceSelected);
-  for (const std::string& source : m_recentSources) {
-    if (!source.empty()) m_view.AddRecentItem(source);
-  }
-  if (m_sourcePath.empty() || !m_view.SelectRecentItemByPrefix(m_sourcePath)) m_view.SelectRecentItem(0);
+  std::vector<std::string> items = RecentComboItems(m_recentSources);
+  m_view.SetRecentItems(items);
+  m_view.SelectRecentItem(RecentComboSelection(items, m_sourcePath));
 }
 
 bool CMainDialog::LoadWindowPlacementFromRegistry(bool& maximize) {
@@ -49,10 +55,7 @@ bool CMainDialog::LoadWindowPlacementFromRegistry(bool& maximize) {
 }
 
 PixelRect CMainDialog::FallbackWindowRect() const {
-  PixelRect work = m_view.WorkArea();
-  int width = std::clamp(work.width, 320, 660);
-  int height = std::clamp(work.height, 200, 450);
-  return {work.x + (work.width - width) / 2, work.y + (work.height - height) / 2, width, height};
+  return toPixelRect(qv::FallbackWindowRect(toRect(m_view.WorkArea())));
 }
 
 void CMainDialog::OnRecentSourceChosen(const std::string& text) {

@@ -4,6 +4,7 @@
 #include "preprocess/text.h"
 #include "window/main_dialog.h"
 #include "window/project_folder.h"
+#include "window/recent_sources.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -16,7 +17,7 @@ constexpr const char* kOutputExtensions[] = {".MAP", ".SYM", ".LST", ".HEX"};
 
 std::string CMainDialog::NormalizeSourcePath(std::string_view text, bool resolve) const {
   std::string path = trim(text);
-  if (path.empty() || equalsNoCase(path, kNoSourceSelected)) return {};
+  if (path.empty() || equalsNoCase(path, kNoSourceSelectedText)) return {};
   if (!resolve || pathExists(path)) return path;
   std::string candidate = DriveMappedCandidate(path);
   return !candidate.empty() && pathExists(candidate) ? candidate : std::string();
@@ -53,8 +54,8 @@ void CMainDialog::ClearSourceSelection(bool missing, bool showSource) {
   if (missing) m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
   ResetIncludeTabs(0);
   m_sourcePath.clear();
-  m_view.SetControlText(ControlId::SourcePath, kNoSourceSelected);
-  m_sourceText = kNoSourceSelected;
+  m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
+  m_sourceText = kNoSourceSelectedText;
   m_compiled = false;
   m_logText = kNoSourceLogText;
   if (showSource) m_view.SetCurrentTab(kSourceTab);
@@ -66,7 +67,7 @@ void CMainDialog::ClearSourceSelection(bool missing, bool showSource) {
 
 void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   std::string chosen = trim(path);
-  if (chosen.empty() || chosen == kNoSourceSelected) {
+  if (chosen.empty() || chosen == kNoSourceSelectedText) {
     ClearSourceSelection(false, showSource);
     return;
   }

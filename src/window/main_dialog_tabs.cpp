@@ -8,6 +8,7 @@
 #include "platform/trace_log.h"
 #include "window/editor_text.h"
 #include "window/main_dialog.h"
+#include "window/recent_sources.h"
 #include "window/status_words.h"
 #include "window/window_texts.h"
 
@@ -102,7 +103,7 @@ void CMainDialog::ResetIncludeTabs(std::size_t count) {
 void CMainDialog::UpdateTabTitles() {
   if (!m_view.ControlExists(ControlId::OutputTab)) return;
   if (m_sourcePath.empty()) {
-    m_tabTitles = {kNoSourceSelected, "Map", "Symbols", "LST", "Hex"};
+    m_tabTitles = {std::string(kNoSourceSelectedText), "Map", "Symbols", "LST", "Hex"};
   } else {
     std::string stem = sourceStem(m_sourcePath);
     m_tabTitles = {stem + ".asm", stem + ".MAP", stem + ".SYM", stem + ".LST", stem + ".HEX"};
@@ -156,7 +157,7 @@ std::string CMainDialog::TextToShow(int tab) {
       if (m_logText.empty()) m_logText = BuildCompileLog();
       return m_logText;
     case kSourceTab:
-      if (m_sourcePath.empty()) return kNoSourceSelected;
+      if (m_sourcePath.empty()) return std::string(kNoSourceSelectedText);
       if (m_sourceText.empty() && ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
       return m_sourceText;
     case kMapTab:

@@ -72,11 +72,8 @@ class MainDialogView {
   virtual void SetToolTip(ControlId id, const std::string& text) = 0;
   virtual void SetToolTipDelay(int milliseconds) = 0;
 
-  // The recent-sources drop-down keeps its items sorted.
-  virtual void ClearRecentItems() = 0;
-  virtual void AddRecentItem(const std::string& text) = 0;
-  // Selects the first item starting with the prefix (letter case ignored).
-  virtual bool SelectRecentItemByPrefix(const std::string& prefix) = 0;
+  // The recent-sources drop-down, items in the order given; -1 selects none.
+  virtual void SetRecentItems(const std::vector<std::string>& items) = 0;
   virtual void SelectRecentItem(int index) = 0;
 
   // The tab strip. Setting items or the current tab sends no change event.

@@ -3,10 +3,8 @@
 
 namespace qv {
 
-inline constexpr char kNoSourceSelected[] = "<no source selected>";
 inline constexpr char kNoSourceLogText[] = "No source selected. Use Browse or MRU to choose a source.";
 inline constexpr char kNoCompileYetText[] = "No compile yet. Press Compile (F5).";
-inline constexpr char kDefaultSuffix[] = "_Y";
 inline constexpr char kReadyStatus[] = "Ready";
 inline constexpr char kDefaultLineEnd[] = "\r\n";
 

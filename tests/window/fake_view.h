@@ -75,20 +75,7 @@ class FakeView : public MainDialogView {
   void SetToolTipDelay(int milliseconds) override { toolTipDelay = milliseconds; }
 
   // Recent sources.
-  void ClearRecentItems() override {
-    recentItems.clear();
-    recentSelection = -1;
-  }
-  void AddRecentItem(const std::string& text) override { recentItems.push_back(text); }
-  bool SelectRecentItemByPrefix(const std::string& prefix) override {
-    for (std::size_t i = 0; i < recentItems.size(); ++i) {
-      if (recentItems[i].rfind(prefix, 0) == 0) {
-        recentSelection = static_cast<int>(i);
-        return true;
-      }
-    }
-    return false;
-  }
+  void SetRecentItems(const std::vector<std::string>& items) override { recentItems = items; }
   void SelectRecentItem(int index) override { recentSelection = index; }
 
   // Tab strip.

@@ -62,9 +62,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetToolTip(ControlId id, const std::string& text) override;
   void SetToolTipDelay(int milliseconds) override;
 
-  void ClearRecentItems() override;
-  void AddRecentItem(const std::string& text) override;
-  bool SelectRecentItemByPrefix(const std::string& prefix) override;
+  void SetRecentItems(const std::vector<std::string>& items) override;
   void SelectRecentItem(int index) override;
 
   void SetTabItems(const std::vector<std::string>& labels) override;

@@ -159,31 +159,10 @@ void CMainDialogWindow::SetToolTipDelay(int milliseconds) { CToolTipDelayStyle::
 
 // The recent-sources drop-down.
 
-void CMainDialogWindow::ClearRecentItems() {
+void CMainDialogWindow::SetRecentItems(const std::vector<std::string>& items) {
   QSignalBlocker quiet(m_recent);
   m_recent->clear();
-}
-
-void CMainDialogWindow::AddRecentItem(const std::string& text) {
-  QSignalBlocker quiet(m_recent);
-  QString item = toQt(text);
-  int position = 0;
-  while (position < m_recent->count() &&
-         QString::compare(m_recent->itemText(position), item, Qt::CaseInsensitive) <= 0) {
-    ++position;
-  }
-  m_recent->insertItem(position, item);
-}
-
-bool CMainDialogWindow::SelectRecentItemByPrefix(const std::string& prefix) {
-  QString wanted = toQt(prefix);
-  for (int index = 0; index < m_recent->count(); ++index) {
-    if (m_recent->itemText(index).startsWith(wanted, Qt::CaseInsensitive)) {
-      SelectRecentItem(index);
-      return true;
-    }
-  }
-  return false;
+  for (const std::string& item : items) m_recent->addItem(toQt(item));
 }
 
 void CMainDialogWindow::SelectRecentItem(int index) {
