@@ -5,10 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
-namespace qv {
+#include "preprocess/text.h"
 
-// The "C" locale's isspace, inline: every character of every line passes here.
-constexpr bool isWordSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+namespace qv {
 
 class WordCursor {
  public:
@@ -16,16 +15,16 @@ class WordCursor {
 
   // The next word, or an empty view when there is none.
   std::string_view next() {
-    while (position_ < text_.size() && isWordSeparator(text_[position_])) ++position_;
+    while (position_ < text_.size() && isSpace(text_[position_])) ++position_;
     std::size_t start = position_;
-    while (position_ < text_.size() && !isWordSeparator(text_[position_])) ++position_;
+    while (position_ < text_.size() && !isSpace(text_[position_])) ++position_;
     return text_.substr(start, position_ - start);
   }
 
   // The text after the words read so far, without its leading white space.
   std::string_view rest() const {
     std::size_t start = position_;
-    while (start < text_.size() && isWordSeparator(text_[start])) ++start;
+    while (start < text_.size() && isSpace(text_[start])) ++start;
     return text_.substr(start);
   }
 

@@ -2,16 +2,26 @@
 // Text helpers shared by the whole compile pipeline. Letter case is ASCII
 // only; white space is what the C library's isspace says.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qv {
 
-bool isSpace(char c);
-bool isDigit(char c);
+// Blank, tab, LF, VT, FF and CR, as the C locale's isspace; inline, since
+// every character of every line passes here.
+constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimView(std::string_view text);
+constexpr std::string_view trimView(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && isSpace(text[begin])) ++begin;
+  while (end > begin && isSpace(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
 std::string trim(std::string_view text);
 
 std::string toUpperAscii(std::string_view text);
