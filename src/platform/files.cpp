@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "platform/paths.h"
 
@@ -50,11 +50,34 @@ bool createFolder(std::string_view path) {
 }
 
 bool readWholeFile(std::string_view path, std::string& bytes) {
-  if (!fileExists(path)) return false;
-  std::ifstream stream(toNativePath(path), std::ios::binary);
-  if (!stream.is_open()) return false;
-  bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-  return !stream.bad();
+  std::string native = toNativePath(path);
+  if (native.empty()) return false;
+  // Non-blocking, so that opening a pipe cannot hang before it is turned away.
+  int descriptor = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(descriptor);
+    return false;
+  }
+  // Sized from the file's length, so a source is read in one piece; a file
+  // that grows meanwhile is still read to its end.
+  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t length = 0;
+  bool failed = false;
+  for (;;) {
+    if (length == bytes.size()) bytes.resize(2 * bytes.size());
+    ssize_t count = ::read(descriptor, bytes.data() + length, bytes.size() - length);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) {
+      failed = count < 0;
+      break;
+    }
+    length += static_cast<std::size_t>(count);
+  }
+  ::close(descriptor);
+  bytes.resize(length);
+  return !failed;
 }
 
 bool writeWholeFile(std::string_view path, std::string_view bytes) {

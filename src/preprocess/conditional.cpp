@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "preprocess/directive.h"
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/text.h"
 
@@ -60,18 +59,20 @@ ConditionResult evaluateCondition(std::string_view text, const DefineTable& defi
   return result;
 }
 
-ConditionalDirective matchConditional(std::string_view code) {
+ConditionalDirective matchConditional(const DirectiveWord& first) {
   ConditionalDirective directive;
-  if (DirectiveMatch match = matchDirective(code, "IF"); match.matched) {
+  if (first.beginsWith("IF")) {
     directive.kind = ConditionalKind::If;
-    directive.condition = std::move(match.argument);
-  } else if (matchDirective(code, "ELSE").matched || matchDirective(code, "#ELSE").matched) {
+    directive.condition = first.argument;
+  } else if (first.beginsWith("ELSE") || first.beginsWith("#ELSE")) {
     directive.kind = ConditionalKind::Else;
-  } else if (matchDirective(code, "ENDIF").matched || matchDirective(code, "#ENDIF").matched) {
+  } else if (first.beginsWith("ENDIF") || first.beginsWith("#ENDIF")) {
     directive.kind = ConditionalKind::EndIf;
   }
   return directive;
 }
+
+ConditionalDirective matchConditional(std::string_view code) { return matchConditional(readDirectiveWord(code)); }
 
 bool ConditionalState::apply(const ConditionalDirective& directive, DefineTable& defines, PendingDefines& pending) {
   switch (directive.kind) {

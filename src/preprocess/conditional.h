@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "preprocess/define_table.h"
+#include "preprocess/directive.h"
 #include "preprocess/pending_defines.h"
 
 namespace qv {
@@ -29,6 +30,7 @@ struct ConditionalDirective {
 
 // IF (any first word beginning IF, such as IFDEF), ELSE (also ELSEIF) or
 // ENDIF, with or without a leading "#"; tested in that order.
+ConditionalDirective matchConditional(const DirectiveWord& first);
 ConditionalDirective matchConditional(std::string_view code);
 
 struct IfFrame {

@@ -1,20 +1,27 @@
 #include "preprocess/directive.h"
 
-#include "preprocess/text.h"
-
 namespace qv {
+
+DirectiveWord readDirectiveWord(std::string_view code) {
+  DirectiveWord first;
+  std::string_view trimmed = trimView(code);
+  std::size_t wordEnd = 0;
+  while (wordEnd < trimmed.size() && trimmed[wordEnd] != ' ' && trimmed[wordEnd] != '\t') ++wordEnd;
+  std::string_view word = trimmed.substr(0, wordEnd);
+  if (word.empty() || word == "#") return first;
+  if (word.front() == '#') word.remove_prefix(1);
+  first.present = true;
+  first.word = word;
+  if (wordEnd < trimmed.size()) first.argument = trimView(trimmed.substr(wordEnd + 1));
+  return first;
+}
 
 DirectiveMatch matchDirective(std::string_view code, std::string_view keyword) {
   DirectiveMatch match;
-  std::string_view trimmed = trimView(code);
-  if (trimmed.empty()) return match;
-  std::size_t wordEnd = trimmed.find_first_of(" \t");
-  std::string_view word = trimmed.substr(0, wordEnd);
-  if (word == "#") return match;
-  if (word.front() == '#') word.remove_prefix(1);
-  if (!startsWithNoCase(word, keyword)) return match;
+  DirectiveWord first = readDirectiveWord(code);
+  if (!first.beginsWith(keyword)) return match;
   match.matched = true;
-  if (wordEnd != std::string_view::npos) match.argument = trim(trimmed.substr(wordEnd + 1));
+  match.argument = first.argument;
   return match;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "preprocess/text.h"
+
 namespace qv {
 
 struct DirectiveMatch {
@@ -10,10 +12,22 @@ struct DirectiveMatch {
   std::string argument;
 };
 
-// Whether the code's first word (up to the first blank or tab, one leading
-// "#" dropped) begins with keyword, letter case ignored. A prefix test on
-// purpose: IFDEF counts as IF and INCLUDES as INCLUDE. The argument is the
-// trimmed rest after that first blank or tab.
+// The first word of a line's code (up to the first blank or tab, one leading
+// "#" dropped) and the trimmed rest after that blank or tab. Read once per
+// line, then tested against each directive keyword.
+struct DirectiveWord {
+  bool present = false;  // false for empty code and for a lone "#"
+  std::string_view word;
+  std::string_view argument;
+
+  // A prefix test on purpose: IFDEF counts as IF and INCLUDES as INCLUDE.
+  bool beginsWith(std::string_view keyword) const { return present && startsWithNoCase(word, keyword); }
+};
+
+DirectiveWord readDirectiveWord(std::string_view code);
+
+// Whether the code's first word begins with keyword, letter case ignored,
+// with the argument that follows it.
 DirectiveMatch matchDirective(std::string_view code, std::string_view keyword);
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "preprocess/preprocessor.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
@@ -20,10 +21,14 @@ namespace {
 // distinct files is a runaway, and the walk's recursion stays bounded.
 constexpr int kMaxIncludeDepth = 256;
 
-DirectiveMatch matchInclude(std::string_view code) {
-  DirectiveMatch match = matchDirective(code, "INCLUDE");
-  return match.matched ? match : matchDirective(code, "#INCLUDE");
+// Room for more lines, growing geometrically so that many small includes
+// do not move the whole list each time.
+void reserveMore(std::vector<SourceLine>& lines, std::size_t more) {
+  std::size_t needed = lines.size() + more;
+  if (needed > lines.capacity()) lines.reserve(std::max(needed, 2 * lines.capacity()));
 }
+
+bool isInclude(const DirectiveWord& first) { return first.beginsWith("INCLUDE") || first.beginsWith("#INCLUDE"); }
 
 // One preprocess call: walks the root source and, in place of each INCLUDE,
 // the file it names.
@@ -73,27 +78,34 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
 void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int depth) {
   ConditionalState conditional;
   std::vector<SourceLine>& lines = result_.lines;
+  reserveMore(lines, text.lineCount());
   for (std::size_t index = 0; index < text.lineCount(); ++index) {
-    SourceLine line =
-        makeSourceLine(text.line(index), source.path, static_cast<std::int32_t>(index + 1), conditional.active());
-    if (conditional.active() && handleDefine(line.code, defines_, pending_, result_.notes)) {
+    const std::string_view lineText = text.line(index);
+    const LineParts parts = splitLine(lineText);
+    const bool active = conditional.active();
+    // Lines that are not kept are never copied into a record.
+    auto record = [&] {
+      return makeSourceLine(lineText, parts, source.path, static_cast<std::int32_t>(index + 1), active);
+    };
+    if (active && handleDefine(parts.code, defines_, pending_, result_.notes)) {
       resolvePendingDefines(defines_, pending_);
-      lines.push_back(std::move(line));
+      lines.push_back(record());
       continue;
     }
-    ConditionalDirective directive = matchConditional(line.code);
+    DirectiveWord first = readDirectiveWord(parts.code);
+    ConditionalDirective directive = matchConditional(first);
     if (directive.kind != ConditionalKind::None) {
-      if (conditional.apply(directive, defines_, pending_) && includeInactive_) lines.push_back(std::move(line));
+      if (conditional.apply(directive, defines_, pending_) && includeInactive_) lines.push_back(record());
       continue;
     }
-    if (!conditional.active()) {
-      if (includeInactive_) lines.push_back(std::move(line));
+    if (!active) {
+      if (includeInactive_) lines.push_back(record());
       continue;
     }
-    if (DirectiveMatch include = matchInclude(line.code); include.matched) {
-      walkInclude(source, line, include.argument, depth);
+    if (isInclude(first)) {
+      walkInclude(source, record(), first.argument, depth);
     } else {
-      lines.push_back(std::move(line));
+      lines.push_back(record());
     }
   }
 }

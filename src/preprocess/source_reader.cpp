@@ -67,23 +67,30 @@ bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& prov
   return true;
 }
 
-void splitComment(std::string_view text, std::string& code, std::string& comment) {
+LineParts splitLine(std::string_view text) {
   std::size_t start = text.find(';');
   std::size_t slashes = text.substr(0, start).find("//");
   if (slashes != std::string_view::npos) start = slashes;
-  if (start == std::string_view::npos) {
-    code = trim(text);
-    comment.clear();
-    return;
-  }
-  code = trim(text.substr(0, start));
-  comment = trim(text.substr(start));
+  if (start == std::string_view::npos) return {trimView(text), {}};
+  return {trimView(text.substr(0, start)), trimView(text.substr(start))};
+}
+
+void splitComment(std::string_view text, std::string& code, std::string& comment) {
+  LineParts parts = splitLine(text);
+  code = parts.code;
+  comment = parts.comment;
 }
 
 SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active) {
+  return makeSourceLine(text, splitLine(text), file, lineNumber, active);
+}
+
+SourceLine makeSourceLine(std::string_view text, const LineParts& parts, const std::string& file,
+                          std::int32_t lineNumber, bool active) {
   SourceLine line;
   line.text = text;
-  splitComment(text, line.code, line.comment);
+  line.code = parts.code;
+  line.comment = parts.comment;
   line.file = file;
   line.lineNumber = lineNumber;
   line.active = active;

@@ -38,10 +38,19 @@ class SourceText {
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
                      SourceText& text);
 
-// Code and comment of a line: the comment starts at the first ";" or "//",
-// whichever comes first; quotes are not looked at.
+// Code and comment of a line, both trimmed: the comment starts at the first
+// ";" or "//", whichever comes first; quotes are not looked at.
+struct LineParts {
+  std::string_view code;
+  std::string_view comment;
+};
+LineParts splitLine(std::string_view text);
+
 void splitComment(std::string_view text, std::string& code, std::string& comment);
 
 SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active);
+// The same from parts already split off text.
+SourceLine makeSourceLine(std::string_view text, const LineParts& parts, const std::string& file,
+                          std::int32_t lineNumber, bool active);
 
 }  // namespace qv
