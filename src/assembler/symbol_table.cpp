@@ -1,5 +1,6 @@
 #include "assembler/symbol_table.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "assembler/location_value.h"
@@ -44,6 +45,7 @@ bool SymbolTable::lookupValue(std::string_view name, std::int32_t& value) const 
 }
 
 const SymbolRecord* SymbolTable::Lookup(std::string_view name) const {
+  if (!anyNameStartsWithDigit_ && !name.empty() && isDigit(name.front())) return nullptr;
   auto found = index_.find(name);
   return found == index_.end() ? nullptr : &records_[found->second];
 }
@@ -55,6 +57,7 @@ SymbolRecord* SymbolTable::find(std::string_view name) {
 std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord record) {
   auto [entry, inserted] = index_.try_emplace(record.name, records_.size());
   if (!inserted) return {&records_[entry->second], false};
+  if (!record.name.empty() && isDigit(record.name.front())) anyNameStartsWithDigit_ = true;
   records_.push_back(std::move(record));
   return {&records_.back(), true};
 }
@@ -64,6 +67,16 @@ void SymbolTable::setValue(std::size_t position, std::int32_t value) { records_[
 void SymbolTable::clear() {
   records_.clear();
   index_.clear();
+  anyNameStartsWithDigit_ = false;
+}
+
+std::vector<std::size_t> SymbolTable::positionsInNameOrder() const {
+  std::vector<std::size_t> positions(records_.size());
+  for (std::size_t i = 0; i < positions.size(); ++i) positions[i] = i;
+  std::sort(positions.begin(), positions.end(), [this](std::size_t a, std::size_t b) {
+    return compareNoCase(records_[a].name, records_[b].name) < 0;
+  });
+  return positions;
 }
 
 void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "assembler/symbol_record.h"
@@ -29,7 +29,7 @@ class SymbolTable : public SymbolLookup {
   // Calls visit(record) in name order (the symbol index's order).
   template <typename Visit>
   void forEachInNameOrder(Visit visit) const {
-    for (const auto& entry : index_) visit(records_[entry.second]);
+    for (std::size_t position : positionsInNameOrder()) visit(records_[position]);
   }
 
   // Inserts a new record, or returns the existing one of the same name.
@@ -43,8 +43,16 @@ class SymbolTable : public SymbolLookup {
   void clear();
 
  private:
+  // Name order is wanted once per compile, lookups for every operand: the
+  // index is a hash, and name order is sorted out when asked for.
+  std::vector<std::size_t> positionsInNameOrder() const;
+
   std::vector<SymbolRecord> records_;
-  std::map<std::string, std::size_t, NoCaseLess> index_;
+  std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> index_;
+  // Names normally start with a letter or "_", so a term that starts with a
+  // digit is a number and needs no lookup, unless a definition line gave
+  // some name a leading digit.
+  bool anyNameStartsWithDigit_ = false;
 };
 
 // Defines a symbol; a second definition of a name keeps the first record

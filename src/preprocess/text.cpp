@@ -1,5 +1,7 @@
 #include "preprocess/text.h"
 
+#include <cstdint>
+
 namespace qv {
 
 namespace {
@@ -56,6 +58,16 @@ int compareNoCase(std::string_view a, std::string_view b) {
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
+}
+
+std::size_t NoCaseHash::operator()(std::string_view text) const {
+  // FNV-1a over the lower-cased bytes.
+  std::uint64_t hash = 0xCBF29CE484222325u;
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(lowerAscii(c));
+    hash *= 0x100000001B3u;
+  }
+  return static_cast<std::size_t>(hash);
 }
 
 }  // namespace qv

@@ -44,4 +44,16 @@ struct NoCaseLess {
   bool operator()(std::string_view a, std::string_view b) const { return compareNoCase(a, b) < 0; }
 };
 
+// Hash and equality that ignore ASCII letter case, for unordered lookups by
+// name that agree with NoCaseLess.
+struct NoCaseHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const;
+};
+
+struct NoCaseEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return equalsNoCase(a, b); }
+};
+
 }  // namespace qv

@@ -163,6 +163,22 @@ TEST(SymbolTable, AssemblerEvaluatorReadsSymbolsAndLocation) {
   setLocationValue(0);
 }
 
+// Numbers skip the lookup only while no name starts with a digit.
+TEST(SymbolTable, NameWithLeadingDigitWinsOverTheNumberItSpells) {
+  Compiler compiler;
+  define(compiler, "TONE", "", 7);
+  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  std::int32_t value = 0;
+  EXPECT_TRUE(evaluator.evaluate("10h+TONE", value));
+  EXPECT_EQ(value, 0x17);
+
+  define(compiler, "10h", "", 3);
+  EXPECT_TRUE(evaluator.evaluate("10H+TONE", value));
+  EXPECT_EQ(value, 10);
+  EXPECT_TRUE(evaluator.evaluate("12+TONE", value));
+  EXPECT_EQ(value, 19);
+}
+
 TEST(SymbolTable, NameOrderPutsUnderscoreBeforeLetters) {
   Compiler compiler;
   for (const char* name : {"b", "_z", "a2", "A", "Z_", "ZA"}) define(compiler, name, "");
