@@ -26,7 +26,9 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // The end code of Exit App and of the window's close button.
   static constexpr int kCancelCode = 2;
 
-  explicit CMainDialogWindow(QWidget* parent = nullptr);
+  // The settings live in the store, which must outlive the window; files
+  // named without a folder keep their backups under userDataFolder.
+  CMainDialogWindow(SettingsStore& settings, std::string userDataFolder, QWidget* parent = nullptr);
 
   CMainDialog& Model() { return m_model; }
 
@@ -34,6 +36,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   int DoModal();
 
   // MainDialogView
+  bool WindowExists() const override;
+  int TemplateWindowWidth() const override;
   void SetWindowTitle(const std::string& title) override;
   void MakeResizable() override;
   void SetWindowColours(const WindowColours& colours) override;
@@ -92,6 +96,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
+  std::string UserDataFolder() const override;
 
  public slots:
   void reject() override;
@@ -116,6 +121,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   QProgressBar* m_progress = nullptr;
   WindowColours m_colours;
   bool m_changeNotifications = false;
+  std::string m_userDataFolder;
   CMainDialog m_model;
 };
 

@@ -35,6 +35,9 @@ QWidget* CMainDialogWindow::Control(ControlId id) const {
 
 // The window as a whole.
 
+// The dialog is made with its model and lives as long as it does.
+bool CMainDialogWindow::WindowExists() const { return true; }
+
 void CMainDialogWindow::SetWindowTitle(const std::string& title) { setWindowTitle(toQt(title)); }
 
 void CMainDialogWindow::MakeResizable() {

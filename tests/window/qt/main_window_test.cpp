@@ -14,6 +14,7 @@
 #include "support/trace_log_capture.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/main_window_runner.h"
+#include "window/qt/qsettings_store.h"
 
 namespace qv {
 namespace {
@@ -21,6 +22,8 @@ namespace {
 // The window with its modal questions answered at once.
 class TestWindow : public CMainDialogWindow {
  public:
+  TestWindow(SettingsStore& settings, const std::string& dataFolder) : CMainDialogWindow(settings, dataFolder) {}
+
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons, MessageBoxIcon) override {
     messages.push_back(text);
     return MessageBoxAnswer::Ok;
@@ -50,7 +53,8 @@ class MainWindowTest : public ::testing::Test {
 
   test::TraceLogCapture trace;
   test::TempFolder folder;
-  TestWindow window;
+  QSettingsStore settings{QString::fromStdString(folder.file("settings.ini"))};
+  TestWindow window{settings, folder.file("data")};
 };
 
 TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
@@ -180,10 +184,12 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindowButExitAppDoes) {
 
 TEST(MainWindowRun, StartsAndClosesWithItsEndCode) {
   test::TraceLogCapture trace;
+  test::TempFolder folder;
   int argc = 1;
   char name[] = "quaverton";
   char* argv[] = {name, nullptr};
-  std::unique_ptr<ModalWindow> window = makeQtMainWindow(argc, argv);
+  std::unique_ptr<ModalWindow> window = makeQtMainWindowWithStorage(
+      argc, argv, {QString::fromStdString(folder.file("settings.ini")), QString::fromStdString(folder.file("data"))});
   QTimer::singleShot(0, [] {
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {
