@@ -169,6 +169,18 @@ int CMainDialogWindow::DoModal() {
 
 void CMainDialogWindow::reject() { done(kCancelCode); }
 
+bool CMainDialogWindow::event(QEvent* event) {
+  bool handled = QDialog::event(event);
+  // The window frame becomes known some time after the window is shown.
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize: FitPendingOuterRect(); break;
+    default: break;
+  }
+  return handled;
+}
+
 void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   guarded("OnSize", [&] { m_model.OnSize(width(), height()); });

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <map>
+#include <optional>
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
@@ -102,6 +103,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void reject() override;
 
  protected:
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +114,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   QWidget* Control(ControlId id) const;
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
+  void FitPendingOuterRect();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
@@ -120,6 +123,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   QComboBox* m_recent = nullptr;
   QProgressBar* m_progress = nullptr;
   WindowColours m_colours;
+  // An outer rectangle asked for before the window frame was known.
+  std::optional<PixelRect> m_pendingOuterRect;
   bool m_changeNotifications = false;
   std::string m_userDataFolder;
   CMainDialog m_model;
