@@ -164,17 +164,17 @@ TEST_F(SettingsTest, RecentSourcesPutTheNewestFirstWhileTheDropDownIsSorted) {
   store.writeString("RecentSources", "/zz/two.asm|/aa/one.asm");
   std::unique_ptr<Window> window = Open();
   EXPECT_EQ(window->dialog.m_recentSources, (std::vector<std::string>{path, "/zz/two.asm", "/aa/one.asm"}));
-  // Paths from the root sort before the marker.
+  // The marker leads; the paths follow in name order.
   EXPECT_EQ(window->view.recentItems,
-            (std::vector<std::string>{"/aa/one.asm", path, "/zz/two.asm", "<no source selected>"}));
-  EXPECT_EQ(window->view.recentSelection, 1);
+            (std::vector<std::string>{"<no source selected>", "/aa/one.asm", path, "/zz/two.asm"}));
+  EXPECT_EQ(window->view.recentSelection, 2);
 
   std::string other = folder.write("other.asm", "y\n");
   window->dialog.SelectSource(other, true);
   EXPECT_EQ(StoredString("RecentSources"), other + "|" + path + "|/zz/two.asm|/aa/one.asm");
   EXPECT_EQ(StoredString("LastSource"), other);
-  EXPECT_EQ(window->view.recentItems[0], "/aa/one.asm");
-  EXPECT_EQ(window->view.recentSelection, 1);
+  EXPECT_EQ(window->view.recentItems[1], "/aa/one.asm");
+  EXPECT_EQ(window->view.recentSelection, 2);
 }
 
 TEST_F(SettingsTest, ChoosingADropDownEntrySelectsOrClearsTheSource) {
