@@ -80,7 +80,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     std::string base = outputBase + effectiveSuffix(request.suffix);
     std::string hexPath = base + ".HEX";
     std::string hexError;
-    if (writeHexFile(hexPath, emitted, hexError, 0)) {
+    if (writeHexText(hexPath, result.hexText, hexError)) {
       result.writtenFiles.push_back(hexPath);
     } else {
       result.failed = true;

@@ -105,7 +105,11 @@ std::string makeHexText(const std::vector<EncodedLine>& emitted, std::int32_t ad
 
 bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitted, std::string& errorMessage,
                   std::int32_t addressOffset) {
-  if (writeWholeFile(path, makeHexText(emitted, addressOffset))) return true;
+  return writeHexText(path, makeHexText(emitted, addressOffset), errorMessage);
+}
+
+bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage) {
+  if (writeWholeFile(path, hexText)) return true;
   errorMessage = "Unable to open output HEX file: " + path;
   return false;
 }
