@@ -33,10 +33,7 @@ std::string displayName(const std::string& name) {
 }  // namespace
 
 std::string HandleMap(const Compiler& compiler) {
-  std::vector<const SymbolRecord*> handles;
-  compiler.symbolTable.forEachInNameOrder([&handles](const SymbolRecord& record) {
-    if (belongsInMap(record)) handles.push_back(&record);
-  });
+  std::vector<const SymbolRecord*> handles = compiler.symbolTable.selectInNameOrder(belongsInMap);
   // Stable, so handles that share a number stay in name order.
   std::stable_sort(handles.begin(), handles.end(),
                    [](const SymbolRecord* a, const SymbolRecord* b) { return a->value < b->value; });

@@ -70,13 +70,10 @@ void SymbolTable::clear() {
   anyNameStartsWithDigit_ = false;
 }
 
-std::vector<std::size_t> SymbolTable::positionsInNameOrder() const {
-  std::vector<std::size_t> positions(records_.size());
-  for (std::size_t i = 0; i < positions.size(); ++i) positions[i] = i;
-  std::sort(positions.begin(), positions.end(), [this](std::size_t a, std::size_t b) {
-    return compareNoCase(records_[a].name, records_[b].name) < 0;
+void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
+  std::sort(records.begin(), records.end(), [](const SymbolRecord* a, const SymbolRecord* b) {
+    return compareNoCase(a->name, b->name) < 0;
   });
-  return positions;
 }
 
 void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,

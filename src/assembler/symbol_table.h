@@ -26,10 +26,22 @@ class SymbolTable : public SymbolLookup {
   // Records in first-definition order.
   const std::vector<SymbolRecord>& symbols() const { return records_; }
 
-  // Calls visit(record) in name order (the symbol index's order).
+  // The records for which keep(record) holds, in name order (the symbol
+  // index's order).
+  template <typename Keep>
+  std::vector<const SymbolRecord*> selectInNameOrder(Keep keep) const {
+    std::vector<const SymbolRecord*> selected;
+    for (const SymbolRecord& record : records_) {
+      if (keep(record)) selected.push_back(&record);
+    }
+    sortByName(selected);
+    return selected;
+  }
+
+  // Calls visit(record) for every record in name order.
   template <typename Visit>
   void forEachInNameOrder(Visit visit) const {
-    for (std::size_t position : positionsInNameOrder()) visit(records_[position]);
+    for (const SymbolRecord* record : selectInNameOrder([](const SymbolRecord&) { return true; })) visit(*record);
   }
 
   // Inserts a new record, or returns the existing one of the same name.
@@ -45,7 +57,7 @@ class SymbolTable : public SymbolLookup {
  private:
   // Name order is wanted once per compile, lookups for every operand: the
   // index is a hash, and name order is sorted out when asked for.
-  std::vector<std::size_t> positionsInNameOrder() const;
+  static void sortByName(std::vector<const SymbolRecord*>& records);
 
   std::vector<SymbolRecord> records_;
   std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> index_;
