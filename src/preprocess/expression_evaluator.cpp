@@ -179,6 +179,26 @@ bool forEachPiece(std::string_view text, std::string_view operators, Visit visit
   return visit(text.substr(start), '\0');
 }
 
+// Most operands are a lone name or number: without parentheses or operator
+// characters the three splitting levels would hand the text down unchanged.
+bool isSingleTerm(std::string_view text) {
+  for (char c : text) {
+    switch (c) {
+      case '(':
+      case ')':
+      case '&':
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+        return false;
+      default:
+        break;
+    }
+  }
+  return true;
+}
+
 // ------------------------------------------------------------- evaluation
 
 // One evaluation; depth counts the nested "~", high( and low( levels.
@@ -187,6 +207,7 @@ class Evaluation {
   explicit Evaluation(const ExpressionEvaluator& evaluator) : evaluator_(evaluator) {}
 
   bool expression(std::string_view text, std::int32_t& value, int depth) const {
+    if (isSingleTerm(text)) return term(text, value, depth);
     text = stripOuterParenthesesView(text);
     if (text.empty()) return false;
     bool first = true;
