@@ -57,6 +57,10 @@ class Harvester : public LayoutVisitor {
     compiler_.labelAddresses.push_back(address);
   }
 
+  void onPlay(std::size_t index, std::uint32_t address, std::uint32_t size) override {
+    compiler_.harvestedPlays.push_back({index, address, size});
+  }
+
  private:
   Compiler& compiler_;
   const CompileRequest& request_;
@@ -69,6 +73,7 @@ class Harvester : public LayoutVisitor {
 
 void HarvestPass(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
   compiler.labelAddresses.clear();
+  compiler.harvestedPlays.clear();
   Harvester harvester(compiler, request, lines.size());
   WalkLayout(compiler, lines, harvester);
 }

@@ -6,6 +6,8 @@
 
 #include "assembler/layout_walk.h"
 #include "assembler/line_classification.h"
+#include "assembler/location_value.h"
+#include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
 #include "compile/compiler.h"
 #include "preprocess/text.h"
@@ -60,9 +62,24 @@ void storeLabelValues(Compiler& compiler, const LastLabelFinder& finder) {
   }
 }
 
+// Only a PLAY's size depends on a value. When every PLAY of the harvest,
+// sized again at its address with the settled values, keeps its size, every
+// statement lies where the harvest put it and a walk would find the same
+// label addresses.
+bool playsKeepTheirSizes(const Compiler& compiler, const std::vector<SourceLine>& lines) {
+  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  for (const SizedPlay& play : compiler.harvestedPlays) {
+    setLocationValue(static_cast<std::int32_t>(play.address));
+    LineWords words(lines[play.line].code);
+    if (StatementSize(Command::Play, ParseLabel(words).statement, evaluator) != play.size) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void RelocateLabels(Compiler& compiler, const std::vector<SourceLine>& lines) {
+  if (playsKeepTheirSizes(compiler, lines)) return;
   std::optional<LastLabelFinder> finder;
   for (int round = 0; round < maxRounds; ++round) {
     LabelPlacer placer;

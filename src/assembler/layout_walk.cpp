@@ -4,19 +4,23 @@
 #include "assembler/location_value.h"
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
+#include "assembler/words.h"
 #include "compile/compiler.h"
 
 namespace qv {
 
 namespace {
 
-void placeInstruction(Compiler& compiler, const SourceLine& line, const LineWords& words,
+void placeInstruction(Compiler& compiler, std::size_t index, const SourceLine& line, const LineWords& words,
                       const ExpressionEvaluator& evaluator, LayoutVisitor& visitor) {
   setLocationValue(static_cast<std::int32_t>(compiler.currentAddress));
   LabelSplit split = ParseLabel(words);
   if (!split.label.empty()) visitor.onLabel(line, split.label, compiler.currentAddress);
   if (split.statement.empty()) return;
-  compiler.currentAddress += StatementSize(split.statement, evaluator);
+  Command command = commandOf(wordAt(split.statement, 0));
+  std::uint32_t size = StatementSize(command, split.statement, evaluator);
+  if (command == Command::Play) visitor.onPlay(index, compiler.currentAddress, size);
+  compiler.currentAddress += size;
 }
 
 }  // namespace
@@ -41,7 +45,7 @@ void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, Layout
         visitor.onDefinition(line, words);
         break;
       case LineRole::Instruction:
-        placeInstruction(compiler, line, words, evaluator, visitor);
+        placeInstruction(compiler, i, line, words, evaluator, visitor);
         break;
       case LineRole::Ignored:
         break;

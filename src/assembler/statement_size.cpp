@@ -1,13 +1,15 @@
 #include "assembler/statement_size.h"
 
-#include "assembler/command_set.h"
 #include "assembler/statement.h"
 #include "assembler/words.h"
 
 namespace qv {
 
 std::uint32_t StatementSize(std::string_view statement, const ExpressionEvaluator& evaluator) {
-  Command command = commandOf(wordAt(statement, 0));
+  return StatementSize(commandOf(wordAt(statement, 0)), statement, evaluator);
+}
+
+std::uint32_t StatementSize(Command command, std::string_view statement, const ExpressionEvaluator& evaluator) {
   if (command == Command::Play) {
     SplitStatementResult split = SplitStatement(statement);
     return isLongPlay(OperandValue(split.operands, 0, evaluator)) ? 4 : 2;

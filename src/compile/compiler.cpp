@@ -41,6 +41,7 @@ void Compiler::reset() {
   symbolTable.clear();
   emitted.clear();
   labelAddresses.clear();
+  harvestedPlays.clear();
   setLocationValue(0);
   currentAddress = 0;
   schemeBase = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,13 @@
 #include "preprocess/preprocessor.h"
 
 namespace qv {
+
+// A PLAY statement as the harvest pass sized it.
+struct SizedPlay {
+  std::size_t line;  // index in the line list
+  std::uint32_t address;
+  std::uint32_t size;
+};
 
 // Runs one compile and holds the state its passes share. Make a fresh one
 // for every compile; compile() clears it anyway, so reuse is harmless.
@@ -37,6 +45,9 @@ class Compiler {
   // Address the harvest pass gave each labelled line, in line order; the
   // label relocation step compares against it.
   std::vector<std::uint32_t> labelAddresses;
+  // Every PLAY the harvest pass sized, in line order: the only statements
+  // whose size can change once the values are settled.
+  std::vector<SizedPlay> harvestedPlays;
 
  private:
   void reset();
