@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
-namespace qv {
+#include "preprocess/text.h"
 
-constexpr char upperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+namespace qv {
 
 // True when word equals keyword (written in upper case), ignoring case.
 constexpr bool isKeyword(std::string_view word, std::string_view upperKeyword) {

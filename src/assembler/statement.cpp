@@ -31,7 +31,7 @@ SplitStatementResult SplitStatement(std::string_view statement) {
   if (first.empty()) return result;
   result.mnemonic = toUpperAscii(first);
 
-  std::size_t blank = text.find_first_of(" \t");
+  std::size_t blank = findBlankOrTab(text);
   if (blank == std::string_view::npos) return result;
   std::string_view operandText = trimView(text.substr(blank + 1));
   result.operands.reserve(typicalOperandCount);

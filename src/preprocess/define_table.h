@@ -2,9 +2,9 @@
 // The preprocessing defines that conditions are evaluated against.
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/text.h"
@@ -21,7 +21,7 @@ class DefineTable : public SymbolLookup {
   bool lookupValue(std::string_view name, std::int32_t& value) const override;
 
  private:
-  std::map<std::string, std::int32_t, NoCaseLess> values_;
+  std::unordered_map<std::string, std::int32_t, NoCaseHash, NoCaseEqual> values_;
 };
 
 // Evaluates text against the defines, with "$" reading 0.

@@ -5,14 +5,13 @@ namespace qv {
 DirectiveWord readDirectiveWord(std::string_view code) {
   DirectiveWord first;
   std::string_view trimmed = trimView(code);
-  std::size_t wordEnd = 0;
-  while (wordEnd < trimmed.size() && trimmed[wordEnd] != ' ' && trimmed[wordEnd] != '\t') ++wordEnd;
+  std::size_t wordEnd = findBlankOrTab(trimmed);
   std::string_view word = trimmed.substr(0, wordEnd);
   if (word.empty() || word == "#") return first;
   if (word.front() == '#') word.remove_prefix(1);
   first.present = true;
   first.word = word;
-  if (wordEnd < trimmed.size()) first.argument = trimView(trimmed.substr(wordEnd + 1));
+  if (wordEnd != std::string_view::npos) first.argument = trimView(trimmed.substr(wordEnd + 1));
   return first;
 }
 

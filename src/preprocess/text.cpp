@@ -4,37 +4,18 @@
 
 namespace qv {
 
-namespace {
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
-
 std::string trim(std::string_view text) { return std::string(trimView(text)); }
 
 std::string toUpperAscii(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) c = upperAscii(c);
+  for (char& c : upper) c = upperAsciiChar(c);
   return upper;
 }
 
 std::string toLowerAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) c = lowerAscii(c);
+  for (char& c : lower) c = lowerAsciiChar(c);
   return lower;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (lowerAscii(text[i]) != lowerAscii(prefix[i])) return false;
-  }
-  return true;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && startsWithNoCase(a, b);
 }
 
 std::vector<std::string> splitWords(std::string_view text) {
@@ -52,8 +33,8 @@ std::vector<std::string> splitWords(std::string_view text) {
 int compareNoCase(std::string_view a, std::string_view b) {
   std::size_t common = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < common; ++i) {
-    auto left = static_cast<unsigned char>(lowerAscii(a[i]));
-    auto right = static_cast<unsigned char>(lowerAscii(b[i]));
+    auto left = static_cast<unsigned char>(lowerAsciiChar(a[i]));
+    auto right = static_cast<unsigned char>(lowerAsciiChar(b[i]));
     if (left != right) return left < right ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
@@ -64,7 +45,7 @@ std::size_t NoCaseHash::operator()(std::string_view text) const {
   // FNV-1a over the lower-cased bytes.
   std::uint64_t hash = 0xCBF29CE484222325u;
   for (char c : text) {
-    hash ^= static_cast<unsigned char>(lowerAscii(c));
+    hash ^= static_cast<unsigned char>(lowerAsciiChar(c));
     hash *= 0x100000001B3u;
   }
   return static_cast<std::size_t>(hash);

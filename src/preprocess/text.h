@@ -24,13 +24,34 @@ constexpr std::string_view trimView(std::string_view text) {
 
 std::string trim(std::string_view text);
 
+// Where the first word ends for directives and statements: the first blank
+// or tab, or npos.
+constexpr std::size_t findBlankOrTab(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ' || text[i] == '\t') return i;
+  }
+  return std::string_view::npos;
+}
+
 std::string toUpperAscii(std::string_view text);
 std::string toLowerAscii(std::string_view text);
 
+constexpr char lowerAsciiChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char upperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // True when text is at least as long as prefix and begins with it, letters
-// compared without regard to case.
-bool startsWithNoCase(std::string_view text, std::string_view prefix);
-bool equalsNoCase(std::string_view a, std::string_view b);
+// compared without regard to case. Inline: keyword tests run on every line.
+constexpr bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (lowerAsciiChar(text[i]) != lowerAsciiChar(prefix[i])) return false;
+  }
+  return true;
+}
+
+constexpr bool equalsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithNoCase(a, b);
+}
 
 // Words separated by runs of white space.
 std::vector<std::string> splitWords(std::string_view text);
