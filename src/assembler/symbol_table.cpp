@@ -46,8 +46,8 @@ bool SymbolTable::lookupValue(std::string_view name, std::int32_t& value) const 
 
 const SymbolRecord* SymbolTable::Lookup(std::string_view name) const {
   if (!anyNameStartsWithDigit_ && !name.empty() && isDigit(name.front())) return nullptr;
-  auto found = index_.find(name);
-  return found == index_.end() ? nullptr : &records_[found->second];
+  std::optional<std::size_t> position = index_.find(name, records_);
+  return position ? &records_[*position] : nullptr;
 }
 
 SymbolRecord* SymbolTable::find(std::string_view name) {
@@ -55,10 +55,10 @@ SymbolRecord* SymbolTable::find(std::string_view name) {
 }
 
 std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord record) {
-  auto [entry, inserted] = index_.try_emplace(record.name, records_.size());
-  if (!inserted) return {&records_[entry->second], false};
+  if (std::optional<std::size_t> existing = index_.find(record.name, records_)) return {&records_[*existing], false};
   if (!record.name.empty() && isDigit(record.name.front())) anyNameStartsWithDigit_ = true;
   records_.push_back(std::move(record));
+  index_.add(records_, records_.size() - 1);
   return {&records_.back(), true};
 }
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "assembler/name_index.h"
 #include "assembler/symbol_record.h"
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/text.h"
@@ -60,7 +60,7 @@ class SymbolTable : public SymbolLookup {
   static void sortByName(std::vector<const SymbolRecord*>& records);
 
   std::vector<SymbolRecord> records_;
-  std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> index_;
+  NameIndex index_;
   // Names normally start with a letter or "_", so a term that starts with a
   // digit is a number and needs no lookup, unless a definition line gave
   // some name a leading digit.
