@@ -6,10 +6,12 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 
 #include "window/qt/main_dialog_window.h"
+#include "window/qt/qsettings_store.h"
 #include "window/tab_set.h"
 
 namespace {
@@ -27,7 +29,10 @@ int main(int argc, char** argv) {
   int tab = (argc > 3 && std::strcmp(argv[3], "lst") == 0) ? qv::kLstTab : qv::kLogTab;
 
   QApplication application(argc, argv);
-  qv::CMainDialogWindow window;
+  // Settings of its own, so the picture never shows the user's.
+  QTemporaryDir scratch;
+  qv::QSettingsStore settings(scratch.filePath(QStringLiteral("settings.ini")));
+  qv::CMainDialogWindow window(settings, scratch.filePath(QStringLiteral("data")).toStdString());
   window.Model().OnInitDialog();
   window.resize(kPictureWidth, kPictureHeight);
   window.Model().SelectSource(argv[1], false);

@@ -16,6 +16,7 @@
 #include "compile/compile_result.h"
 #include "window/main_dialog_view.h"
 #include "window/search_text.h"
+#include "window/settings_store.h"
 #include "window/tab_set.h"
 #include "window/window_clock.h"
 
@@ -36,7 +37,8 @@ struct KeyDown {
 
 class CMainDialog {
  public:
-  CMainDialog(MainDialogView& view, const void* parent);
+  // The settings are read from and written to the store, which must outlive the dialog.
+  CMainDialog(MainDialogView& view, SettingsStore& store, const void* parent);
   CMainDialog(const CMainDialog&) = delete;
   CMainDialog& operator=(const CMainDialog&) = delete;
 
@@ -90,6 +92,8 @@ class CMainDialog {
   // Text files and saving.
   bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
   bool EnsureBackupsFolderFor(const std::string& path);
+  // Every save the window makes: a numbered backup of the old file first.
+  bool SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd);
   void OnSaveFiles();
 
   // Compiling.
@@ -165,7 +169,6 @@ class CMainDialog {
   void SetEditorFontFromTemplate();
   void ClearSourceSelection(bool missing, bool showSource);
   void EmptyOutputBuffers();
-  bool SaveEditedFile(const std::string& path, const std::string& text, const std::string& lineEnd);
   bool SaveIncludesBeforeCompile();
   void CompileSelectedSource(int rememberedTab);
   void EndAbortedCompile(int rememberedTab);
@@ -177,6 +180,7 @@ class CMainDialog {
   void ShowSourceTab();
 
   MainDialogView& m_view;
+  SettingsStore& m_settings;
 };
 
 }  // namespace qv

@@ -1,19 +1,8 @@
-// Writing edited Source and include text back to its files: before a
-// compile and when the window closes with unsaved edits.
+// Closing the window with unsaved Source or include edits.
 #include "window/main_dialog.h"
-#include "window/text_file.h"
 #include "window/window_texts.h"
 
 namespace qv {
-
-bool CMainDialog::SaveEditedFile(const std::string& path, const std::string& text, const std::string& lineEnd) {
-  BackupOptions backups;
-  backups.confirmClearBackups = [this] {
-    return m_view.ShowMessageBox(std::string(kClearBackupsQuestion), MessageBoxButtons::YesNo,
-                                 MessageBoxIcon::Question) == MessageBoxAnswer::Yes;
-  };
-  return SaveTextFile(path, text, lineEnd, backups);
-}
 
 bool CMainDialog::CanClose() {
   int tab = SelectedTab();
@@ -42,7 +31,7 @@ bool CMainDialog::CanClose() {
   if (answer == MessageBoxAnswer::Cancel) return false;
   if (answer != MessageBoxAnswer::Yes) return true;
   for (const Unsaved& file : unsaved) {
-    if (!SaveEditedFile(file.path, *file.text, file.lineEnd)) {
+    if (!SaveTabText(file.path, *file.text, file.lineEnd)) {
       m_view.ShowMessageBox("Unable to save to " + file.path, MessageBoxButtons::Ok, MessageBoxIcon::None);
       m_statusText = "Save failed";
       UpdateStatusLine();

@@ -74,7 +74,7 @@ void CMainDialog::OnCompile() {
     CaptureTabText(rememberedTab);
 
     if (IsTabDirty(kSourceTab) && !editedSource.empty()) {
-      if (!SaveEditedFile(editedSource, m_sourceText, m_sourceEol)) {
+      if (!SaveTabText(editedSource, m_sourceText, m_sourceEol)) {
         showMessage(m_view, "Unable to save source file before compile.");
         m_logText = "Compile aborted: cannot save source file.";
         EndAbortedCompile(rememberedTab);
@@ -99,7 +99,7 @@ bool CMainDialog::SaveIncludesBeforeCompile() {
     const std::string& path = m_includePaths[i];
     if (!m_includeDirty[i] || path.empty()) continue;
     std::string lineEnd = m_includeEols[i].empty() ? std::string(kDefaultLineEnd) : m_includeEols[i];
-    if (!SaveEditedFile(path, m_includeTexts[i], lineEnd)) {
+    if (!SaveTabText(path, m_includeTexts[i], lineEnd)) {
       showMessage(m_view, "Unable to save include file before compile.");
       std::string name = fileNameOf(path);
       m_logText = "Compile aborted: cannot save include file: " + (name.empty() ? path : name);

@@ -14,6 +14,7 @@
 #include "support/trace_log_capture.h"
 #include "window/demo_project.h"
 #include "window/editor_text.h"
+#include "window/qt/qsettings_store.h"
 #include "window/qt/test_window.h"
 
 namespace qv {
@@ -59,7 +60,8 @@ class MainWindowCompileTest : public ::testing::Test {
 
   test::TraceLogCapture trace;
   test::TempFolder folder;
-  TestWindow window;
+  QSettingsStore settings{QString::fromStdString(folder.file("settings.ini"))};
+  TestWindow window{settings, folder.file("data")};
   std::string source;
 };
 

@@ -12,6 +12,8 @@ namespace qv::test {
 
 class TestWindow : public CMainDialogWindow {
  public:
+  TestWindow(SettingsStore& settings, const std::string& dataFolder) : CMainDialogWindow(settings, dataFolder) {}
+
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons, MessageBoxIcon) override {
     messages.push_back(text);
     if (answers.empty()) return MessageBoxAnswer::Ok;
