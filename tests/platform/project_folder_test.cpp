@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/project_folder.h"
-#include "support/project_folder_variable.h"
+#include "support/environment_variable.h"
 
 namespace qv {
 namespace {

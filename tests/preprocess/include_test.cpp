@@ -4,7 +4,7 @@
 
 #include "platform/paths.h"
 #include "preprocess_fixture.h"
-#include "support/project_folder_variable.h"
+#include "support/environment_variable.h"
 
 namespace qv {
 namespace {

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "platform/error_report.h"
-#include "support/project_folder_variable.h"
+#include "support/environment_variable.h"
 #include "window/demo_project.h"
 #include "window/editor_text.h"
 #include "window/main_dialog_fixture.h"

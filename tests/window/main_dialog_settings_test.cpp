@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "support/project_folder_variable.h"
+#include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
 
 namespace qv {

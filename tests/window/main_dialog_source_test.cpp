@@ -1,7 +1,7 @@
 // Selecting a source and the paths derived from it.
 #include <gtest/gtest.h>
 
-#include "support/project_folder_variable.h"
+#include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
 
 namespace qv {

@@ -9,9 +9,14 @@ namespace qv::test {
 
 class EnvironmentVariable {
  public:
-  EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
+  // Sets the variable, or removes it when value is empty.
+  EnvironmentVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
     if (const char* old = std::getenv(name)) saved_ = old;
-    ::setenv(name, value.c_str(), 1);
+    if (value) {
+      ::setenv(name, value->c_str(), 1);
+    } else {
+      ::unsetenv(name);
+    }
   }
   ~EnvironmentVariable() {
     if (saved_) {
