@@ -27,6 +27,11 @@ test-asan: deps
 
 test: test-plain test-asan
 
+screenshot: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target workbench_screenshot
+	@bash scripts/screenshot.sh $(BUILD)/workbench_screenshot docs/workbench.png
+
 bench: build
 	@bash bench/run.sh $(BUILD)
 
