@@ -69,12 +69,9 @@ class ImageBuilder {
 
  private:
   void append(const SourceLine& line, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
-    EncodedLine entry;
-    entry.address = compiler_.currentAddress;
-    entry.bytes = std::move(bytes);
-    entry.line = line;
-    entry.sourceText = sourceText;
-    emitted_.push_back(std::move(entry));
+    // Constructed in place rather than assigned, so that the copied strings
+    // take just the room their texts need.
+    emitted_.push_back(EncodedLine{compiler_.currentAddress, std::move(bytes), line, std::string(sourceText)});
   }
 
   Compiler& compiler_;

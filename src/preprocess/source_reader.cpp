@@ -87,14 +87,9 @@ SourceLine makeSourceLine(std::string_view text, const std::string& file, std::i
 
 SourceLine makeSourceLine(std::string_view text, const LineParts& parts, const std::string& file,
                           std::int32_t lineNumber, bool active) {
-  SourceLine line;
-  line.text = text;
-  line.code = parts.code;
-  line.comment = parts.comment;
-  line.file = file;
-  line.lineNumber = lineNumber;
-  line.active = active;
-  return line;
+  // Constructed rather than assigned, so that each string takes just the
+  // room its text needs.
+  return SourceLine{std::string(text), std::string(parts.code), std::string(parts.comment), file, lineNumber, active};
 }
 
 }  // namespace qv
