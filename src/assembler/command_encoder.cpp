@@ -5,6 +5,7 @@
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
 #include "assembler/statement.h"
+#include "assembler/words.h"
 #include "compile/compiler.h"
 #include "preprocess/text.h"
 
@@ -137,9 +138,13 @@ Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, con
 
 std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line) {
+  return EncodeStatement(compiler, commandOf(wordAt(statement, 0)), statement, evaluator, line);
+}
+
+std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, Command command, std::string_view statement,
+                                          const ExpressionEvaluator& evaluator, const SourceLine& line) {
   SplitStatementResult split = SplitStatement(statement);
   if (split.mnemonic.empty() || isDigit(split.mnemonic[0])) return {};
-  Command command = commandOf(split.mnemonic);
   if (command == Command::None) {
     compiler.messages.push_back("Unrecognized command: " + split.mnemonic);
     return {};

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assembler/command_set.h"
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/source_line.h"
 
@@ -15,6 +16,11 @@ class Compiler;
 // "Unrecognized command: " + keyword to the compiler's messages; a branch
 // offset that does not fit its field adds a warning naming line.
 std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
+                                          const ExpressionEvaluator& evaluator, const SourceLine& line);
+
+// The same for a statement whose command (of its first word) the caller has
+// looked up already.
+std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, Command command, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line);
 
 }  // namespace qv

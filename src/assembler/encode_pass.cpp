@@ -9,7 +9,6 @@
 #include "assembler/field_warning.h"
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
-#include "assembler/words.h"
 #include "compile/compiler.h"
 #include "preprocess/text.h"
 
@@ -37,12 +36,12 @@ class ImageBuilder {
     std::string_view statement = split.statement;
     if (isDigit(statement[0])) return;
 
-    Command command = commandOf(wordAt(statement, 0));
+    Command command = split.command;
     if (command == Command::SchemeClose || command == Command::SkemeStart) closeScheme();
     if (command == Command::SchemeClose) return;
 
     setLocationValue(static_cast<std::int32_t>(compiler_.currentAddress));
-    std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, statement, evaluator_, line);
+    std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, command, statement, evaluator_, line);
     if (bytes.empty()) return;
     if (command == Command::SkemeStart) {
       compiler_.schemeBase = compiler_.currentAddress;

@@ -4,7 +4,6 @@
 #include "assembler/location_value.h"
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
-#include "assembler/words.h"
 #include "compile/compiler.h"
 
 namespace qv {
@@ -17,9 +16,8 @@ void placeInstruction(Compiler& compiler, std::size_t index, const SourceLine& l
   LabelSplit split = ParseLabel(words);
   if (!split.label.empty()) visitor.onLabel(line, split.label, compiler.currentAddress);
   if (split.statement.empty()) return;
-  Command command = commandOf(wordAt(split.statement, 0));
-  std::uint32_t size = StatementSize(command, split.statement, evaluator);
-  if (command == Command::Play) visitor.onPlay(index, compiler.currentAddress, size);
+  std::uint32_t size = StatementSize(split.command, split.statement, evaluator);
+  if (split.command == Command::Play) visitor.onPlay(index, compiler.currentAddress, size);
   compiler.currentAddress += size;
 }
 

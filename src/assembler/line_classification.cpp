@@ -93,14 +93,18 @@ LabelSplit ParseLabel(const LineWords& line) {
   std::size_t colon = text.find(':');
   if (colon != std::string_view::npos) {
     std::string_view candidate = trimView(text.substr(0, colon));
-    if (isIdentifier(candidate)) return {candidate, trimView(text.substr(colon + 1))};
-    return {{}, text};
+    if (isIdentifier(candidate)) {
+      std::string_view statement = trimView(text.substr(colon + 1));
+      return {candidate, statement, commandOf(wordAt(statement, 0))};
+    }
+    return {{}, text, commandOf(line.first())};
   }
   std::string_view first = line.first();
-  if (isIdentifier(first) && commandOf(first) == Command::None && !isDirectiveWord(first)) {
-    return {first, line.afterFirst()};
+  Command firstCommand = commandOf(first);
+  if (isIdentifier(first) && firstCommand == Command::None && !isDirectiveWord(first)) {
+    return {first, line.afterFirst(), commandOf(wordAt(line.afterFirst(), 0))};
   }
-  return {{}, text};
+  return {{}, text, firstCommand};
 }
 
 bool IsInstructionLine(const LineWords& line) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "assembler/command_set.h"
+
 namespace qv {
 
 bool isIdentifier(std::string_view text);
@@ -53,6 +55,7 @@ std::optional<DefinitionLine> IsDefinitionLine(const LineWords& line);
 struct LabelSplit {
   std::string_view label;      // empty when the line has no label
   std::string_view statement;  // the rest, trimmed; the whole trimmed text without a label
+  Command command = Command::None;  // of the statement's first word, looked up once for the passes
 };
 
 // A "name:" label, or a leading bare identifier that is no keyword.
