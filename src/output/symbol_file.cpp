@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <string_view>
 #include <utility>
@@ -41,19 +42,17 @@ struct Entry {
   const SymbolRecord* record;
 };
 
-using Cells = std::array<std::string, kColumnCount>;
-
 // A project's own copy of a standard include counts as that include, as
 // long as its name starts like the carried one.
-bool isStandardIncludeName(std::string_view upperName, std::string_view include) {
-  return upperName.size() >= include.size() && upperName.substr(0, 3) == "QVX" &&
-         upperName.substr(upperName.size() - include.size()) == include;
+bool isStandardIncludeName(std::string_view fileName, std::string_view include) {
+  return fileName.size() >= include.size() && startsWithNoCase(fileName, "QVX") &&
+         equalsNoCase(fileName.substr(fileName.size() - include.size()), include);
 }
 
 Section sectionOf(const SymbolRecord& record) {
-  const std::string upperName = toUpperAscii(fileNameOf(record.file));
-  if (isStandardIncludeName(upperName, kDefinitionsInclude)) return kDefinitionsSection;
-  if (isStandardIncludeName(upperName, kMacrosInclude)) return kMacrosSection;
+  const std::string_view fileName = fileNameView(record.file);
+  if (isStandardIncludeName(fileName, kDefinitionsInclude)) return kDefinitionsSection;
+  if (isStandardIncludeName(fileName, kMacrosInclude)) return kMacrosSection;
   switch (record.kind) {
     case SymbolKind::Label: return kLabels;
     case SymbolKind::Constant: return kConstants;
@@ -74,16 +73,38 @@ std::string sectionTitle(Section section, const std::vector<Entry>& entries) {
   }
 }
 
-// Made again when the rows are written rather than kept, so a large table
-// costs no more than its text.
-Cells cellsOf(const Entry& entry) {
-  const SymbolRecord& record = *entry.record;
-  std::string hex;
-  appendHexWord(hex, static_cast<std::uint16_t>(static_cast<std::uint32_t>(record.value) & 0xFFFF));
-  return {std::to_string(entry.sequence), record.name,          std::move(hex),
-          std::to_string(record.value),   symbolKindWord(record.kind), fileNameOf(record.file),
-          std::to_string(record.line)};
-}
+// The cell texts of one entry. Made again when the rows are written rather
+// than kept, so a large table costs no more than its text; the numbers are
+// written into the object itself, so making them allocates nothing.
+class Cells {
+ public:
+  explicit Cells(const Entry& entry) {
+    const SymbolRecord& record = *entry.record;
+    appendHexWord(hex_, static_cast<std::uint16_t>(static_cast<std::uint32_t>(record.value) & 0xFFFF));
+    texts_ = {number(kSeq, entry.sequence),  record.name,
+              hex_,                          number(kDec, record.value),
+              symbolKindWord(record.kind),   fileNameView(record.file),
+              number(kLine, record.line)};
+  }
+  // The texts point into the object.
+  Cells(const Cells&) = delete;
+  Cells& operator=(const Cells&) = delete;
+
+  std::string_view operator[](std::size_t column) const { return texts_[column]; }
+
+ private:
+  template <typename Number>
+  std::string_view number(Column column, Number value) {
+    std::array<char, kNumberSize>& buffer = numbers_[column];
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+  }
+
+  static constexpr std::size_t kNumberSize = 24;  // room for any 64-bit number
+  std::array<std::array<char, kNumberSize>, kColumnCount> numbers_;
+  std::string hex_;  // four digits: held without allocating
+  std::array<std::string_view, kColumnCount> texts_;
+};
 
 bool entryLess(const Entry& a, const Entry& b) {
   if (a.record->value != b.record->value) return a.record->value < b.record->value;
@@ -106,7 +127,7 @@ void appendRow(std::string& text, const CellTexts& cells, const std::array<std::
 void appendTable(std::string& text, const std::vector<Entry>& entries) {
   std::array<std::size_t, kColumnCount> widths = kMinimumWidths;
   for (const Entry& entry : entries) {
-    const Cells cells = cellsOf(entry);
+    const Cells cells(entry);
     for (std::size_t column = 0; column < kLine; ++column) {
       widths[column] = std::max(widths[column], cells[column].size());
     }
@@ -114,7 +135,7 @@ void appendTable(std::string& text, const std::vector<Entry>& entries) {
   for (std::size_t column = 0; column < kLine; ++column) widths[column] += kColumnGap;
 
   appendRow(text, kHeadings, widths);
-  for (const Entry& entry : entries) appendRow(text, cellsOf(entry), widths);
+  for (const Entry& entry : entries) appendRow(text, Cells(entry), widths);
 }
 
 }  // namespace

@@ -86,9 +86,11 @@ std::string directoryOf(std::string_view path) {
   return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator));
 }
 
-std::string fileNameOf(std::string_view path) {
+std::string fileNameOf(std::string_view path) { return std::string(fileNameView(path)); }
+
+std::string_view fileNameView(std::string_view path) {
   std::size_t separator = lastSeparator(path);
-  return separator == std::string_view::npos ? std::string(path) : std::string(path.substr(separator + 1));
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {

@@ -26,6 +26,8 @@ std::string directoryOf(std::string_view path);
 
 // Text after the last separator; the whole path when there is none.
 std::string fileNameOf(std::string_view path);
+// The same as a view into path.
+std::string_view fileNameView(std::string_view path);
 
 // name when folder is empty, folder when name is empty, else the two joined
 // with one separator.
