@@ -22,22 +22,14 @@ struct ImageByte {
 
 // Every stored byte at its address, ascending, one entry per address; where
 // records overlap, the later store wins.
-std::vector<ImageByte> buildImage(const std::vector<EncodedLine>& emitted, std::int32_t addressOffset) {
-  std::size_t total = 0;
-  for (const EncodedLine& line : emitted) total += line.bytes.size();
+std::vector<ImageByte> buildImage(const std::vector<EncodedLine>& emitted, std::uint32_t offset) {
   std::vector<ImageByte> image;
-  image.reserve(total);
-  const auto offset = static_cast<std::uint32_t>(addressOffset);
   for (const EncodedLine& line : emitted) {
     std::uint32_t address = line.address + offset;
     for (std::uint8_t value : line.bytes) image.push_back({address++, value});
   }
-
-  auto byAddress = [](const ImageByte& a, const ImageByte& b) { return a.address < b.address; };
-  // The encode pass emits in address order, so the sort is usually skipped.
-  if (!std::is_sorted(image.begin(), image.end(), byAddress)) {
-    std::stable_sort(image.begin(), image.end(), byAddress);
-  }
+  std::stable_sort(image.begin(), image.end(),
+                   [](const ImageByte& a, const ImageByte& b) { return a.address < b.address; });
   std::size_t kept = 0;
   for (std::size_t i = 0; i < image.size(); ++i) {
     bool overwrittenLater = i + 1 < image.size() && image[i + 1].address == image[i].address;
@@ -69,37 +61,82 @@ void appendSegmentRecord(std::string& text, std::uint16_t upperAddress) {
   appendRecord(text, kExtendedLinearAddressRecord, 0, data, sizeof data);
 }
 
+// Cuts the image's bytes, handed over in ascending address order, into
+// records: consecutive addresses, at most 16 bytes, never across a 64 KiB
+// boundary.
+class RecordCutter {
+ public:
+  explicit RecordCutter(std::string& text) : text_(text) { appendSegmentRecord(text_, segment_); }
+
+  void add(std::uint32_t address, std::uint8_t value) {
+    if (count_ > 0 && (count_ == kMaxRecordBytes || address != next_ || (next_ & 0xFFFF) == 0)) writePending();
+    if (count_ == 0) start_ = address;
+    data_[count_++] = value;
+    next_ = address + 1;
+  }
+
+  void finish() {
+    writePending();
+    appendRecord(text_, kEndOfFileRecord, 0, nullptr, 0);
+  }
+
+ private:
+  void writePending() {
+    if (count_ == 0) return;
+    const auto upper = static_cast<std::uint16_t>(start_ >> 16);
+    if (upper != segment_) {
+      segment_ = upper;
+      appendSegmentRecord(text_, segment_);
+    }
+    appendRecord(text_, kDataRecord, static_cast<std::uint16_t>(start_ & 0xFFFF), data_, count_);
+    count_ = 0;
+  }
+
+  std::string& text_;
+  std::uint16_t segment_ = 0;
+  std::uint32_t start_ = 0;
+  std::uint32_t next_ = 0;
+  std::uint8_t data_[kMaxRecordBytes] = {};
+  std::size_t count_ = 0;
+};
+
+// True when the bytes, taken line by line, already stand at strictly rising
+// addresses, as the encode pass lays them out: then they need neither
+// sorting nor a check for overwritten addresses.
+bool inAddressOrder(const std::vector<EncodedLine>& emitted, std::uint32_t offset) {
+  bool any = false;
+  std::uint32_t last = 0;
+  for (const EncodedLine& line : emitted) {
+    if (line.bytes.empty()) continue;
+    const std::uint32_t first = line.address + offset;
+    const std::uint32_t lineLast = first + static_cast<std::uint32_t>(line.bytes.size() - 1);
+    if (lineLast < first || (any && first <= last)) return false;
+    last = lineLast;
+    any = true;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string makeHexText(const std::vector<EncodedLine>& emitted, std::int32_t addressOffset) {
-  const std::vector<ImageByte> image = buildImage(emitted, addressOffset);
+  std::size_t byteCount = 0;
+  for (const EncodedLine& line : emitted) byteCount += line.bytes.size();
   std::string text;
   // 13 characters of framing per record of up to 16 bytes, plus the fixed lines.
-  text.reserve(image.size() * 2 + (image.size() / kMaxRecordBytes + 1) * 13 + 64);
+  text.reserve(byteCount * 2 + (byteCount / kMaxRecordBytes + 1) * 13 + 64);
 
-  std::uint16_t segment = 0;
-  appendSegmentRecord(text, segment);
-  std::size_t i = 0;
-  while (i < image.size()) {
-    // One record: consecutive addresses, at most 16 bytes, never across a
-    // 64 KiB boundary.
-    const std::uint32_t start = image[i].address;
-    std::uint8_t data[kMaxRecordBytes];
-    std::size_t count = 0;
-    std::uint32_t next = start;
-    do {
-      data[count++] = image[i++].value;
-      ++next;
-    } while (count < kMaxRecordBytes && i < image.size() && image[i].address == next && (next & 0xFFFF) != 0);
-
-    const auto upper = static_cast<std::uint16_t>(start >> 16);
-    if (upper != segment) {
-      segment = upper;
-      appendSegmentRecord(text, segment);
+  RecordCutter records(text);
+  const auto offset = static_cast<std::uint32_t>(addressOffset);
+  if (inAddressOrder(emitted, offset)) {
+    for (const EncodedLine& line : emitted) {
+      std::uint32_t address = line.address + offset;
+      for (std::uint8_t value : line.bytes) records.add(address++, value);
     }
-    appendRecord(text, kDataRecord, static_cast<std::uint16_t>(start & 0xFFFF), data, count);
+  } else {
+    for (const ImageByte& byte : buildImage(emitted, offset)) records.add(byte.address, byte.value);
   }
-  appendRecord(text, kEndOfFileRecord, 0, nullptr, 0);
+  records.finish();
   return text;
 }
 
