@@ -45,7 +45,6 @@ bool SymbolTable::lookupValue(std::string_view name, std::int32_t& value) const 
 }
 
 const SymbolRecord* SymbolTable::Lookup(std::string_view name) const {
-  if (!anyNameStartsWithDigit_ && !name.empty() && isDigit(name.front())) return nullptr;
   std::optional<std::size_t> position = index_.find(name, records_);
   return position ? &records_[*position] : nullptr;
 }

@@ -20,6 +20,7 @@ class Compiler;
 class SymbolTable : public SymbolLookup {
  public:
   bool lookupValue(std::string_view name, std::int32_t& value) const override;
+  bool holdsNameWithLeadingDigit() const override { return anyNameStartsWithDigit_; }
 
   const SymbolRecord* Lookup(std::string_view name) const;
 
@@ -61,9 +62,7 @@ class SymbolTable : public SymbolLookup {
 
   std::vector<SymbolRecord> records_;
   NameIndex index_;
-  // Names normally start with a letter or "_", so a term that starts with a
-  // digit is a number and needs no lookup, unless a definition line gave
-  // some name a leading digit.
+  // Only a definition line can give a name a leading digit.
   bool anyNameStartsWithDigit_ = false;
 };
 

@@ -11,6 +11,7 @@ std::int32_t locationInDefines() { return 0; }
 bool DefineTable::set(std::string_view name, std::int32_t value) {
   auto found = values_.find(name);
   if (found == values_.end()) {
+    if (!name.empty() && isDigit(name.front())) anyNameStartsWithDigit_ = true;
     values_.emplace(std::string(name), value);
     return true;
   }

@@ -19,9 +19,11 @@ class DefineTable : public SymbolLookup {
   // True when the name is new or its value changed.
   bool set(std::string_view name, std::int32_t value);
   bool lookupValue(std::string_view name, std::int32_t& value) const override;
+  bool holdsNameWithLeadingDigit() const override { return anyNameStartsWithDigit_; }
 
  private:
   std::unordered_map<std::string, std::int32_t, NoCaseHash, NoCaseEqual> values_;
+  bool anyNameStartsWithDigit_ = false;
 };
 
 // Evaluates text against the defines, with "$" reading 0.

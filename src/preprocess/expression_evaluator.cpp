@@ -246,7 +246,7 @@ class Evaluation {
       value = evaluator_.locationProvider != nullptr ? evaluator_.locationProvider() : 0;
       return true;
     }
-    if (evaluator_.symbols != nullptr && evaluator_.symbols->lookupValue(text, value)) return true;
+    if (mightBeSymbol(text) && evaluator_.symbols->lookupValue(text, value)) return true;
     return parseBalanceForm(text, value) || parseNumberForm(text, value);
   }
 
@@ -289,6 +289,11 @@ class Evaluation {
       pending = separator;
       return true;
     });
+  }
+
+  bool mightBeSymbol(std::string_view text) const {
+    const SymbolLookup* symbols = evaluator_.symbols;
+    return symbols != nullptr && (!isDigit(text.front()) || symbols->holdsNameWithLeadingDigit());
   }
 
   const ExpressionEvaluator& evaluator_;

@@ -13,6 +13,11 @@ class SymbolLookup {
  public:
   virtual ~SymbolLookup() = default;
   virtual bool lookupValue(std::string_view name, std::int32_t& value) const = 0;
+
+  // Names normally start with a letter or "_"; a table that knows it holds
+  // none with a leading digit lets the evaluator read a number without
+  // looking it up first.
+  virtual bool holdsNameWithLeadingDigit() const { return true; }
 };
 
 // Gives the value of "$".

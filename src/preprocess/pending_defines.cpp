@@ -4,7 +4,9 @@ namespace qv {
 
 namespace {
 
-// Passes lookups through and writes down every name asked for.
+// Passes lookups through and writes down every name asked for. It never
+// lets the evaluator skip a lookup, so that a name with a leading digit
+// defined later still wakes the entries that asked for it.
 class RecordingLookup : public SymbolLookup {
  public:
   RecordingLookup(const SymbolLookup& inner, std::vector<std::string>& names) : inner_(inner), names_(names) {}

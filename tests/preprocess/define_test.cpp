@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "preprocess/conditional.h"
 #include "preprocess/define_line.h"
 #include "preprocess/text.h"
 #include "preprocess_fixture.h"
@@ -50,6 +51,22 @@ TEST(HandleDefine, OtherLinesAreNoDefines) {
     EXPECT_FALSE(run.line(code)) << code;
   }
   EXPECT_THAT(run.notes, IsEmpty());
+}
+
+// Numbers skip the define lookup only while no define name starts with a
+// digit; a pending define still wakes when such a name appears.
+TEST(HandleDefine, NamesWithLeadingDigitsAreFoundAndWakePendingDefines) {
+  DefineRun run;
+  run.line("A EQU 3X");
+  run.line("B EQU 10h");
+  EXPECT_EQ(run.value("A"), 0);
+  EXPECT_EQ(run.value("B"), 16);
+  run.line("3x EQU 5");
+  run.line("10H EQU 7");
+  run.line("C EQU 10h");
+  EXPECT_EQ(run.value("A"), 5);
+  EXPECT_EQ(run.value("C"), 7);
+  EXPECT_TRUE(evaluateCondition("3X == 5", run.defines).value);
 }
 
 TEST(HandleDefine, ValuesAreEvaluatedAgainstEarlierDefines) {
