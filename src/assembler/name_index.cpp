@@ -24,12 +24,15 @@ std::optional<std::size_t> NameIndex::find(std::string_view name, const std::vec
   return slot.position;
 }
 
-void NameIndex::add(const std::vector<SymbolRecord>& records, std::size_t position) {
+std::pair<std::size_t, bool> NameIndex::insert(std::string_view name, std::size_t position,
+                                               const std::vector<SymbolRecord>& records) {
   if (2 * (used_ + 1) > slots_.size()) grow();
-  const std::string_view name = records[position].name;
   const std::uint32_t hash = hashOf(name);
-  slots_[slotOf(name, hash, records)] = Slot{static_cast<std::uint32_t>(position), hash};
+  Slot& slot = slots_[slotOf(name, hash, records)];
+  if (slot.position != kEmpty) return {slot.position, false};
+  slot = Slot{static_cast<std::uint32_t>(position), hash};
   ++used_;
+  return {position, true};
 }
 
 void NameIndex::clear() {

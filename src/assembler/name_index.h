@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "assembler/symbol_record.h"
@@ -20,8 +21,11 @@ class NameIndex {
   // Position of the record called name, letter case ignored.
   std::optional<std::size_t> find(std::string_view name, const std::vector<SymbolRecord>& records) const;
 
-  // Indexes records[position], whose name must not be indexed yet.
-  void add(const std::vector<SymbolRecord>& records, std::size_t position);
+  // The position of the record called name; when there is none, position
+  // is noted for name (its record is to be stored there). The flag tells
+  // whether it was noted.
+  std::pair<std::size_t, bool> insert(std::string_view name, std::size_t position,
+                                      const std::vector<SymbolRecord>& records);
 
   void clear();
 

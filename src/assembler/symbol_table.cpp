@@ -54,10 +54,10 @@ SymbolRecord* SymbolTable::find(std::string_view name) {
 }
 
 std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord record) {
-  if (std::optional<std::size_t> existing = index_.find(record.name, records_)) return {&records_[*existing], false};
+  auto [position, inserted] = index_.insert(record.name, records_.size(), records_);
+  if (!inserted) return {&records_[position], false};
   if (!record.name.empty() && isDigit(record.name.front())) anyNameStartsWithDigit_ = true;
   records_.push_back(std::move(record));
-  index_.add(records_, records_.size() - 1);
   return {&records_.back(), true};
 }
 
@@ -77,13 +77,11 @@ void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
 
 void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
                const std::string& file, std::int32_t line, const std::string& definitionText) {
-  std::string upperName = toUpperAscii(name);
-  SymbolRecord* existing = compiler.symbolTable.find(upperName);
-  if (existing == nullptr) {
-    compiler.symbolTable.insert(SymbolRecord{std::move(upperName), value, kind, file, line, definitionText, {}});
-    return;
-  }
+  auto [existing, inserted] =
+      compiler.symbolTable.insert(SymbolRecord{toUpperAscii(name), value, kind, file, line, definitionText, {}});
+  if (inserted) return;
 
+  const std::string upperName = toUpperAscii(name);
   const std::string kindWord = collisionKindWord(kind);
   existing->collisionNote = existing->collisionNote.empty() ? "Collision" + kindWord
                                                             : existing->collisionNote + "; " + kindWord;

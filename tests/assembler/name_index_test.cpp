@@ -18,10 +18,11 @@ std::vector<SymbolRecord> recordsNamed(int count) {
 TEST(NameIndex, FindsEveryNameInAnyLetterCaseAfterGrowing) {
   const std::vector<SymbolRecord> records = recordsNamed(5000);
   NameIndex index;
-  for (std::size_t i = 0; i < records.size(); ++i) index.add(records, i);
+  for (std::size_t i = 0; i < records.size(); ++i) ASSERT_EQ(index.insert(records[i].name, i, records).second, true);
   for (std::size_t i = 0; i < records.size(); ++i) {
     ASSERT_EQ(index.find("name_" + std::to_string(i), records), i);
   }
+  EXPECT_EQ(index.insert("Name_7", 5000, records), (std::pair<std::size_t, bool>{7, false}));
   EXPECT_FALSE(index.find("NAME_5000", records));
   EXPECT_FALSE(index.find("NAME_", records));
   EXPECT_FALSE(index.find("", records));
@@ -31,7 +32,7 @@ TEST(NameIndex, EmptyAndClearedIndexFindNothing) {
   const std::vector<SymbolRecord> records = recordsNamed(3);
   NameIndex index;
   EXPECT_FALSE(index.find("NAME_0", records));
-  for (std::size_t i = 0; i < records.size(); ++i) index.add(records, i);
+  for (std::size_t i = 0; i < records.size(); ++i) index.insert(records[i].name, i, records);
   EXPECT_EQ(index.find("Name_2", records), 2u);
   index.clear();
   EXPECT_FALSE(index.find("NAME_2", records));
