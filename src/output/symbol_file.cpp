@@ -126,13 +126,23 @@ void appendRow(std::string& text, const CellTexts& cells, const std::array<std::
 
 void appendTable(std::string& text, const std::vector<Entry>& entries) {
   std::array<std::size_t, kColumnCount> widths = kMinimumWidths;
+  std::size_t lineCellWidth = std::string_view(kHeadings[kLine]).size();
   for (const Entry& entry : entries) {
     const Cells cells(entry);
     for (std::size_t column = 0; column < kLine; ++column) {
       widths[column] = std::max(widths[column], cells[column].size());
     }
+    lineCellWidth = std::max(lineCellWidth, cells[kLine].size());
   }
-  for (std::size_t column = 0; column < kLine; ++column) widths[column] += kColumnGap;
+  std::size_t rowLength = lineCellWidth + 2;
+  for (std::size_t column = 0; column < kLine; ++column) {
+    widths[column] += kColumnGap;
+    rowLength += widths[column];
+  }
+  // Room for the whole table and the section's closing lines, so that the
+  // text is not moved as it grows.
+  constexpr std::size_t kClosingLines = 64;
+  text.reserve(text.size() + (entries.size() + 1) * rowLength + kClosingLines);
 
   appendRow(text, kHeadings, widths);
   for (const Entry& entry : entries) appendRow(text, Cells(entry), widths);
