@@ -1,0 +1,131 @@
+#include "window/backups.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kBackupMarker = "_bak";
+// Keeps "largest + 1" inside int whatever digits a stray file name holds.
+constexpr int kLargestBackupNumber = std::numeric_limits<int>::max() - 1;
+
+struct StemAndExtension {
+  std::string_view stem;
+  std::string_view extension;
+};
+
+// A leading "." starts no extension: ".profile" is all stem.
+StemAndExtension splitFileName(std::string_view name) {
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot == 0) return {name, {}};
+  return {name.substr(0, dot), name.substr(dot)};
+}
+
+// The folder in "/" spelling with one trailing "/", ready for a file name.
+std::string folderPrefix(std::string_view folder) {
+  std::string prefix = toNativePath(folder);
+  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+  return prefix;
+}
+
+int leadingNumber(std::string_view digits) {
+  int number = 0;
+  for (char c : digits) {
+    if (!isDigit(c)) break;
+    int digit = c - '0';
+    number = number > (kLargestBackupNumber - digit) / 10 ? kLargestBackupNumber : number * 10 + digit;
+  }
+  return number;
+}
+
+std::optional<int> backupNumberOf(std::string_view candidate, const StemAndExtension& original) {
+  std::size_t prefixLength = original.stem.size() + kBackupMarker.size();
+  if (candidate.size() <= prefixLength + original.extension.size()) return std::nullopt;
+  if (!equalsNoCase(candidate.substr(0, original.stem.size()), original.stem)) return std::nullopt;
+  if (!equalsNoCase(candidate.substr(original.stem.size(), kBackupMarker.size()), kBackupMarker)) return std::nullopt;
+  std::string_view ending = candidate.substr(candidate.size() - original.extension.size());
+  if (!equalsNoCase(ending, original.extension)) return std::nullopt;
+  std::string_view middle = candidate.substr(prefixLength);
+  if (!isDigit(middle.front())) return std::nullopt;
+  return leadingNumber(middle);
+}
+
+bool trimBackupsToLimit(std::string_view folder, std::string_view fileName, const BackupOptions& options) {
+  std::optional<std::vector<BackupFile>> backups = ListBackups(folder, fileName);
+  if (!backups) return false;
+  if (backups->size() <= kMaxBackupsPerFile) return true;
+  if (!options.confirmClearBackups || !options.confirmClearBackups()) return true;
+  std::size_t surplus = backups->size() - kMaxBackupsPerFile;
+  for (std::size_t i = 0; i < surplus; ++i) {
+    if (!deleteFile((*backups)[i].path)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string BackupsFolderFor(std::string_view path, std::string_view fallbackFolder) {
+  std::size_t separator = path.find_last_of("/\\");
+  if (separator == std::string_view::npos || separator == 0) return std::string(fallbackFolder);
+  return toNativePath(path.substr(0, separator)) + "/backups/";
+}
+
+bool EnsureFolder(std::string_view folder) {
+  if (folder.empty()) return false;
+  if (pathExists(folder)) return folderExists(folder);
+  // Someone else may create it between the test and the creation.
+  return createFolder(folder) || folderExists(folder);
+}
+
+std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName) {
+  StemAndExtension original = splitFileName(fileName);
+  std::string prefix = folderPrefix(folder);
+  std::vector<BackupFile> backups;
+  std::error_code error;
+  fs::directory_iterator entries(prefix, error);
+  if (error) {
+    bool missing = error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+    if (missing) return backups;
+    return std::nullopt;
+  }
+  for (; entries != fs::directory_iterator(); entries.increment(error)) {
+    std::error_code typeError;
+    if (entries->is_directory(typeError)) continue;
+    std::string name = entries->path().filename().string();
+    std::optional<int> number = backupNumberOf(name, original);
+    if (!number) continue;
+    backups.push_back({*number, prefix + name});
+  }
+  if (error) return std::nullopt;
+  std::sort(backups.begin(), backups.end(), [](const BackupFile& a, const BackupFile& b) {
+    return a.number != b.number ? a.number < b.number : a.path < b.path;
+  });
+  return backups;
+}
+
+bool BackupBeforeSave(std::string_view path, const BackupOptions& options) {
+  if (path.empty()) return false;
+  if (!pathExists(path)) return true;
+  std::string folder = BackupsFolderFor(path, options.fallbackFolder);
+  if (!EnsureFolder(folder)) return false;
+
+  std::string fileName = fileNameOf(path);
+  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName);
+  int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
+  StemAndExtension parts = splitFileName(fileName);
+  std::string target = folderPrefix(folder);
+  target.append(parts.stem).append(kBackupMarker).append(std::to_string(number)).append(parts.extension);
+  if (!copyFileNoOverwrite(path, target)) return false;
+  return trimBackupsToLimit(folder, fileName, options);
+}
+
+}  // namespace qv

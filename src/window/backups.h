@@ -1,0 +1,47 @@
+#pragma once
+// Numbered copies of a file, made just before the file is overwritten and
+// kept in a "backups" folder beside it: stem + "_bak" + number + extension.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+inline constexpr std::size_t kMaxBackupsPerFile = 25;
+inline constexpr std::string_view kClearBackupsQuestion = "Clear earlier backup file entries to 25 max?";
+
+struct BackupOptions {
+  // Backups folder of a bare file name, ending with "/"; empty means such
+  // files get no backups. The window passes its per-user data folder + "/backups/".
+  std::string fallbackFolder;
+  // Asked with kClearBackupsQuestion when a file has more than
+  // kMaxBackupsPerFile backups; true deletes the oldest. Unset counts as No.
+  std::function<bool()> confirmClearBackups;
+};
+
+struct BackupFile {
+  int number = 0;
+  std::string path;
+};
+
+// The path's folder + "/backups/" when the path has a separator after its
+// first character, else the fallback folder as given.
+std::string BackupsFolderFor(std::string_view path, std::string_view fallbackFolder);
+
+// Creates one folder level when nothing of that name exists. True when the
+// folder is there afterwards; a file of that name or an empty name fails.
+bool EnsureFolder(std::string_view folder);
+
+// The backups of fileName in folder, by number ascending. Nothing when the
+// folder exists but cannot be read.
+std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName);
+
+// Copies the existing file at path to its next backup number, then offers to
+// trim its backups to kMaxBackupsPerFile. A file that does not exist needs no
+// backup and succeeds; every failure is for the caller to ignore.
+bool BackupBeforeSave(std::string_view path, const BackupOptions& options);
+
+}  // namespace qv
