@@ -1,7 +1,11 @@
 #include "app/startup.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "harness/harness.h"
 #include "platform/error_report.h"
@@ -12,11 +16,19 @@ namespace qv {
 namespace {
 
 [[noreturn]] void reportTerminate() {
-  showErrorReport("Unhandled exception (0x00000000) in application callback. The app will close.");
+  showErrorReport(applicationCallbackFailureText(0));
   std::_Exit(EXIT_FAILURE);
 }
 
-int runStartupSteps(int argc, char** argv, const WindowRunner& runWindow) {
+void reportCreationFailure() {
+  char text[128];
+  std::snprintf(text, sizeof text, "Main dialog creation failed. DoModal returned -1 (GetLastError=0x%08lX).",
+                static_cast<unsigned long>(errno));
+  traceLog("Quaverton: %s", text);
+  showErrorReport(text);
+}
+
+int runStartupSteps(int argc, char** argv, const WindowFactory& makeWindow) {
   traceLog("Quaverton: Entering InitInstance.");
   std::set_terminate(reportTerminate);
   traceLog("Quaverton: SetUnhandledExceptionFilter done.");
@@ -28,16 +40,22 @@ int runStartupSteps(int argc, char** argv, const WindowRunner& runWindow) {
     return harness.exitCode;
   }
   traceLog("Quaverton: Headless harness not requested.");
-  if (!runWindow) return EXIT_SUCCESS;
-  runWindow(argc, argv);
+  if (!makeWindow) return EXIT_SUCCESS;
+
+  std::unique_ptr<ModalWindow> window = makeWindow(argc, argv);
+  traceLog("Quaverton: Constructed main dialog object.");
+  traceLog("Quaverton: Set m_pMainWnd to dialog.");
+  int result = window->DoModal();
+  traceLog("Quaverton: dialog.DoModal returned 0x%08X.", static_cast<unsigned>(result));
+  if (result == -1) reportCreationFailure();
   return EXIT_SUCCESS;
 }
 
 }  // namespace
 
-int runApplication(int argc, char** argv, const WindowRunner& runWindow) {
+int runApplication(int argc, char** argv, const WindowFactory& makeWindow) {
   try {
-    return runStartupSteps(argc, argv, runWindow);
+    return runStartupSteps(argc, argv, makeWindow);
   } catch (...) {
     traceLog("Quaverton: unhandled exception in startup catch.");
     showErrorReport("Unhandled exception in application startup. The app will close.");

@@ -1,17 +1,24 @@
 #pragma once
 
 #include <functional>
-#include <string>
-#include <vector>
+#include <memory>
 
 namespace qv {
 
-// Runs the workbench window until it closes; returns the dialog's end code.
-using WindowRunner = std::function<int(int argc, char** argv)>;
+// The workbench window as start-up sees it: made, then run until it closes.
+class ModalWindow {
+ public:
+  virtual ~ModalWindow() = default;
+  // The dialog's end code; -1 when the dialog could not be created.
+  virtual int DoModal() = 0;
+};
+
+// Makes the window; argc must outlive it.
+using WindowFactory = std::function<std::unique_ptr<ModalWindow>(int& argc, char** argv)>;
 
 // Application start-up: trace log, last-chance error report, the headless
 // harness first, then the window (when there is one). Returns the process
 // exit code.
-int runApplication(int argc, char** argv, const WindowRunner& runWindow);
+int runApplication(int argc, char** argv, const WindowFactory& makeWindow);
 
 }  // namespace qv

@@ -38,4 +38,11 @@ void reportUnhandledException(const char* place, std::uint32_t code) {
   showErrorReport(unhandledExceptionText(place, code));
 }
 
+std::string applicationCallbackFailureText(std::uint32_t code) {
+  char text[96];
+  std::snprintf(text, sizeof text, "Unhandled exception (0x%08lX) in application callback. The app will close.",
+                static_cast<unsigned long>(code));
+  return text;
+}
+
 }  // namespace qv

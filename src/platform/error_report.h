@@ -18,4 +18,8 @@ void showErrorReport(const std::string& text);
 std::string unhandledExceptionText(const char* place, std::uint32_t code);
 void reportUnhandledException(const char* place, std::uint32_t code);
 
+// The last-chance report before the process ends: "Unhandled exception
+// (0x%08lX) in application callback. The app will close."
+std::string applicationCallbackFailureText(std::uint32_t code);
+
 }  // namespace qv

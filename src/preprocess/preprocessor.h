@@ -1,11 +1,10 @@
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "compile/built_in_include_provider.h"
+#include "preprocess/pending_defines.h"
 #include "preprocess/source_line.h"
-#include "preprocess/text.h"
 
 namespace qv {
 
@@ -16,8 +15,8 @@ class Preprocessor {
   PreprocessResult preprocess(const std::string& sourcePath, bool includeInactive);
 
   BuiltInIncludeProvider builtInIncludeProvider;
-  // Upper-cased define name -> value text that has no value yet.
-  std::map<std::string, std::string, NoCaseLess> pendingDefines;
+  // Defines whose value text has no value yet; emptied by every preprocess.
+  PendingDefines pendingDefines;
 };
 
 }  // namespace qv

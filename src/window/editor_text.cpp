@@ -2,16 +2,21 @@
 
 namespace qv {
 
-std::string ToEditorLineEnds(std::string_view text) {
+std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
   std::string converted;
   converted.reserve(text.size() + text.size() / 16);
   for (char c : text) {
     if (c == '\r') continue;
-    if (c == '\n') converted += '\r';
-    converted += c;
+    if (c == '\n') {
+      converted += lineEnd;
+    } else {
+      converted += c;
+    }
   }
   return converted;
 }
+
+std::string ToEditorLineEnds(std::string_view text) { return WithLineEnds(text, "\r\n"); }
 
 std::string ExpandTabs(std::string_view text) {
   constexpr std::size_t kTabSize = 8;

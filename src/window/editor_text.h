@@ -6,6 +6,9 @@
 
 namespace qv {
 
+// Every CR dropped and every LF written as lineEnd.
+std::string WithLineEnds(std::string_view text, std::string_view lineEnd);
+
 // Every CR dropped and every LF written as CR LF.
 std::string ToEditorLineEnds(std::string_view text);
 

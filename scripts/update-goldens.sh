@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Regenerates the expected outputs of every golden project after an intended
+# change; review the diff before committing it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/quaverton}")
+
+for case_dir in examples/demo tests/golden/*/; do
+  case_dir=${case_dir%/}
+  source_name=$(cat "$case_dir/expected/source" 2>/dev/null || echo "$(basename "$case_dir").asm")
+  extra=()
+  if [ -f "$case_dir/expected/arguments" ]; then read -r -a extra < "$case_dir/expected/arguments" || true; fi
+  work=$(mktemp -d)
+  cp -r "$case_dir"/. "$work"/
+  rm -rf "$work/expected"
+  set +e
+  (cd "$work" && "$program" --harness "$source_name" "${extra[@]}")
+  code=$?
+  set -e
+  mkdir -p "$case_dir/expected"
+  find "$case_dir/expected" -type f ! -name source ! -name arguments -delete
+  echo "$code" > "$case_dir/expected/exit_code"
+  for produced in "$work"/*_Z.* "$work"/*.HARNESS_LOG; do
+    [ -f "$produced" ] && cp "$produced" "$case_dir/expected/"
+  done
+  rm -rf "$work"
+  echo "$case_dir: exit code $code"
+done

@@ -1,0 +1,106 @@
+#include "assembler/encode_pass.h"
+
+#include <optional>
+#include <string>
+
+#include "assembler/block_tracker.h"
+#include "assembler/command_encoder.h"
+#include "assembler/command_set.h"
+#include "assembler/field_warning.h"
+#include "assembler/location_value.h"
+#include "assembler/symbol_table.h"
+#include "assembler/words.h"
+#include "compile/compiler.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+namespace {
+
+class ImageBuilder {
+ public:
+  ImageBuilder(Compiler& compiler, std::size_t lineCount)
+      : compiler_(compiler), evaluator_(assemblerEvaluator(compiler)) {
+    compiler_.currentAddress = 0;
+    compiler_.schemeBase = 0;
+    // At most one entry per line; growing instead would move every entry
+    // several times over on large sources.
+    emitted_.reserve(lineCount);
+  }
+
+  void encodeLine(const SourceLine& line, const LineWords& words) {
+    LabelSplit split = ParseLabel(words);
+    if (split.statement.empty()) {
+      append(line, {}, words.text());
+      return;
+    }
+    std::string_view statement = split.statement;
+    if (isDigit(statement[0])) return;
+
+    Command command = commandOf(wordAt(statement, 0));
+    if (command == Command::SchemeClose || command == Command::SkemeStart) closeScheme();
+    if (command == Command::SchemeClose) return;
+
+    setLocationValue(static_cast<std::int32_t>(compiler_.currentAddress));
+    std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, statement, evaluator_, line);
+    if (bytes.empty()) return;
+    if (command == Command::SkemeStart) {
+      compiler_.schemeBase = compiler_.currentAddress;
+      openScheme_ = emitted_.size();
+    }
+    auto size = static_cast<std::uint32_t>(bytes.size());
+    append(line, std::move(bytes), statement);
+    compiler_.currentAddress += size;
+  }
+
+  // The open scheme's header takes the length of everything up to here.
+  void closeScheme() {
+    if (!openScheme_) return;
+    EncodedLine& header = emitted_[*openScheme_];
+    openScheme_.reset();
+    if (header.bytes.size() < 4) return;
+    std::uint32_t length = compiler_.currentAddress - header.address;
+    header.bytes[2] = static_cast<std::uint8_t>((length >> 8) & 0xFF);
+    header.bytes[3] = static_cast<std::uint8_t>(length & 0xFF);
+    warnIfFieldOverflows(compiler_, header.line, "scheme length", length, 16);
+  }
+
+  std::vector<EncodedLine> take() { return std::move(emitted_); }
+
+ private:
+  void append(const SourceLine& line, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
+    EncodedLine entry;
+    entry.address = compiler_.currentAddress;
+    entry.bytes = std::move(bytes);
+    entry.line = line;
+    entry.sourceText = sourceText;
+    emitted_.push_back(std::move(entry));
+  }
+
+  Compiler& compiler_;
+  const ExpressionEvaluator evaluator_;
+  std::vector<EncodedLine> emitted_;
+  std::optional<std::size_t> openScheme_;  // index of the open scheme's SKEME_START entry
+};
+
+}  // namespace
+
+std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<SourceLine>& lines,
+                                    const CompileRequest& request) {
+  const auto lineCount = static_cast<std::uint32_t>(lines.size());
+  ImageBuilder image(compiler, lines.size());
+  BlockTracker blocks;
+  for (std::uint32_t i = 0; i < lineCount; ++i) {
+    if (request.progressCallback != nullptr) {
+      request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
+    }
+    const SourceLine& line = lines[i];
+    if (!line.active) continue;
+    LineWords words(line.code);
+    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
+  }
+  image.closeScheme();
+  return image.take();
+}
+
+}  // namespace qv

@@ -1,0 +1,76 @@
+#include "assembler/harvest_pass.h"
+
+#include <string>
+
+#include "assembler/layout_walk.h"
+#include "assembler/line_classification.h"
+#include "assembler/statement.h"
+#include "assembler/symbol_table.h"
+#include "compile/compiler.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+namespace {
+
+class Harvester : public LayoutVisitor {
+ public:
+  Harvester(Compiler& compiler, const CompileRequest& request, std::size_t lineCount)
+      : compiler_(compiler),
+        request_(request),
+        evaluator_(assemblerEvaluator(compiler)),
+        total_(static_cast<std::uint32_t>(2 * lineCount)) {}
+
+  void onLine(std::size_t index) override {
+    if (request_.progressCallback != nullptr) {
+      request_.progressCallback(request_.progressContext, static_cast<std::uint32_t>(index + 1), total_, "Harvest");
+    }
+  }
+
+  // Only the second word counts: a start expression holds no blanks.
+  void onCBlockStart(const SourceLine&, const LineWords& words) override {
+    std::string_view start = words.second();
+    nextCell_ = start.empty() ? 0 : static_cast<std::uint32_t>(ValueOrZero(start, evaluator_));
+  }
+
+  // A line that names no identifier still takes its number.
+  void onCBlockCell(const SourceLine& line, const LineWords& words) override {
+    std::string_view name = words.first();
+    if (isIdentifier(name)) {
+      SymbolKind kind = startsWithNoCase(name, "HNDL_") ? SymbolKind::Handle : SymbolKind::CBlockCell;
+      AddSymbol(compiler_, name, static_cast<std::int32_t>(nextCell_), kind, line.file, line.lineNumber,
+                std::string());
+    }
+    ++nextCell_;
+  }
+
+  void onDefinition(const SourceLine& line, const LineWords& words) override {
+    std::optional<DefinitionLine> definition = IsDefinitionLine(words);
+    if (!definition) return;
+    AddSymbol(compiler_, definition->name, ValueOrZero(definition->valueText, evaluator_), SymbolKind::Constant,
+              line.file, line.lineNumber, definition->valueText);
+  }
+
+  void onLabel(const SourceLine& line, std::string_view label, std::uint32_t address) override {
+    AddSymbol(compiler_, label, static_cast<std::int32_t>(address), SymbolKind::Label, line.file, line.lineNumber,
+              std::string());
+    compiler_.labelAddresses.push_back(address);
+  }
+
+ private:
+  Compiler& compiler_;
+  const CompileRequest& request_;
+  const ExpressionEvaluator evaluator_;
+  const std::uint32_t total_;
+  std::uint32_t nextCell_ = 0;  // wraps like the signed counter it stands for
+};
+
+}  // namespace
+
+void HarvestPass(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
+  compiler.labelAddresses.clear();
+  Harvester harvester(compiler, request, lines.size());
+  WalkLayout(compiler, lines, harvester);
+}
+
+}  // namespace qv

@@ -1,0 +1,34 @@
+#pragma once
+// The harvest pass's walk over the lines, shared with label relocation so
+// that both place every statement at the same address.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "assembler/line_classification.h"
+#include "preprocess/source_line.h"
+
+namespace qv {
+
+class Compiler;
+
+// What the walk reports. Every hook does nothing unless overridden.
+class LayoutVisitor {
+ public:
+  virtual ~LayoutVisitor() = default;
+  // Every line, active or not, before it is looked at.
+  virtual void onLine(std::size_t /*index*/) {}
+  virtual void onCBlockStart(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  virtual void onCBlockCell(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  virtual void onDefinition(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  // A labelled instruction line; address is where its statement goes.
+  virtual void onLabel(const SourceLine& /*line*/, std::string_view /*label*/, std::uint32_t /*address*/) {}
+};
+
+// Walks the active lines from address 0 (the compiler's currentAddress),
+// sizing each instruction line's statement with "$" at its address.
+void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, LayoutVisitor& visitor);
+
+}  // namespace qv

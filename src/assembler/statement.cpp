@@ -1,0 +1,60 @@
+#include "assembler/statement.h"
+
+#include "assembler/words.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+namespace {
+
+// Enough for every command but a long DB, so one allocation serves.
+constexpr std::size_t typicalOperandCount = 5;
+
+void addCommaSeparated(std::string_view text, OperandList& operands) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    std::string_view piece = trimView(text.substr(start, comma - start));
+    if (!piece.empty()) operands.push_back(piece);
+    start = comma + 1;
+  }
+}
+
+}  // namespace
+
+SplitStatementResult SplitStatement(std::string_view statement) {
+  SplitStatementResult result;
+  std::string_view text = trimView(statement);
+  WordCursor words(text);
+  std::string_view first = words.next();
+  if (first.empty()) return result;
+  result.mnemonic = toUpperAscii(first);
+
+  std::size_t blank = text.find_first_of(" \t");
+  if (blank == std::string_view::npos) return result;
+  std::string_view operandText = trimView(text.substr(blank + 1));
+  result.operands.reserve(typicalOperandCount);
+  if (operandText.find(',') != std::string_view::npos) {
+    addCommaSeparated(operandText, result.operands);
+    return result;
+  }
+  for (std::string_view word = words.next(); !word.empty(); word = words.next()) {
+    result.operands.push_back(word);
+  }
+  return result;
+}
+
+std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator) {
+  std::int32_t value = 0;
+  if (evaluator.evaluate(text, value)) return value;
+  if (!text.empty() && parseIntegerLiteral(text, value)) return value;
+  return 0;
+}
+
+std::int32_t OperandValue(const OperandList& operands, int index, const ExpressionEvaluator& evaluator) {
+  if (index < 0 || static_cast<std::size_t>(index) >= operands.size()) return 0;
+  return ValueOrZero(operands[static_cast<std::size_t>(index)], evaluator);
+}
+
+}  // namespace qv

@@ -1,0 +1,30 @@
+#pragma once
+// The preprocessing defines that conditions are evaluated against.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "preprocess/expression_evaluator.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+// Define name -> value, names matched without regard to letter case. An
+// entry keeps the spelling of its first definition. The evaluator reads it
+// directly, so nothing is copied per evaluation.
+class DefineTable : public SymbolLookup {
+ public:
+  // True when the name is new or its value changed.
+  bool set(std::string_view name, std::int32_t value);
+  bool lookupValue(std::string_view name, std::int32_t& value) const override;
+
+ private:
+  std::map<std::string, std::int32_t, NoCaseLess> values_;
+};
+
+// Evaluates text against the defines, with "$" reading 0.
+bool evaluateWithDefines(std::string_view text, const SymbolLookup& defines, std::int32_t& value);
+
+}  // namespace qv

@@ -1,0 +1,93 @@
+#include "preprocess/source_reader.h"
+
+#include <utility>
+
+#include "platform/files.h"
+#include "preprocess/text.h"
+
+namespace qv {
+
+SourceText SourceText::fromDiskBytes(std::string bytes) {
+  SourceText text;
+  text.bytes_ = std::move(bytes);
+  std::string_view all = text.bytes_;
+  std::size_t begin = 0;
+  while (begin < all.size()) {
+    std::size_t end = all.find('\n', begin);
+    bool lastPiece = end == std::string_view::npos;
+    if (lastPiece) end = all.size();
+    std::size_t length = end - begin;
+    if (length > 0 && all[end - 1] == '\r') --length;
+    text.lines_.push_back({begin, length});
+    if (lastPiece) break;
+    begin = end + 1;
+  }
+  return text;
+}
+
+SourceText SourceText::fromCarriedText(std::string carried) {
+  SourceText text;
+  text.bytes_ = std::move(carried);
+  std::string_view all = text.bytes_;
+  std::size_t begin = 0;
+  for (;;) {
+    std::size_t end = all.find('\n', begin);
+    if (end == std::string_view::npos) {
+      text.lines_.push_back({begin, all.size() - begin});
+      break;
+    }
+    text.lines_.push_back({begin, end - begin});
+    begin = end + 1;
+  }
+  return text;
+}
+
+std::string_view SourceText::line(std::size_t index) const {
+  const Span& span = lines_[index];
+  return std::string_view(bytes_).substr(span.begin, span.length);
+}
+
+bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
+                     SourceText& text) {
+  if (source.carriedName.empty()) {
+    std::string bytes;
+    if (!readWholeFile(source.path, bytes)) {
+      errors.push_back("ERROR: Include not found: " + source.path);
+      return false;
+    }
+    text = SourceText::fromDiskBytes(std::move(bytes));
+    return true;
+  }
+  std::string carried;
+  if (!provider || !provider(source.carriedName, carried)) {
+    errors.push_back("ERROR: Bundled include not found: " + source.carriedName);
+    return false;
+  }
+  text = SourceText::fromCarriedText(std::move(carried));
+  return true;
+}
+
+void splitComment(std::string_view text, std::string& code, std::string& comment) {
+  std::size_t start = text.find(';');
+  std::size_t slashes = text.substr(0, start).find("//");
+  if (slashes != std::string_view::npos) start = slashes;
+  if (start == std::string_view::npos) {
+    code = trim(text);
+    comment.clear();
+    return;
+  }
+  code = trim(text.substr(0, start));
+  comment = trim(text.substr(start));
+}
+
+SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active) {
+  SourceLine line;
+  line.text = text;
+  splitComment(text, line.code, line.comment);
+  line.file = file;
+  line.lineNumber = lineNumber;
+  line.active = active;
+  return line;
+}
+
+}  // namespace qv

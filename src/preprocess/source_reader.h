@@ -1,0 +1,47 @@
+#pragma once
+// Reading a source into lines, and splitting each line's comment off.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compile/built_in_include_provider.h"
+#include "preprocess/source_line.h"
+
+namespace qv {
+
+// The whole text of one source, held while its lines are walked.
+class SourceText {
+ public:
+  // Disk files: lines end at LF, one trailing CR is dropped, and a final
+  // piece without LF counts only when it is not empty.
+  static SourceText fromDiskBytes(std::string bytes);
+  // Carried copies: every LF ends a line and the rest after the last LF is
+  // one more line, even when empty; CR is kept.
+  static SourceText fromCarriedText(std::string text);
+
+  std::size_t lineCount() const { return lines_.size(); }
+  std::string_view line(std::size_t index) const;
+
+ private:
+  struct Span {
+    std::size_t begin;
+    std::size_t length;
+  };
+  std::string bytes_;
+  std::vector<Span> lines_;
+};
+
+// The source's lines; false after reporting to errors when it cannot be read.
+bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
+                     SourceText& text);
+
+// Code and comment of a line: the comment starts at the first ";" or "//",
+// whichever comes first; quotes are not looked at.
+void splitComment(std::string_view text, std::string& code, std::string& comment);
+
+SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active);
+
+}  // namespace qv

@@ -1,0 +1,155 @@
+#pragma once
+// The workbench window's state and operations, free of any widget set. The
+// screen is reached only through MainDialogView. The operations are spread
+// over files by concern: main_dialog.cpp (start and appearance),
+// main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
+// main_dialog_files.cpp, main_dialog_compile.cpp and main_dialog_find.cpp.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compile/compile_result.h"
+#include "window/main_dialog_view.h"
+#include "window/tab_set.h"
+
+namespace qv {
+
+struct SourceFileTime {
+  std::int64_t time = 0;
+  bool valid = false;
+};
+
+enum class WindowKey { Other, Insert, F, F3, F5, Enter };
+
+struct KeyDown {
+  WindowKey key = WindowKey::Other;
+  bool ctrl = false;
+  bool alt = false;
+};
+
+class CMainDialog {
+ public:
+  CMainDialog(MainDialogView& view, const void* parent);
+  CMainDialog(const CMainDialog&) = delete;
+  CMainDialog& operator=(const CMainDialog&) = delete;
+
+  // Start and appearance.
+  bool OnInitDialog();
+  void OnDestroy();
+  void UpdateOutputBrushes();
+  void UpdateWindowTitle();
+  void UpdateStatusLine();
+  void SetupToolTips();
+  void OnSize(int clientWidth, int clientHeight);
+  void OnSuffixChanged();
+  void OnActivateApp(bool active);
+
+  // The tab set and the shared editor.
+  int TabCount() const;
+  bool IsValidTab(int tab) const;
+  bool IsEditableTab(int tab) const;
+  bool IsTabDirty(int tab) const;
+  // The tab strip's selection, 0 when out of range.
+  int SelectedTab() const;
+  void UpdateTabTitles();
+  void SetOutputText(const std::string& text, int tab, bool resetModified);
+  void RefreshOutput();
+  void ReloadTabFromDisk(int tab);
+  void CaptureTabText(int tab);
+  void MarkTabDirty(int tab, bool dirty);
+  void SaveTabSelection(int tab);
+  void RestoreTabSelection(int tab);
+  void ResetIncludeTabs(std::size_t count);
+  void UpdateStatusFromResult();
+  void OnTabChanged();
+  void OnEditorChange();
+
+  // The selected source and the paths derived from it.
+  std::string NormalizeSourcePath(std::string_view text, bool resolve) const;
+  std::string OutputBasePath() const;
+  std::string TabFilePath(int tab) const;
+  void SelectSource(std::string_view path, bool showSource);
+  void RecordSourceFileTime();
+
+  // Settings and window placement.
+  void LoadSettingsFromRegistry();
+  void SaveSettingsToRegistry();
+  void AddRecentSource(std::string_view path);
+  void RefreshRecentCombo();
+  bool LoadWindowPlacementFromRegistry(bool& maximize);
+  PixelRect FallbackWindowRect() const;
+  void OnRecentSourceChosen(const std::string& text);
+
+  // Text files and saving.
+  bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
+  bool EnsureBackupsFolderFor(const std::string& path);
+  void OnSaveFiles();
+
+  // Compiling.
+  void OnBrowse();
+  void OnCompile();
+  std::string BuildCompileLog() const;
+  std::string FormatSymbolTable() const;
+
+  // Find, keys, navigation and reload.
+  void OnFindNext();
+  void OnFindPrev();
+  void OnFindShortcut();
+  // True when the key was handled and must not reach the focused control.
+  bool PreTranslateKeyDown(const KeyDown& key);
+  bool PreTranslateChar(char typed, bool ctrl, bool alt);
+  void OnEditorDoubleClick(int position);
+  void CheckExternalChange();
+
+  // Window state, open to every concern of the window.
+  std::string m_sourcePath;
+  std::string m_suffix;
+  bool m_noWrite = false;
+  bool m_showInactive = false;
+  bool m_compiled = false;
+  CompileResult m_lastResult;
+  std::string m_logText;
+  std::string m_sourceText;
+  std::string m_mapText;
+  std::string m_symbolsText;
+  std::string m_lstText;
+  std::string m_hexText;
+  std::string m_sourceEol;
+  std::vector<std::string> m_includePaths;
+  std::vector<std::string> m_includeTexts;
+  std::vector<std::string> m_includeEols;
+  std::vector<bool> m_includeDirty;
+  std::array<bool, kFixedTabCount> m_tabDirty{};
+  std::array<int, kFixedTabCount> m_tabSelStart{};
+  std::array<int, kFixedTabCount> m_tabSelEnd{};
+  std::vector<int> m_includeSelStart;
+  std::vector<int> m_includeSelEnd;
+  int m_currentTab = kLogTab;
+  bool m_settingText = false;
+  std::array<std::string, kTitledTabCount> m_tabTitles;
+  std::string m_statusText;
+  SourceFileTime m_sourceFileTime;
+  bool m_appActive = true;
+  bool m_overwrite = false;
+  bool m_statusHighlight = false;
+  std::vector<std::string> m_recentSources;
+  std::string m_findText;
+  int m_findPos = 0;
+  bool m_toolTipCreated = false;
+
+ private:
+  std::string* TabBuffer(int tab);
+  std::string TextToShow(int tab);
+  void SetTabDirtyFlag(int tab, bool dirty);
+  void RecolourEditorText();
+  void SetEditorFontFromTemplate();
+  void ClearSourceSelection(bool missing, bool showSource);
+  void EmptyOutputBuffers();
+
+  MainDialogView& m_view;
+};
+
+}  // namespace qv

@@ -1,0 +1,106 @@
+// The selected source and the file paths that follow from it.
+#include "compile/output_paths.h"
+#include "platform/files.h"
+#include "preprocess/text.h"
+#include "window/main_dialog.h"
+#include "window/project_folder.h"
+#include "window/recent_sources.h"
+#include "window/window_texts.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kOutputExtensions[] = {".MAP", ".SYM", ".LST", ".HEX"};
+
+}  // namespace
+
+std::string CMainDialog::NormalizeSourcePath(std::string_view text, bool resolve) const {
+  std::string path = trim(text);
+  if (path.empty() || equalsNoCase(path, kNoSourceSelectedText)) return {};
+  if (!resolve || pathExists(path)) return path;
+  std::string candidate = DriveMappedCandidate(path);
+  return !candidate.empty() && pathExists(candidate) ? candidate : std::string();
+}
+
+std::string CMainDialog::OutputBasePath() const {
+  std::string source = NormalizeSourcePath(m_view.GetControlText(ControlId::SourcePath), true);
+  if (source.empty()) return {};
+  // Named like the compiler names its outputs, so the tabs find those files.
+  return outputBaseFor(source, "") + m_suffix;
+}
+
+std::string CMainDialog::TabFilePath(int tab) const {
+  if (tab == kSourceTab) return NormalizeSourcePath(m_view.GetControlText(ControlId::SourcePath), false);
+  if (tab == kLogTab || !IsValidTab(tab)) return {};
+  std::string base = OutputBasePath();
+  if (base.empty()) return {};
+  if (tab < kFixedTabCount) return base + kOutputExtensions[tab - kMapTab];
+  return m_includePaths[static_cast<std::size_t>(tab - kFixedTabCount)];
+}
+
+void CMainDialog::RecordSourceFileTime() {
+  m_sourceFileTime.valid = lastWriteTime(m_sourcePath, m_sourceFileTime.time);
+}
+
+void CMainDialog::EmptyOutputBuffers() {
+  m_mapText.clear();
+  m_symbolsText.clear();
+  m_lstText.clear();
+  m_hexText.clear();
+}
+
+void CMainDialog::ClearSourceSelection(bool missing, bool showSource) {
+  if (missing) m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
+  ResetIncludeTabs(0);
+  m_sourcePath.clear();
+  m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
+  m_sourceText = kNoSourceSelectedText;
+  m_compiled = false;
+  m_logText = kNoSourceLogText;
+  if (showSource) m_view.SetCurrentTab(kSourceTab);
+  EmptyOutputBuffers();
+  UpdateTabTitles();
+  RefreshOutput();
+  SaveSettingsToRegistry();
+}
+
+void CMainDialog::SelectSource(std::string_view path, bool showSource) {
+  std::string chosen = trim(path);
+  if (chosen.empty() || chosen == kNoSourceSelectedText) {
+    ClearSourceSelection(false, showSource);
+    return;
+  }
+  if (!pathExists(chosen)) {
+    ClearSourceSelection(true, showSource);
+    return;
+  }
+
+  m_sourcePath = chosen;
+  m_view.SetControlText(ControlId::SourcePath, m_sourcePath);
+  // A source that cannot be read must not keep the previous source's text,
+  // which a save would then write over the new file.
+  m_sourceText.clear();
+  m_sourceFileTime = {};
+  if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
+  m_compiled = false;
+  ResetIncludeTabs(0);
+  m_logText = kNoCompileYetText;
+  EmptyOutputBuffers();
+  UpdateTabTitles();
+  AddRecentSource(m_sourcePath);
+  RefreshRecentCombo();
+  MarkTabDirty(kSourceTab, false);
+  if (showSource) m_view.SetCurrentTab(kSourceTab);
+  if (m_view.GetCurrentTab() == kSourceTab) {
+    SetOutputText(m_sourceText, kSourceTab, true);
+    // The editor now holds the source, so the next tab change must save it
+    // as the Source tab's text.
+    m_currentTab = kSourceTab;
+  }
+  m_statusText = kReadyStatus;
+  UpdateStatusLine();
+  SaveSettingsToRegistry();
+}
+
+}  // namespace qv

@@ -1,0 +1,294 @@
+// The tab set: one buffer per tab, all shown in the one shared editor.
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "platform/error_report.h"
+#include "platform/paths.h"
+#include "platform/trace_log.h"
+#include "window/editor_text.h"
+#include "window/main_dialog.h"
+#include "window/recent_sources.h"
+#include "window/status_words.h"
+#include "window/window_texts.h"
+
+namespace qv {
+
+namespace {
+
+// Sets the flag for as long as the window itself rewrites the editor, so
+// the change notifications it causes are not taken for typing.
+class SettingTextScope {
+ public:
+  explicit SettingTextScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~SettingTextScope() { flag_ = false; }
+  SettingTextScope(const SettingTextScope&) = delete;
+  SettingTextScope& operator=(const SettingTextScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+std::size_t includeIndex(int tab) { return static_cast<std::size_t>(tab - kFixedTabCount); }
+
+std::string sourceStem(const std::string& sourcePath) {
+  std::string name = fileNameOf(sourcePath);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string includeLabel(const std::string& path, std::size_t index) {
+  std::string name = fileNameOf(path);
+  if (!name.empty()) return name;
+  char label[32];
+  std::snprintf(label, sizeof label, "Include %zu", index + 1);
+  return label;
+}
+
+EditorSelection ordered(int start, int end) {
+  if (start > end) std::swap(start, end);
+  return {start, end};
+}
+
+}  // namespace
+
+int CMainDialog::TabCount() const { return kFixedTabCount + static_cast<int>(m_includePaths.size()); }
+
+bool CMainDialog::IsValidTab(int tab) const { return tab >= 0 && tab < TabCount(); }
+
+bool CMainDialog::IsEditableTab(int tab) const { return tab == kSourceTab || (tab >= kFixedTabCount && IsValidTab(tab)); }
+
+bool CMainDialog::IsTabDirty(int tab) const {
+  if (tab >= 0 && tab < kFixedTabCount) return m_tabDirty[static_cast<std::size_t>(tab)];
+  if (!IsValidTab(tab) || includeIndex(tab) >= m_includeDirty.size()) return false;
+  return m_includeDirty[includeIndex(tab)];
+}
+
+int CMainDialog::SelectedTab() const {
+  int tab = m_view.GetCurrentTab();
+  return IsValidTab(tab) ? tab : kLogTab;
+}
+
+std::string* CMainDialog::TabBuffer(int tab) {
+  switch (tab) {
+    case kLogTab: return &m_logText;
+    case kSourceTab: return &m_sourceText;
+    case kMapTab: return &m_mapText;
+    case kSymbolsTab: return &m_symbolsText;
+    case kLstTab: return &m_lstText;
+    case kHexTab: return &m_hexText;
+    default: break;
+  }
+  if (!IsValidTab(tab) || includeIndex(tab) >= m_includeTexts.size()) return nullptr;
+  return &m_includeTexts[includeIndex(tab)];
+}
+
+void CMainDialog::SetTabDirtyFlag(int tab, bool dirty) {
+  if (tab >= 0 && tab < kFixedTabCount) {
+    m_tabDirty[static_cast<std::size_t>(tab)] = dirty;
+  } else if (IsValidTab(tab) && includeIndex(tab) < m_includeDirty.size()) {
+    m_includeDirty[includeIndex(tab)] = dirty;
+  }
+}
+
+void CMainDialog::ResetIncludeTabs(std::size_t count) {
+  m_includePaths.assign(count, std::string());
+  m_includeTexts.assign(count, std::string());
+  m_includeEols.assign(count, std::string(kDefaultLineEnd));
+  m_includeDirty.assign(count, false);
+  m_includeSelStart.assign(count, 0);
+  m_includeSelEnd.assign(count, 0);
+}
+
+void CMainDialog::UpdateTabTitles() {
+  if (!m_view.ControlExists(ControlId::OutputTab)) return;
+  if (m_sourcePath.empty()) {
+    m_tabTitles = {std::string(kNoSourceSelectedText), "Map", "Symbols", "LST", "Hex"};
+  } else {
+    std::string stem = sourceStem(m_sourcePath);
+    m_tabTitles = {stem + ".asm", stem + ".MAP", stem + ".SYM", stem + ".LST", stem + ".HEX"};
+  }
+  std::vector<std::string> labels{kInitialTabLabels[kLogTab]};
+  labels.insert(labels.end(), m_tabTitles.begin(), m_tabTitles.end());
+  for (std::size_t i = 0; i < m_includePaths.size(); ++i) labels.push_back(includeLabel(m_includePaths[i], i));
+
+  int previous = m_view.GetCurrentTab();
+  m_view.SetTabItems(labels);
+  m_view.SetCurrentTab(IsValidTab(previous) ? previous : kLogTab);
+  m_view.RepaintWindow();
+}
+
+void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModified) {
+  if (!IsValidTab(tab)) {
+    traceLog("SetOutputText rejected: invalid tab=%d", tab);
+    return;
+  }
+  if (!m_view.ControlExists(ControlId::OutputText)) {
+    traceLog("SetOutputText skipped: m_outputText handle not ready for tab=%d", tab);
+    if (resetModified) SetTabDirtyFlag(tab, false);
+    return;
+  }
+  {
+    SettingTextScope setting(m_settingText);
+    bool editable = IsEditableTab(tab);
+    m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
+    if (editable) RecolourEditorText();
+  }
+  if (resetModified) SetTabDirtyFlag(tab, false);
+  m_view.SetEditorModified(false);
+  m_view.RepaintEditor();
+}
+
+void CMainDialog::RecolourEditorText() {
+  int length = m_view.EditorTextLength();
+  int firstLine = std::clamp(m_view.GetFirstVisibleLine(), 0, length);
+  EditorSelection selection = m_view.GetEditorSelection();
+  m_view.SetEditorRedraw(false);
+  m_view.SetEditorTextColour(kWindowColours.editableText);
+  m_view.SetFirstVisibleLine(firstLine);
+  m_view.SetEditorSelection(std::clamp(selection.start, 0, length), std::clamp(selection.end, 0, length));
+  m_view.SetEditorRedraw(true);
+}
+
+std::string CMainDialog::TextToShow(int tab) {
+  switch (tab) {
+    case kLogTab:
+      if (!m_compiled && m_logText.empty()) m_logText = kNoCompileYetText;
+      if (m_logText.empty()) m_logText = BuildCompileLog();
+      return m_logText;
+    case kSourceTab:
+      if (m_sourcePath.empty()) return std::string(kNoSourceSelectedText);
+      if (m_sourceText.empty() && ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
+      return m_sourceText;
+    case kMapTab:
+      if (!m_compiled) return "Map not evaluated. Press Compile (F5).";
+      if (m_mapText.empty()) m_mapText = ExpandTabs(m_lastResult.mapText);
+      return m_mapText;
+    case kSymbolsTab:
+      if (!m_compiled) return "Symbols not evaluated. Press Compile (F5).";
+      if (m_symbolsText.empty()) {
+        m_symbolsText = m_lastResult.symbolText.empty() ? ExpandTabs(FormatSymbolTable()) : m_lastResult.symbolText;
+      }
+      return m_symbolsText;
+    case kLstTab:
+      if (!m_compiled) return "LST not evaluated. Press Compile (F5).";
+      if (m_lstText.empty()) m_lstText = ExpandTabs(m_lastResult.listingText);
+      return m_lstText;
+    case kHexTab:
+      if (!m_compiled) return "HEX not evaluated. Press Compile (F5).";
+      if (m_hexText.empty()) m_hexText = m_lastResult.hexText;
+      return m_hexText;
+    default: {
+      std::string* buffer = TabBuffer(tab);
+      return buffer == nullptr ? std::string() : *buffer;
+    }
+  }
+}
+
+void CMainDialog::RefreshOutput() {
+  int tab = SelectedTab();
+  ReloadTabFromDisk(tab);
+  m_currentTab = tab;
+  std::string shown = TextToShow(tab);
+  SetOutputText(shown, tab, !(IsEditableTab(tab) && IsTabDirty(tab)));
+  RestoreTabSelection(tab);
+  UpdateStatusFromResult();
+}
+
+void CMainDialog::UpdateStatusFromResult() {
+  m_statusText = StatusWordsFor(m_compiled, m_lastResult, !m_sourcePath.empty());
+  UpdateStatusLine();
+}
+
+void CMainDialog::ReloadTabFromDisk(int tab) {
+  if (!IsEditableTab(tab) || IsTabDirty(tab)) return;
+  std::string path = TabFilePath(tab);
+  std::string text;
+  std::string lineEnd;
+  if (path.empty() || !ReadTabFile(path, text, lineEnd)) return;
+  if (tab == kSourceTab) {
+    m_sourceText = std::move(text);
+    m_sourceEol = std::move(lineEnd);
+    m_sourcePath = std::move(path);
+    RecordSourceFileTime();
+    return;
+  }
+  std::size_t index = includeIndex(tab);
+  if (index < m_includeTexts.size()) m_includeTexts[index] = std::move(text);
+  if (index < m_includeEols.size()) m_includeEols[index] = std::move(lineEnd);
+}
+
+void CMainDialog::CaptureTabText(int tab) {
+  std::string* buffer = TabBuffer(tab);
+  if (buffer == nullptr || !m_view.ControlExists(ControlId::OutputText)) return;
+  *buffer = m_view.GetEditorText();
+  if (!m_settingText && m_view.IsEditorModified() && IsEditableTab(tab)) MarkTabDirty(tab, true);
+}
+
+void CMainDialog::MarkTabDirty(int tab, bool dirty) {
+  SetTabDirtyFlag(tab, dirty);
+  if (dirty && IsEditableTab(tab)) {
+    m_statusText = "Unsaved changes";
+    UpdateStatusLine();
+  }
+}
+
+void CMainDialog::SaveTabSelection(int tab) {
+  if (!IsValidTab(tab)) return;
+  int length = m_view.EditorTextLength();
+  EditorSelection selection = m_view.GetEditorSelection();
+  EditorSelection stored = ordered(std::clamp(selection.start, 0, length), std::clamp(selection.end, 0, length));
+  if (tab < kFixedTabCount) {
+    m_tabSelStart[static_cast<std::size_t>(tab)] = stored.start;
+    m_tabSelEnd[static_cast<std::size_t>(tab)] = stored.end;
+    return;
+  }
+  std::size_t index = includeIndex(tab);
+  if (index < m_includeSelStart.size()) m_includeSelStart[index] = stored.start;
+  if (index < m_includeSelEnd.size()) m_includeSelEnd[index] = stored.end;
+}
+
+void CMainDialog::RestoreTabSelection(int tab) {
+  if (!IsValidTab(tab)) return;
+  int start = 0;
+  int end = 0;
+  if (tab < kFixedTabCount) {
+    start = m_tabSelStart[static_cast<std::size_t>(tab)];
+    end = m_tabSelEnd[static_cast<std::size_t>(tab)];
+  } else {
+    std::size_t index = includeIndex(tab);
+    if (index < m_includeSelStart.size()) start = m_includeSelStart[index];
+    if (index < m_includeSelEnd.size()) end = m_includeSelEnd[index];
+  }
+  int length = m_view.EditorTextLength();
+  EditorSelection restored = ordered(std::clamp(start, 0, length), std::clamp(end, 0, length));
+  m_view.SetEditorSelection(restored.start, restored.end);
+}
+
+void CMainDialog::OnTabChanged() {
+  try {
+    int tab = SelectedTab();
+    if (tab == kSourceTab) CheckExternalChange();
+    if (IsValidTab(m_currentTab) && m_currentTab != tab) {
+      CaptureTabText(m_currentTab);
+      SaveTabSelection(m_currentTab);
+    }
+    m_currentTab = tab;
+    RefreshOutput();
+  } catch (...) {
+    reportUnhandledException("OnTabChanged", 0);
+  }
+}
+
+void CMainDialog::OnEditorChange() {
+  if (m_settingText) return;
+  int tab = m_view.GetCurrentTab();
+  if (!IsValidTab(tab)) {
+    MarkTabDirty(kLogTab, true);
+    return;
+  }
+  if (IsEditableTab(tab)) CaptureTabText(tab);
+  MarkTabDirty(tab, true);
+}
+
+}  // namespace qv

@@ -1,0 +1,242 @@
+#include "window/qt/main_dialog_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/error_report.h"
+#include "window/qt/output_tab_bar.h"
+#include "window/qt/qt_text.h"
+#include "window/window_texts.h"
+
+namespace qv {
+
+namespace {
+
+// Runs a model operation from an event; nothing may escape into Qt.
+template <class Action>
+void guarded(const char* handler, Action&& action) {
+  try {
+    action();
+  } catch (...) {
+    reportUnhandledException(handler, 0);
+  }
+}
+
+QFont dialogFont() {
+  QFont font(QString::fromLatin1(kDialogFontFace));
+  font.setPointSize(kDialogFontPoints);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+DialogBaseUnits baseUnitsOf(const QFont& font) {
+  QFontMetrics metrics(font);
+  return BaseUnitsFromFont(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                           metrics.height());
+}
+
+QWidget* makeControl(const TemplateControl& entry, QWidget* parent) {
+  QString text = QString::fromLatin1(entry.text);
+  switch (entry.kind) {
+    case ControlKind::Label: return new QLabel(text, parent);
+    case ControlKind::LineEdit: return new QLineEdit(parent);
+    case ControlKind::Button: {
+      auto* button = new QPushButton(text, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      return combo;
+    }
+    case ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case ControlKind::TabStrip: return new COutputTabBar(parent);
+    case ControlKind::Editor: {
+      auto* editor = new QPlainTextEdit(parent);
+      editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+      editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      return editor;
+    }
+  }
+  return nullptr;
+}
+
+WindowKey windowKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Insert: return WindowKey::Insert;
+    case Qt::Key_F: return WindowKey::F;
+    case Qt::Key_F3: return WindowKey::F3;
+    case Qt::Key_F5: return WindowKey::F5;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return WindowKey::Enter;
+    default: return WindowKey::Other;
+  }
+}
+
+// "Description (*.a)|*.a|...||" into Qt's "Description (*.a);;...".
+QStringList nameFilters(const std::string& filter) {
+  QStringList parts = toQt(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;
+    QString description = parts[i];
+    qsizetype open = description.lastIndexOf(QLatin1String(" ("));
+    if (open > 0 && description.endsWith(QLatin1Char(')'))) description.truncate(open);
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).replace(QLatin1String("*.*"), QLatin1String("*"));
+    filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+  }
+  return filters;
+}
+
+}  // namespace
+
+CMainDialogWindow::CMainDialogWindow(QWidget* parent) : QDialog(parent), m_model(*this, parent) {
+  setFont(dialogFont());
+  setWindowModality(Qt::ApplicationModal);
+  CreateControls();
+  ConnectControls();
+  PixelRect size = DialogToPixels(kMainDialogTemplateSize, baseUnitsOf(font()));
+  resize(size.width, size.height);
+}
+
+void CMainDialogWindow::CreateControls() {
+  DialogBaseUnits units = baseUnitsOf(font());
+  for (const TemplateControl& entry : MainDialogTemplate()) {
+    QWidget* widget = makeControl(entry, this);
+    PixelRect rect = DialogToPixels(entry.position, units);
+    // The template height of the drop-down is its open list.
+    if (entry.kind == ControlKind::ComboBox) rect.height = widget->sizeHint().height();
+    widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    m_controls[entry.id] = widget;
+  }
+  m_tabBar = static_cast<COutputTabBar*>(Control(ControlId::OutputTab));
+  m_editor = static_cast<QPlainTextEdit*>(Control(ControlId::OutputText));
+  m_status = static_cast<QLabel*>(Control(ControlId::Status));
+  m_recent = static_cast<QComboBox*>(Control(ControlId::RecentSources));
+}
+
+void CMainDialogWindow::ConnectControls() {
+  auto onClick = [this](ControlId id, const char* handler, void (CMainDialog::*operation)()) {
+    connect(static_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this,
+            [this, handler, operation] { guarded(handler, [&] { (m_model.*operation)(); }); });
+  };
+  onClick(ControlId::Browse, "OnBrowse", &CMainDialog::OnBrowse);
+  onClick(ControlId::Compile, "OnCompile", &CMainDialog::OnCompile);
+  onClick(ControlId::SaveFiles, "OnSaveFiles", &CMainDialog::OnSaveFiles);
+  onClick(ControlId::FindNext, "OnFindNext", &CMainDialog::OnFindNext);
+  onClick(ControlId::FindPrev, "OnFindPrev", &CMainDialog::OnFindPrev);
+  connect(static_cast<QPushButton*>(Control(ControlId::Exit)), &QPushButton::clicked, this,
+          [this] { done(kCancelCode); });
+
+  connect(static_cast<QLineEdit*>(Control(ControlId::Suffix)), &QLineEdit::textChanged, this,
+          [this] { guarded("OnChangeSuffix", [&] { m_model.OnSuffixChanged(); }); });
+  connect(m_recent, &QComboBox::activated, this, [this](int index) {
+    guarded("OnSelChangeRecent", [&] { m_model.OnRecentSourceChosen(fromQt(m_recent->itemText(index))); });
+  });
+  connect(m_tabBar, &QTabBar::currentChanged, this, [this] { m_model.OnTabChanged(); });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    guarded("OnActivateApp", [&] { m_model.OnActivateApp(state == Qt::ApplicationActive); });
+  });
+  qApp->installEventFilter(this);
+  m_editor->viewport()->installEventFilter(this);
+}
+
+int CMainDialogWindow::DoModal() {
+  m_model.OnInitDialog();
+  int result = exec();
+  guarded("OnDestroy", [&] { m_model.OnDestroy(); });
+  return result;
+}
+
+void CMainDialogWindow::reject() { done(kCancelCode); }
+
+void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  guarded("OnSize", [&] { m_model.OnSize(width(), height()); });
+}
+
+void CMainDialogWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter and Escape reach the window only from controls that ignore them;
+  // the window closes through Exit App and its close button alone.
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: event->accept(); return;
+    default: QDialog::keyPressEvent(event);
+  }
+}
+
+bool CMainDialogWindow::IsOwnKeyPress(QObject* receiver) const {
+  // Keys bubble up from the focused control to its parents; only the first
+  // delivery counts.
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* target = focus != nullptr ? focus : const_cast<CMainDialogWindow*>(this);
+  return receiver == target && (target == this || isAncestorOf(target));
+}
+
+bool CMainDialogWindow::PreTranslateKey(QKeyEvent* event) {
+  bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  bool alt = event->modifiers().testFlag(Qt::AltModifier);
+  bool handled = false;
+  guarded("PreTranslateMessage", [&] {
+    handled = m_model.PreTranslateKeyDown({windowKeyOf(event->key()), ctrl, alt});
+    QString text = event->text();
+    if (!handled && text.size() == 1 && text[0].unicode() < 256) {
+      handled = m_model.PreTranslateChar(static_cast<char>(text[0].unicode()), ctrl, alt);
+    }
+  });
+  return handled;
+}
+
+bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && IsOwnKeyPress(watched)) {
+    return PreTranslateKey(static_cast<QKeyEvent*>(event));
+  }
+  if (event->type() == QEvent::MouseButtonDblClick && watched == m_editor->viewport()) {
+    QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
+    guarded("OnLButtonDblClk", [&] { m_model.OnEditorDoubleClick(m_editor->cursorForPosition(point).position()); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, MessageBoxButtons buttons,
+                                                   MessageBoxIcon icon) {
+  QMessageBox::StandardButtons choices = QMessageBox::Ok;
+  if (buttons == MessageBoxButtons::YesNo) choices = QMessageBox::Yes | QMessageBox::No;
+  if (buttons == MessageBoxButtons::YesNoCancel) choices = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  QMessageBox::Icon shown = QMessageBox::NoIcon;
+  if (icon == MessageBoxIcon::Question) shown = QMessageBox::Question;
+  if (icon == MessageBoxIcon::Stop) shown = QMessageBox::Critical;
+
+  QMessageBox box(shown, QStringLiteral("Quaverton"), toQt(text), choices, this);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return MessageBoxAnswer::Yes;
+    case QMessageBox::No: return MessageBoxAnswer::No;
+    case QMessageBox::Cancel: return MessageBoxAnswer::Cancel;
+    default: return MessageBoxAnswer::Ok;
+  }
+}
+
+std::string CMainDialogWindow::AskOpenFile(const OpenFileRequest& request) {
+  QFileDialog dialog(this);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDirectory(toQt(request.initialFolder));
+  dialog.setDefaultSuffix(toQt(request.defaultExtension));
+  dialog.setNameFilters(nameFilters(request.filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return fromQt(dialog.selectedFiles().first());
+}
+
+}  // namespace qv

@@ -1,0 +1,122 @@
+#pragma once
+// The workbench window on Qt Widgets: builds the controls of the template,
+// turns widget events into CMainDialog operations and carries out the
+// model's requests to the screen.
+
+#include <QDialog>
+#include <map>
+
+#include "window/main_dialog.h"
+#include "window/main_dialog_view.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+
+namespace qv {
+
+class COutputTabBar;
+
+class CMainDialogWindow : public QDialog, public MainDialogView {
+  Q_OBJECT
+
+ public:
+  // The end code of Exit App and of the window's close button.
+  static constexpr int kCancelCode = 2;
+
+  explicit CMainDialogWindow(QWidget* parent = nullptr);
+
+  CMainDialog& Model() { return m_model; }
+
+  // OnInitDialog, then the modal loop; settings are saved when it ends.
+  int DoModal();
+
+  // MainDialogView
+  void SetWindowTitle(const std::string& title) override;
+  void MakeResizable() override;
+  void SetWindowColours(const WindowColours& colours) override;
+  PixelRect WorkArea() const override;
+  PixelRect GetWindowRect() const override;
+  bool IsWindowMaximized() const override;
+  void MoveWindow(const PixelRect& outer) override;
+  void ShowWindow(bool maximized) override;
+  void BringToForeground() override;
+  bool IsWindowVisible() const override;
+  void RepaintWindow() override;
+  void PumpPaintMessages() override;
+
+  bool ControlExists(ControlId id) const override;
+  const void* ControlHandle(ControlId id) const override;
+  std::string GetControlText(ControlId id) const override;
+  void SetControlText(ControlId id, const std::string& text) override;
+  void SelectAllControlText(ControlId id) override;
+  bool IsChecked(ControlId id) const override;
+  void SetChecked(ControlId id, bool checked) override;
+  std::optional<PixelRect> ControlRect(ControlId id) const override;
+  void MoveControl(ControlId id, const PixelRect& rect) override;
+  void ShowControl(ControlId id, bool visible) override;
+  void FocusControl(ControlId id) override;
+  bool ControlHasFocus(ControlId id) const override;
+  void SetToolTip(ControlId id, const std::string& text) override;
+  void SetToolTipDelay(int milliseconds) override;
+
+  void SetRecentItems(const std::vector<std::string>& items) override;
+  void SelectRecentItem(int index) override;
+
+  void SetTabItems(const std::vector<std::string>& labels) override;
+  int GetCurrentTab() const override;
+  void SetCurrentTab(int tab) override;
+
+  std::string GetEditorText() const override;
+  void SetEditorText(const std::string& text) override;
+  int EditorTextLength() const override;
+  EditorSelection GetEditorSelection() const override;
+  void SetEditorSelection(int start, int end) override;
+  void ReplaceEditorSelection(const std::string& text, bool undoable) override;
+  void ScrollCaretIntoView() override;
+  int GetFirstVisibleLine() const override;
+  void SetFirstVisibleLine(int line) override;
+  void SetEditorRedraw(bool on) override;
+  void SetEditorTextColour(const Rgb& colour) override;
+  bool IsEditorModified() const override;
+  void SetEditorModified(bool modified) override;
+  void RepaintEditor() override;
+  void EnableEditorChangeNotifications() override;
+  bool SetEditorFont(const EditorFont& font) override;
+
+  void SetStatusLine(const std::string& text, bool highlight) override;
+  void CreateProgressBar(int range) override;
+  void SetProgressPosition(int position) override;
+
+  MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override;
+  std::string AskOpenFile(const OpenFileRequest& request) override;
+
+ public slots:
+  void reject() override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void ConnectControls();
+  QWidget* Control(ControlId id) const;
+  bool IsOwnKeyPress(QObject* receiver) const;
+  bool PreTranslateKey(QKeyEvent* event);
+
+  std::map<ControlId, QWidget*> m_controls;
+  COutputTabBar* m_tabBar = nullptr;
+  QPlainTextEdit* m_editor = nullptr;
+  QLabel* m_status = nullptr;
+  QComboBox* m_recent = nullptr;
+  QProgressBar* m_progress = nullptr;
+  WindowColours m_colours;
+  bool m_changeNotifications = false;
+  CMainDialog m_model;
+};
+
+}  // namespace qv

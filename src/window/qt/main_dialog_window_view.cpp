@@ -1,0 +1,292 @@
+// How the Qt dialog carries out the model's requests to the screen.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+#include "platform/error_report.h"
+#include "window/qt/main_dialog_window.h"
+#include "window/qt/output_tab_bar.h"
+#include "window/qt/qt_text.h"
+#include "window/qt/tool_tip_delay_style.h"
+
+namespace qv {
+
+namespace {
+
+QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+PixelRect toPixelRect(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+}  // namespace
+
+QWidget* CMainDialogWindow::Control(ControlId id) const {
+  auto found = m_controls.find(id);
+  return found == m_controls.end() ? nullptr : found->second;
+}
+
+// The window as a whole.
+
+void CMainDialogWindow::SetWindowTitle(const std::string& title) { setWindowTitle(toQt(title)); }
+
+void CMainDialogWindow::MakeResizable() {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+}
+
+void CMainDialogWindow::SetWindowColours(const WindowColours& colours) {
+  m_colours = colours;
+  QPalette background = palette();
+  background.setColor(QPalette::Window, toColour(colours.dialogBackground));
+  setPalette(background);
+  setAutoFillBackground(true);
+  m_tabBar->SetColours(colours);
+}
+
+PixelRect CMainDialogWindow::WorkArea() const {
+  QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (shown == nullptr) return {};
+  return toPixelRect(shown->availableGeometry());
+}
+
+PixelRect CMainDialogWindow::GetWindowRect() const { return toPixelRect(frameGeometry()); }
+
+bool CMainDialogWindow::IsWindowMaximized() const { return isMaximized(); }
+
+void CMainDialogWindow::MoveWindow(const PixelRect& outer) {
+  QSize frame = frameGeometry().size() - geometry().size();
+  move(outer.x, outer.y);
+  resize(std::max(outer.width - frame.width(), 1), std::max(outer.height - frame.height(), 1));
+}
+
+void CMainDialogWindow::ShowWindow(bool maximized) {
+  if (maximized) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void CMainDialogWindow::BringToForeground() {
+  raise();
+  activateWindow();
+}
+
+bool CMainDialogWindow::IsWindowVisible() const { return isVisible(); }
+
+void CMainDialogWindow::RepaintWindow() { repaint(); }
+
+void CMainDialogWindow::PumpPaintMessages() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+// Controls.
+
+bool CMainDialogWindow::ControlExists(ControlId id) const { return Control(id) != nullptr; }
+
+const void* CMainDialogWindow::ControlHandle(ControlId id) const { return Control(id); }
+
+std::string CMainDialogWindow::GetControlText(ControlId id) const {
+  QWidget* widget = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return fromQt(edit->text());
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return fromQt(combo->currentText());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return fromQt(label->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return fromQt(button->text());
+  return {};
+}
+
+void CMainDialogWindow::SetControlText(ControlId id, const std::string& text) {
+  QWidget* widget = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(toQt(text));
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->setEditText(toQt(text));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(toQt(text));
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(toQt(text));
+  }
+}
+
+void CMainDialogWindow::SelectAllControlText(ControlId id) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(id))) edit->selectAll();
+}
+
+bool CMainDialogWindow::IsChecked(ControlId id) const {
+  auto* box = qobject_cast<QCheckBox*>(Control(id));
+  return box != nullptr && box->isChecked();
+}
+
+void CMainDialogWindow::SetChecked(ControlId id, bool checked) {
+  if (auto* box = qobject_cast<QCheckBox*>(Control(id))) box->setChecked(checked);
+}
+
+std::optional<PixelRect> CMainDialogWindow::ControlRect(ControlId id) const {
+  QWidget* widget = Control(id);
+  if (widget == nullptr) return std::nullopt;
+  return toPixelRect(widget->geometry());
+}
+
+void CMainDialogWindow::MoveControl(ControlId id, const PixelRect& rect) {
+  if (QWidget* widget = Control(id)) widget->setGeometry(rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0));
+}
+
+void CMainDialogWindow::ShowControl(ControlId id, bool visible) {
+  if (QWidget* widget = Control(id)) widget->setVisible(visible);
+}
+
+void CMainDialogWindow::FocusControl(ControlId id) {
+  if (QWidget* widget = Control(id)) widget->setFocus();
+}
+
+bool CMainDialogWindow::ControlHasFocus(ControlId id) const {
+  QWidget* widget = Control(id);
+  return widget != nullptr && widget->hasFocus();
+}
+
+void CMainDialogWindow::SetToolTip(ControlId id, const std::string& text) {
+  if (QWidget* widget = Control(id)) widget->setToolTip(toQt(text));
+}
+
+void CMainDialogWindow::SetToolTipDelay(int milliseconds) { CToolTipDelayStyle::Apply(milliseconds); }
+
+// The recent-sources drop-down.
+
+void CMainDialogWindow::SetRecentItems(const std::vector<std::string>& items) {
+  QSignalBlocker quiet(m_recent);
+  m_recent->clear();
+  for (const std::string& item : items) m_recent->addItem(toQt(item));
+}
+
+void CMainDialogWindow::SelectRecentItem(int index) {
+  QSignalBlocker quiet(m_recent);
+  m_recent->setCurrentIndex(index);
+}
+
+// The tab strip.
+
+void CMainDialogWindow::SetTabItems(const std::vector<std::string>& labels) {
+  QSignalBlocker quiet(m_tabBar);
+  while (m_tabBar->count() > 0) m_tabBar->removeTab(m_tabBar->count() - 1);
+  for (const std::string& label : labels) m_tabBar->addTab(toQt(label));
+}
+
+int CMainDialogWindow::GetCurrentTab() const { return m_tabBar->currentIndex(); }
+
+void CMainDialogWindow::SetCurrentTab(int tab) {
+  QSignalBlocker quiet(m_tabBar);
+  m_tabBar->setCurrentIndex(tab);
+}
+
+// The shared editor.
+
+std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
+
+void CMainDialogWindow::SetEditorText(const std::string& text) { m_editor->setPlainText(toEditorQt(text)); }
+
+int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
+
+EditorSelection CMainDialogWindow::GetEditorSelection() const {
+  QTextCursor cursor = m_editor->textCursor();
+  return {cursor.selectionStart(), cursor.selectionEnd()};
+}
+
+void CMainDialogWindow::SetEditorSelection(int start, int end) {
+  int length = EditorTextLength();
+  QTextCursor cursor = m_editor->textCursor();
+  cursor.setPosition(std::clamp(start, 0, length));
+  cursor.setPosition(std::clamp(end, 0, length), QTextCursor::KeepAnchor);
+  m_editor->setTextCursor(cursor);
+}
+
+void CMainDialogWindow::ReplaceEditorSelection(const std::string& text, bool) {
+  // Qt's editor records every insertion for undo; leaving one out would
+  // mean dropping the whole undo history.
+  m_editor->textCursor().insertText(toEditorQt(text));
+}
+
+void CMainDialogWindow::ScrollCaretIntoView() { m_editor->ensureCursorVisible(); }
+
+int CMainDialogWindow::GetFirstVisibleLine() const { return m_editor->verticalScrollBar()->value(); }
+
+void CMainDialogWindow::SetFirstVisibleLine(int line) { m_editor->verticalScrollBar()->setValue(line); }
+
+void CMainDialogWindow::SetEditorRedraw(bool on) { m_editor->setUpdatesEnabled(on); }
+
+void CMainDialogWindow::SetEditorTextColour(const Rgb& colour) {
+  QPalette text = m_editor->palette();
+  text.setColor(QPalette::Text, toColour(colour));
+  m_editor->setPalette(text);
+}
+
+bool CMainDialogWindow::IsEditorModified() const { return m_editor->document()->isModified(); }
+
+void CMainDialogWindow::SetEditorModified(bool modified) { m_editor->document()->setModified(modified); }
+
+void CMainDialogWindow::RepaintEditor() { m_editor->viewport()->update(); }
+
+void CMainDialogWindow::EnableEditorChangeNotifications() {
+  if (m_changeNotifications) return;
+  m_changeNotifications = true;
+  connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
+    try {
+      m_model.OnEditorChange();
+    } catch (...) {
+      reportUnhandledException("OnChangeOutputText", 0);
+    }
+  });
+}
+
+bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
+  QFont font(QString::fromLatin1(request.face));
+  font.setPointSize(request.points);
+  font.setWeight(request.bold ? QFont::Bold : QFont::Normal);
+  // Any fixed-pitch face will do where the named one is missing.
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  if (request.bold && !QFontInfo(font).bold()) return false;
+  m_editor->setFont(font);
+  return true;
+}
+
+// Status line and progress bar.
+
+void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
+  try {
+    QPalette colours = palette();
+    if (highlight) {
+      colours.setColor(QPalette::Window, toColour(m_colours.statusSuccess));
+      colours.setColor(QPalette::WindowText, toColour(m_colours.statusSuccessText));
+    }
+    m_status->setPalette(colours);
+    m_status->setAutoFillBackground(highlight);
+  } catch (...) {
+    reportUnhandledException("OnCtlColor", 0);
+  }
+  m_status->setText(toQt(text));
+  m_status->repaint();
+}
+
+void CMainDialogWindow::CreateProgressBar(int range) {
+  if (m_progress != nullptr) return;
+  m_progress = new QProgressBar(this);
+  m_progress->setRange(0, range);
+  m_progress->setValue(0);
+  m_progress->setTextVisible(false);
+  m_progress->setGeometry(0, 0, 10, 10);
+  m_progress->hide();
+  m_controls[ControlId::Progress] = m_progress;
+}
+
+void CMainDialogWindow::SetProgressPosition(int position) {
+  if (m_progress != nullptr) m_progress->setValue(position);
+}
+
+}  // namespace qv

@@ -1,0 +1,31 @@
+#include "window/status_words.h"
+
+#include <algorithm>
+
+#include "window/window_texts.h"
+
+namespace qv {
+
+namespace {
+
+bool mentionsError(const std::string& message) {
+  return message.find("ERROR:") != std::string::npos || message.find("ERROR :") != std::string::npos;
+}
+
+}  // namespace
+
+std::string StatusWordsFor(bool compiled, const CompileResult& result, bool sourceSelected) {
+  if (!compiled) return sourceSelected ? "Not evaluated - run Compile (F5)" : "No source selected";
+  if (result.failed || std::any_of(result.messages.begin(), result.messages.end(), mentionsError)) {
+    return "Compile completed with errors";
+  }
+  return result.messages.empty() ? "Compile complete" : "Compile completed with warnings";
+}
+
+std::string StatusLineText(std::string_view statusText, bool highlight, bool overwrite) {
+  std::string text = statusText.empty() ? std::string(kReadyStatus) : std::string(statusText);
+  if (!highlight) text += overwrite ? "   OVR" : "   INS";
+  return text;
+}
+
+}  // namespace qv

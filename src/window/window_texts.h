@@ -1,0 +1,11 @@
+#pragma once
+// Texts of the main window that more than one of its operations shows.
+
+namespace qv {
+
+inline constexpr char kNoSourceLogText[] = "No source selected. Use Browse or MRU to choose a source.";
+inline constexpr char kNoCompileYetText[] = "No compile yet. Press Compile (F5).";
+inline constexpr char kReadyStatus[] = "Ready";
+inline constexpr char kDefaultLineEnd[] = "\r\n";
+
+}  // namespace qv

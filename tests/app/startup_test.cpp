@@ -1,0 +1,155 @@
+// Start-up order, its trace lines and its last-resort reports.
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/error_report.h"
+#include "support/test_support.h"
+#include "support/trace_log_capture.h"
+
+namespace qv {
+namespace {
+
+class FakeWindow : public ModalWindow {
+ public:
+  explicit FakeWindow(int endCode) : endCode_(endCode) {}
+  int DoModal() override { return endCode_; }
+
+ private:
+  int endCode_;
+};
+
+// Collects error reports instead of showing them.
+class ReportCapture {
+ public:
+  ReportCapture() {
+    setErrorDisplay([this](const std::string& text) { reports.push_back(text); });
+  }
+  ~ReportCapture() { setErrorDisplay(nullptr); }
+  std::vector<std::string> reports;
+};
+
+const std::vector<std::string> kOpeningLines = {
+    "Quaverton: Entering InitInstance.",
+    "Quaverton: SetUnhandledExceptionFilter done.",
+    "Quaverton: App shell init done.",
+};
+
+int run(std::vector<std::string> arguments, const WindowFactory& factory) {
+  arguments.insert(arguments.begin(), "quaverton");
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  return runApplication(static_cast<int>(arguments.size()), argv.data(), factory);
+}
+
+WindowFactory windowEnding(int endCode, int* made = nullptr) {
+  return [endCode, made](int&, char**) {
+    if (made != nullptr) ++*made;
+    return std::make_unique<FakeWindow>(endCode);
+  };
+}
+
+TEST(Startup, WindowRunWritesTheDialogLines) {
+  test::TraceLogCapture trace;
+  ReportCapture reports;
+  EXPECT_EQ(run({}, windowEnding(2)), 0);
+  std::vector<std::string> expected = kOpeningLines;
+  expected.insert(expected.end(), {"Quaverton: Headless harness not requested.",
+                                   "Quaverton: Constructed main dialog object.",
+                                   "Quaverton: Set m_pMainWnd to dialog.",
+                                   "Quaverton: dialog.DoModal returned 0x00000002."});
+  EXPECT_EQ(trace.lines(), expected);
+  EXPECT_TRUE(reports.reports.empty());
+}
+
+TEST(Startup, EndCodeIsEightUpperCaseHexDigits) {
+  test::TraceLogCapture trace;
+  run({}, windowEnding(0xABC));
+  EXPECT_EQ(trace.lines().back(), "Quaverton: dialog.DoModal returned 0x00000ABC.");
+}
+
+TEST(Startup, DialogThatCannotBeCreatedIsReported) {
+  test::TraceLogCapture trace;
+  ReportCapture reports;
+  EXPECT_EQ(run({}, windowEnding(-1)), 0);
+  std::vector<std::string> lines = trace.lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2], "Quaverton: dialog.DoModal returned 0xFFFFFFFF.");
+  EXPECT_EQ(lines.back().rfind("Quaverton: Main dialog creation failed. DoModal returned -1 (GetLastError=0x", 0), 0u);
+  ASSERT_EQ(reports.reports.size(), 1u);
+  EXPECT_EQ(reports.reports[0].rfind("Main dialog creation failed. DoModal returned -1 (GetLastError=0x", 0), 0u);
+  EXPECT_EQ(reports.reports[0].back(), '.');
+}
+
+TEST(Startup, ExceptionDuringStartupIsCaughtAndReported) {
+  test::TraceLogCapture trace;
+  ReportCapture reports;
+  WindowFactory failing = [](int&, char**) -> std::unique_ptr<ModalWindow> { throw std::runtime_error("no"); };
+  EXPECT_EQ(run({}, failing), 0);
+  EXPECT_EQ(trace.lines().back(), "Quaverton: unhandled exception in startup catch.");
+  EXPECT_EQ(reports.reports, std::vector<std::string>{"Unhandled exception in application startup. The app will close."});
+}
+
+TEST(Startup, HarnessRunsFirstAndNoWindowIsMade) {
+  test::TraceLogCapture trace;
+  int made = 0;
+  EXPECT_EQ(run({"--harness"}, windowEnding(2, &made)), 1);
+  EXPECT_EQ(made, 0);
+  std::vector<std::string> expected = kOpeningLines;
+  expected.push_back("Quaverton: Headless harness active; exiting with code 1.");
+  EXPECT_EQ(trace.lines(), expected);
+}
+
+TEST(Startup, LastChanceReportText) {
+  EXPECT_EQ(applicationCallbackFailureText(0),
+            "Unhandled exception (0x00000000) in application callback. The app will close.");
+  EXPECT_EQ(applicationCallbackFailureText(0xC0000005u),
+            "Unhandled exception (0xC0000005) in application callback. The app will close.");
+}
+
+// Restores an environment variable when the test ends.
+class EnvironmentOverride {
+ public:
+  explicit EnvironmentOverride(const char* name) : name_(name) {
+    if (const char* value = std::getenv(name)) previous_ = value;
+  }
+  ~EnvironmentOverride() {
+    if (previous_) {
+      ::setenv(name_, previous_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+  EnvironmentOverride(const EnvironmentOverride&) = delete;
+  EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> previous_;
+};
+
+TEST(StartupProcess, HarnessNeedsNoDisplay) {
+  test::TraceLogCapture trace;
+  EnvironmentOverride display("DISPLAY");
+  EnvironmentOverride platform("QT_QPA_PLATFORM");
+  EnvironmentOverride wayland("WAYLAND_DISPLAY");
+  ::unsetenv("DISPLAY");
+  ::unsetenv("QT_QPA_PLATFORM");
+  ::unsetenv("WAYLAND_DISPLAY");
+
+  test::TempFolder folder;
+  test::ProcessResult result = test::runQuaverton({"--harness", folder.file("absent.asm")});
+  EXPECT_EQ(result.exitCode, 2) << result.standardError;
+  EXPECT_TRUE(result.standardError.empty()) << result.standardError;
+  std::vector<std::string> expected = kOpeningLines;
+  expected.push_back("Quaverton: Headless harness active; exiting with code 2.");
+  EXPECT_EQ(trace.lines(), expected);
+}
+
+}  // namespace
+}  // namespace qv

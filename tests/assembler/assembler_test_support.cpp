@@ -1,0 +1,61 @@
+#include "assembler_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "assembler/encode_pass.h"
+#include "assembler/harvest_pass.h"
+#include "assembler/label_relocation.h"
+#include "assembler/symbol_table.h"
+#include "preprocess/text.h"
+
+namespace qv::test {
+
+std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const std::string& file) {
+  std::vector<SourceLine> lines;
+  for (const std::string& text : texts) {
+    SourceLine line;
+    line.text = text;
+    std::size_t comment = std::min(text.find(';'), text.find("//"));
+    line.code = trim(std::string_view(text).substr(0, comment));
+    if (comment != std::string::npos) line.comment = trim(std::string_view(text).substr(comment));
+    line.file = file;
+    line.lineNumber = static_cast<std::int32_t>(lines.size() + 1);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void assemble(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
+  HarvestPass(compiler, lines, request);
+  SettleValues(compiler);
+  RelocateLabels(compiler, lines);
+  compiler.emitted = EncodePass(compiler, lines, request);
+}
+
+std::string hexOf(const std::vector<std::uint8_t>& bytes) {
+  std::string text;
+  for (std::uint8_t byte : bytes) {
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%02X", byte);
+    if (!text.empty()) text += ' ';
+    text += digits;
+  }
+  return text;
+}
+
+std::string imageHex(const std::vector<EncodedLine>& emitted) {
+  std::vector<std::uint8_t> bytes;
+  for (const EncodedLine& entry : emitted) bytes.insert(bytes.end(), entry.bytes.begin(), entry.bytes.end());
+  return hexOf(bytes);
+}
+
+std::int32_t symbolValue(const Compiler& compiler, std::string_view name) {
+  const SymbolRecord* record = compiler.symbolTable.Lookup(name);
+  EXPECT_NE(record, nullptr) << name;
+  return record != nullptr ? record->value : 0;
+}
+
+}  // namespace qv::test

@@ -1,0 +1,33 @@
+#pragma once
+// Builds assembler input straight from text lines, without preprocessing.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "assembler/encoded_line.h"
+#include "compile/compile_request.h"
+#include "compile/compiler.h"
+#include "preprocess/source_line.h"
+
+namespace qv::test {
+
+// One SourceLine per text, numbered from 1, with the comment (from ";" or
+// "//") split off the code.
+std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const std::string& file = "song.asm");
+
+// Harvest, settling, label relocation and encoding, as a compile runs them;
+// the image is left in compiler.emitted.
+void assemble(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request = {});
+
+// "F1 01 00 08": upper-case hexadecimal bytes separated by blanks.
+std::string hexOf(const std::vector<std::uint8_t>& bytes);
+
+// The bytes of the whole image, in order.
+std::string imageHex(const std::vector<EncodedLine>& emitted);
+
+// The symbol's value; fails the test when it is missing.
+std::int32_t symbolValue(const Compiler& compiler, std::string_view name);
+
+}  // namespace qv::test

@@ -1,0 +1,88 @@
+#include "assembler/command_encoder.h"
+
+#include <gtest/gtest.h>
+
+#include "assembler/location_value.h"
+#include "assembler/statement_size.h"
+#include "assembler/symbol_table.h"
+#include "assembler_test_support.h"
+#include "compile/compiler.h"
+
+namespace qv {
+namespace {
+
+struct EncodingCase {
+  const char* statement;
+  const char* bytes;
+};
+
+class CommandEncoding : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(CommandEncoding, YieldsTheTableBytesAndTheHarvestSize) {
+  Compiler compiler;
+  SourceLine line = test::sourceLines({GetParam().statement})[0];
+  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  std::vector<std::uint8_t> bytes = EncodeStatement(compiler, GetParam().statement, evaluator, line);
+  EXPECT_EQ(test::hexOf(bytes), GetParam().bytes);
+  EXPECT_EQ(StatementSize(GetParam().statement, evaluator), bytes.size());
+  EXPECT_TRUE(compiler.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCommand, CommandEncoding,
+    ::testing::Values(EncodingCase{"SKEME_START 1", "F1 01 00 00"}, EncodingCase{"SKEME_START 0x25", "F1 05 00 00"},
+                      EncodingCase{"SDL_VERSION 0x50", "82 50"}, EncodingCase{"SDL_VERSION 0x150", "82 00"},
+                      EncodingCase{"SDL_VERSION -1", "82 00"}, EncodingCase{"CHANNEL_START 3", "81 03"},
+                      EncodingCase{"CHANNEL_START 256", "81 00"}, EncodingCase{"INITIATE_SOUND 5, 0x81", "91 85"},
+                      EncodingCase{"INITIATE_SOUND 0xFF, 0x80", "90 7F"},
+                      EncodingCase{"BRANCH_TO 0x234", "C2 34"}, EncodingCase{"BRANCH_TO16 0x1234", "F0 00 12 34"},
+                      EncodingCase{"XGOTO_SND 0x1234", "F0 00 12 34"},
+                      EncodingCase{"DELAY_SOUND 1, 0x20, 0", "B4 21"},
+                      EncodingCase{"DELAY_SOUND 0x80, 0xFF, 3", "B5 FF"},
+                      EncodingCase{"SKIP_ON_TRIGGER 5, 7", "05 07"}, EncodingCase{"GENERATE_TRIGGER 0x1FF", "B1 FF"},
+                      EncodingCase{"END_SOUND", "00 00"}, EncodingCase{"CHANNEL_END", "00 00"},
+                      EncodingCase{"PLAY 5, 6, 0x10", "51 85"}, EncodingCase{"PLAY 200, 0, 0", "F2 C1 00 08"},
+                      EncodingCase{"PLAY 64", "F2 41 00 00"}, EncodingCase{"PLAY 63, 0x1F, 1", "48 FF"},
+                      EncodingCase{"PLAY -1", "40 3F"}, EncodingCase{"PLAY 1, -4, 0", "47 01"},
+                      EncodingCase{"play 5", "40 05"}, EncodingCase{"PLAY UNDEFINED_NAME, 2, 0", "40 80"},
+                      EncodingCase{"PLAY 0x1C5 2 0x10", "F2 C1 10 85"},
+                      EncodingCase{"LOAD_MODIFIER 0x12, 1, 2, 3", "E2 01 02 03"},
+                      EncodingCase{"LOAD_MODIFIER 1", "E1 00 00 00"},
+                      EncodingCase{"MASK_COMPARE 1, 4, 2, 0xFF, 3", "FF 01 02 FF"},
+                      EncodingCase{"DB 1,2,3", "01 02 03"}, EncodingCase{"DB 1 2 3", "01 02 03"},
+                      EncodingCase{"DB 1,,2", "01 02"}, EncodingCase{"DB 0x1FF, -1", "FF FF"},
+                      EncodingCase{"SKEME_END", ""}, EncodingCase{"END", ""}, EncodingCase{"END_SDL", ""},
+                      EncodingCase{"end_sdf", ""}, EncodingCase{"12 34", ""}, EncodingCase{"", ""}));
+
+TEST(CommandEncoder, BranchesAreRelativeToTheSchemeStart) {
+  Compiler compiler;
+  SourceLine line = test::sourceLines({"BRANCH_TO TARGET"})[0];
+  AddSymbol(compiler, "TARGET", 0x1334, SymbolKind::Label, "song.asm", 1, "");
+  compiler.schemeBase = 0x100;
+  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO TARGET", evaluator, line)), "C2 34");
+  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO16 TARGET", evaluator, line)), "F0 00 12 34");
+  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "xgoto_snd target", evaluator, line)), "F0 00 12 34");
+  EXPECT_EQ(compiler.messages.size(), 1u) << "only the 12-bit offset overflows";
+}
+
+TEST(CommandEncoder, UnknownKeywordIsReportedUpperCased) {
+  Compiler compiler;
+  SourceLine line = test::sourceLines({"foo 1"})[0];
+  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  EXPECT_TRUE(EncodeStatement(compiler, "FOO 1", evaluator, line).empty());
+  EXPECT_TRUE(EncodeStatement(compiler, "foo", evaluator, line).empty());
+  EXPECT_EQ(compiler.messages, (std::vector<std::string>{"Unrecognized command: FOO", "Unrecognized command: FOO"}));
+}
+
+TEST(CommandEncoder, DollarIsTheStatementAddress) {
+  Compiler compiler;
+  SourceLine line = test::sourceLines({"BRANCH_TO $"})[0];
+  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  compiler.schemeBase = 0x10;
+  setLocationValue(0x18);
+  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO $", evaluator, line)), "C0 08");
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,50 @@
+#include "assembler/statement.h"
+
+#include <gtest/gtest.h>
+
+#include "assembler/symbol_table.h"
+#include "compile/compiler.h"
+
+namespace qv {
+namespace {
+
+struct SplitCase {
+  const char* statement;
+  const char* mnemonic;
+  OperandList operands;
+};
+
+class StatementSplitting : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(StatementSplitting, GivesMnemonicAndOperands) {
+  SplitStatementResult split = SplitStatement(GetParam().statement);
+  EXPECT_EQ(split.mnemonic, GetParam().mnemonic);
+  EXPECT_EQ(split.operands, GetParam().operands);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, StatementSplitting,
+    ::testing::Values(SplitCase{"", "", {}}, SplitCase{"   ", "", {}}, SplitCase{"end_sound", "END_SOUND", {}},
+                      SplitCase{"  PLAY 5, 6 ,0x10  ", "PLAY", {"5", "6", "0x10"}},
+                      SplitCase{"DB 1 2\t3", "DB", {"1", "2", "3"}}, SplitCase{"DB 1,,2,", "DB", {"1", "2"}},
+                      SplitCase{"DB 1, 2 3", "DB", {"1", "2 3"}},
+                      SplitCase{"LOAD_MODIFIER\tA + 1, (B,C)", "LOAD_MODIFIER", {"A + 1", "(B", "C)"}},
+                      SplitCase{"PLAY\f5", "PLAY", {}}));
+
+TEST(OperandValue, EvaluatesElseReadsANumberElseZero) {
+  Compiler compiler;
+  AddSymbol(compiler, "SEVEN", 7, SymbolKind::Constant, "song.asm", 1, "7");
+  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  OperandList operands{"seven*2", "0x10", "UNDEFINED", "-5", "(1+2)*3"};
+  EXPECT_EQ(OperandValue(operands, 0, evaluator), 14);
+  EXPECT_EQ(OperandValue(operands, 1, evaluator), 16);
+  EXPECT_EQ(OperandValue(operands, 2, evaluator), 0);
+  EXPECT_EQ(OperandValue(operands, 3, evaluator), -5);
+  EXPECT_EQ(OperandValue(operands, 4, evaluator), 0);
+  EXPECT_EQ(OperandValue(operands, 5, evaluator), 0);
+  EXPECT_EQ(OperandValue(operands, -1, evaluator), 0);
+  EXPECT_TRUE(compiler.messages.empty());
+}
+
+}  // namespace
+}  // namespace qv

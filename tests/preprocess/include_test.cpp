@@ -1,0 +1,278 @@
+// Includes: resolution order, carried copies, cycles, messages, depth.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "platform/paths.h"
+#include "preprocess_fixture.h"
+
+namespace qv {
+namespace {
+
+using test::codesOf;
+using test::PreprocessProject;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(Include, LinesOfTheIncludedFileTakeThePlaceOfTheIncludeLine) {
+  PreprocessProject project;
+  std::string inc = project.write("lib/a.inc", "IN_A\n");
+  project.write("song.asm", "FIRST\n  INCLUDE lib/a.inc ; the library\nLAST\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("FIRST", "IN_A", "LAST"));
+  EXPECT_EQ(result.lines[1].file, inc);
+  EXPECT_EQ(result.lines[1].lineNumber, 1);
+  EXPECT_EQ(result.lines[2].lineNumber, 3);
+  EXPECT_THAT(result.notes, IsEmpty());
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+TEST(Include, QuoteVariantsAndDirectiveSpellingsAllWork) {
+  PreprocessProject project;
+  project.write("a.inc", "IN_A\n");
+  project.write("song.asm",
+                "INCLUDE \"a.inc\"\nINCLUDE 'a.inc'\nINCLUDE a.inc\n#INCLUDE a.inc\ninclude a.inc\n#include \"a.inc\"\n"
+                "INCLUDEX a.inc\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_EQ(codesOf(result), std::vector<std::string>(7, "IN_A"));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+TEST(Include, NestedIncludesResolveBesideTheIncludingFile) {
+  PreprocessProject project;
+  std::string inner = project.write("lib/deep/inner.inc", "INNER\n");
+  project.write("lib/outer.inc", "INCLUDE deep/inner.inc\n");
+  project.write("song.asm", "INCLUDE lib/outer.inc\n");
+  PreprocessResult result = project.run("song.asm");
+  ASSERT_THAT(codesOf(result), ElementsAre("INNER"));
+  EXPECT_EQ(result.lines[0].file, inner);
+}
+
+TEST(Include, AbsolutePathsAreUsedAsWritten) {
+  PreprocessProject project;
+  test::TempFolder elsewhere;
+  std::string inc = elsewhere.write("x.inc", "FAR\n");
+  project.write("song.asm", "INCLUDE " + inc + "\n");
+  PreprocessResult result = project.run("song.asm");
+  ASSERT_THAT(codesOf(result), ElementsAre("FAR"));
+  EXPECT_EQ(result.lines[0].file, inc);
+}
+
+TEST(Include, FolderThatDoesNotExistFallsBackToTheFileBesideTheIncludingFile) {
+  PreprocessProject project;
+  std::string beside = project.write("QVX5_SND_CMD.INC", "ON_DISK EQU 9\n");
+  project.write("song.asm",
+                "INCLUDE \"C:\\Program Files\\Tools\\QVX5_SND_CMD.INC\"\nINCLUDE nowhere/QVX5_SND_CMD.INC\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("ON_DISK EQU 9", "ON_DISK EQU 9"));
+  EXPECT_EQ(result.lines[0].file, beside);
+  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(project.asked, IsEmpty());
+}
+
+TEST(Include, CarriedCopyServesWhenNothingIsOnDisk) {
+  PreprocessProject project;
+  project.write("song.asm", "INCLUDE \"qvx7_snd_cmd.inc\"\nINCLUDE sub\\QVX5_SND_MACS.INC\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("CMD_A EQU 1", "CMD_B EQU 2", "", "", ""));
+  EXPECT_EQ(result.lines[0].file, joinPath(project.folder.path(), "QVX5_SND_CMD.INC"));
+  EXPECT_EQ(result.lines[1].lineNumber, 2);
+  EXPECT_EQ(result.lines[4].file, joinPath(project.folder.path(), "QVX5_SND_MACS.INC"));
+  EXPECT_THAT(result.notes, ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved qvx7_snd_cmd.inc",
+                                        "Define: CMD_A = 1", "Define: CMD_B = 2",
+                                        "Using bundled include QVX5_SND_MACS.INC for unresolved QVX5_SND_MACS.INC"));
+  EXPECT_THAT(project.asked, ElementsAre("QVX5_SND_CMD.INC", "QVX5_SND_MACS.INC"));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+TEST(Include, CarriedCopyKeepsItsCrs) {
+  PreprocessProject project;
+  project.carried["QVX5_SND_CMD.INC"] = "A\r\nB";
+  project.write("song.asm", "INCLUDE QVX5_SND_CMD.INC\n");
+  PreprocessResult result = project.run("song.asm");
+  ASSERT_EQ(result.lines.size(), 2u);
+  EXPECT_EQ(result.lines[0].text, "A\r");
+  EXPECT_EQ(result.lines[0].code, "A");
+  EXPECT_EQ(result.lines[1].text, "B");
+}
+
+TEST(Include, CarriedCopyIncludedFromAnIncludeUsesTheProjectFolder) {
+  PreprocessProject project;
+  project.write("lib/a.inc", "INCLUDE QVX5_SND_MACS.INC\n");
+  project.write("song.asm", "INCLUDE lib/a.inc\n");
+  PreprocessResult result = project.run("song.asm");
+  ASSERT_FALSE(result.lines.empty());
+  EXPECT_EQ(result.lines[0].file, joinPath(project.folder.path(), "QVX5_SND_MACS.INC"));
+}
+
+TEST(Include, EveryErrorTextAndTheWalkGoesOn) {
+  PreprocessProject project;
+  std::string root = project.write("song.asm", "BEFORE\n  INCLUDE \"sub/missing.inc\"\nAFTER\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("BEFORE", "AFTER"));
+  EXPECT_THAT(result.errors, ElementsAre("ERROR: " + root + ":2 include sub/missing.inc resolved to " +
+                                         project.path("sub/missing.inc") + " but was not found. "));
+
+  project.carried.erase("QVX5_SND_CMD.INC");
+  project.write("song.asm", "INCLUDE QVX5_SND_CMD.INC\nAFTER\n");
+  result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("AFTER"));
+  EXPECT_THAT(result.errors, ElementsAre("ERROR: Bundled include not found: QVX5_SND_CMD.INC"));
+  EXPECT_THAT(result.notes, ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved QVX5_SND_CMD.INC"));
+
+  project.preprocessor.builtInIncludeProvider = nullptr;
+  project.write("song.asm", "INCLUDE x/qvx5_snd_macs.inc\nAFTER\n");
+  result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("AFTER"));
+  EXPECT_THAT(result.errors, ElementsAre("ERROR: Include not found and no bundled fallback: qvx5_snd_macs.inc"));
+  EXPECT_THAT(result.notes, IsEmpty());
+}
+
+TEST(Include, AnIncludedFolderOrDeviceCountsAsNotFound) {
+  PreprocessProject project;
+  project.write("dir.inc/x", "");
+  std::string root = project.write("song.asm", "INCLUDE dir.inc\nINCLUDE /dev/zero\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), IsEmpty());
+  EXPECT_THAT(result.errors,
+              ElementsAre("ERROR: " + root + ":1 include dir.inc resolved to " + project.path("dir.inc") +
+                              " but was not found. ",
+                          "ERROR: " + root + ":2 include /dev/zero resolved to /dev/zero but was not found. "));
+}
+
+TEST(Include, SelfIncludeIsSkippedWithOneNote) {
+  PreprocessProject project;
+  std::string root = project.write("song.asm", "A\nINCLUDE song.asm\nB\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("A", "B"));
+  EXPECT_THAT(result.notes, ElementsAre("Recursive include skipped: " + root));
+}
+
+TEST(Include, MutualIncludeEndsAfterOneRound) {
+  PreprocessProject project;
+  project.write("a.asm", "A1\nINCLUDE b.inc\nA2\n");
+  std::string b = project.write("b.inc", "B1\nINCLUDE ./a.asm\nB2\n");
+  PreprocessResult result = project.run("a.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("A1", "B1", "B2", "A2"));
+  EXPECT_THAT(result.notes, ElementsAre("Recursive include skipped: " + project.path("a.asm")));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+TEST(Include, CarriedCopyIncludingItselfIsACycle) {
+  PreprocessProject project;
+  project.carried["QVX5_SND_CMD.INC"] = "X\nINCLUDE QVX7_SND_CMD.INC";
+  project.write("song.asm", "INCLUDE QVX5_SND_CMD.INC\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("X"));
+  EXPECT_EQ(result.notes.back(), "Recursive include skipped: " + joinPath(project.folder.path(), "QVX5_SND_CMD.INC"));
+}
+
+TEST(Include, RepeatedIncludesAreReadEachTime) {
+  PreprocessProject project;
+  project.write("a.inc", "IN_A\n");
+  project.write("b.inc", "INCLUDE a.inc\n");
+  project.write("song.asm", "INCLUDE a.inc\nINCLUDE a.inc\nINCLUDE b.inc\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("IN_A", "IN_A", "IN_A"));
+  EXPECT_THAT(result.notes, IsEmpty());
+}
+
+TEST(Include, IncludeLinesAreNeverKeptButInactiveOnesAre) {
+  PreprocessProject project;
+  project.write("a.inc", "IN_A\n");
+  project.write("song.asm", "IF 0\nINCLUDE a.inc\nINCLUDED_FLAG EQU 1\nENDIF\nINCLUDE a.inc\n");
+  PreprocessResult result = project.run("song.asm", true);
+  EXPECT_THAT(test::markedCodesOf(result),
+              ElementsAre("IF 0", "-INCLUDE a.inc", "-INCLUDED_FLAG EQU 1", "-ENDIF", "IN_A"));
+  EXPECT_THAT(codesOf(project.run("song.asm")), ElementsAre("IN_A"));
+}
+
+TEST(Include, ActiveIncludeLikeDefineIsADefine) {
+  PreprocessProject project;
+  project.write("song.asm", "INCLUDED_FLAG EQU 1\n");
+  PreprocessResult result = project.run("song.asm");
+  EXPECT_THAT(codesOf(result), ElementsAre("INCLUDED_FLAG EQU 1"));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+TEST(Include, NestingDeeperThan256FilesStops) {
+  PreprocessProject project;
+  const int files = 1000;
+  for (int i = 1; i < files; ++i) {
+    project.write("f" + std::to_string(i) + ".inc",
+                  "L" + std::to_string(i) + "\nINCLUDE f" + std::to_string(i + 1) + ".inc\n");
+  }
+  project.write("f" + std::to_string(files) + ".inc", "LAST\n");
+  PreprocessResult result = project.run("f1.inc");
+  ASSERT_EQ(result.lines.size(), 256u);
+  EXPECT_EQ(result.lines.back().code, "L256");
+  EXPECT_THAT(result.errors, ElementsAre("ERROR: Include nesting too deep: " + project.path("f257.inc")));
+}
+
+TEST(Include, NestingOf256FilesIsAllowed) {
+  PreprocessProject project;
+  for (int i = 1; i < 256; ++i) {
+    project.write("f" + std::to_string(i) + ".inc", "INCLUDE f" + std::to_string(i + 1) + ".inc\n");
+  }
+  project.write("f256.inc", "BOTTOM\n");
+  PreprocessResult result = project.run("f1.inc");
+  EXPECT_THAT(codesOf(result), ElementsAre("BOTTOM"));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+
+// Sets QUAVERTON_PROJECT_DIR for one test and restores it afterwards.
+class ProjectFolderVariable {
+ public:
+  explicit ProjectFolderVariable(const std::string& value) {
+    const char* old = getenv(kName);
+    if (old != nullptr) saved_ = old;
+    hadValue_ = old != nullptr;
+    setenv(kName, value.c_str(), 1);
+  }
+  ~ProjectFolderVariable() {
+    if (hadValue_) {
+      setenv(kName, saved_.c_str(), 1);
+    } else {
+      unsetenv(kName);
+    }
+  }
+
+ private:
+  static constexpr const char* kName = "QUAVERTON_PROJECT_DIR";
+  std::string saved_;
+  bool hadValue_ = false;
+};
+
+TEST(Include, DriveXIsLookedUpUnderTheDefaultProjectFolder) {
+  PreprocessProject project;
+  test::TempFolder projects;
+  std::string remapped = projects.write("songs/lib.inc", "REMAPPED\n");
+  project.write("song.asm", "INCLUDE X:\\songs\\lib.inc\nINCLUDE x:/songs/lib.inc\n");
+  {
+    ProjectFolderVariable variable(projects.path());
+    PreprocessResult result = project.run("song.asm");
+    EXPECT_THAT(codesOf(result), ElementsAre("REMAPPED", "REMAPPED"));
+    EXPECT_EQ(result.lines[0].file, remapped);
+    EXPECT_THAT(result.errors, IsEmpty());
+  }
+  {
+    ProjectFolderVariable variable("");
+    PreprocessResult result = project.run("song.asm");
+    EXPECT_THAT(codesOf(result), IsEmpty());
+    ASSERT_EQ(result.errors.size(), 2u);
+    EXPECT_THAT(result.errors[0], ::testing::EndsWith(" resolved to X:/songs/lib.inc but was not found. "));
+  }
+}
+
+TEST(Include, DriveXRemapComesBeforeTheFileBesideTheIncludingFile) {
+  PreprocessProject project;
+  test::TempFolder projects;
+  projects.write("QVX5_SND_CMD.INC", "REMAPPED\n");
+  project.write("QVX5_SND_CMD.INC", "BESIDE\n");
+  project.write("song.asm", "INCLUDE X:\\QVX5_SND_CMD.INC\n");
+  ProjectFolderVariable variable(projects.path() + "/");
+  EXPECT_THAT(codesOf(project.run("song.asm")), ElementsAre("REMAPPED"));
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,44 @@
+#pragma once
+// A main dialog over the fake screen, initialised, with its trace log in a
+// folder of its own.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_support.h"
+#include "support/trace_log_capture.h"
+#include "window/fake_view.h"
+#include "window/main_dialog.h"
+
+namespace qv::test {
+
+class MainDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { dialog.OnInitDialog(); }
+
+  // The user picks a tab on the strip.
+  void ShowTab(int tab) {
+    view.currentTab = tab;
+    dialog.OnTabChanged();
+  }
+
+  // The user types at the editor's selection.
+  void Type(const std::string& text) {
+    view.TypeInEditor(text);
+    dialog.OnEditorChange();
+  }
+
+  std::string SelectNewSource(const std::string& name, const std::string& text) {
+    std::string path = folder.write(name, text);
+    dialog.SelectSource(path, true);
+    return path;
+  }
+
+  TraceLogCapture trace;
+  TempFolder folder;
+  FakeView view;
+  CMainDialog dialog{view, nullptr};
+};
+
+}  // namespace qv::test

@@ -1,0 +1,158 @@
+// Selecting a source and the paths derived from it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "window/main_dialog_fixture.h"
+#include "window/project_folder.h"
+
+namespace qv {
+namespace {
+
+using test::MainDialogTest;
+
+TEST_F(MainDialogTest, SelectingAnExistingSourceShowsIt) {
+  std::string path = SelectNewSource("song.asm", "SKEME_START 1\n");
+  EXPECT_TRUE(view.messageBoxes.empty());
+  EXPECT_EQ(dialog.m_sourcePath, path);
+  EXPECT_EQ(view.texts[ControlId::SourcePath], path);
+  EXPECT_EQ(dialog.m_sourceText, "SKEME_START 1\n");
+  EXPECT_TRUE(dialog.m_sourceFileTime.valid);
+  EXPECT_EQ(dialog.m_logText, "No compile yet. Press Compile (F5).");
+  EXPECT_EQ(view.currentTab, 1);
+  EXPECT_EQ(dialog.m_currentTab, 1);
+  EXPECT_EQ(view.lastEditorInput, "SKEME_START 1\r\n");
+  EXPECT_EQ(view.statusLine, "Ready   INS");
+  EXPECT_FALSE(dialog.m_tabDirty[1]);
+  EXPECT_EQ(view.recentItems, (std::vector<std::string>{path, "<no source selected>"}));
+  EXPECT_EQ(view.recentSelection, 0);
+  EXPECT_EQ(dialog.m_recentSources, std::vector<std::string>{path});
+}
+
+TEST_F(MainDialogTest, SelectingASourceDropsTheLastCompile) {
+  SelectNewSource("one.asm", "x\n");
+  dialog.m_compiled = true;
+  dialog.m_mapText = "map";
+  dialog.m_hexText = "hex";
+  dialog.ResetIncludeTabs(2);
+  dialog.m_includePaths = {"a.inc", "b.inc"};
+  dialog.UpdateTabTitles();
+  SelectNewSource("two.asm", "y\n");
+  EXPECT_FALSE(dialog.m_compiled);
+  EXPECT_TRUE(dialog.m_mapText.empty());
+  EXPECT_TRUE(dialog.m_hexText.empty());
+  EXPECT_EQ(dialog.TabCount(), 6);
+  EXPECT_EQ(view.tabs.size(), 6u);
+}
+
+TEST_F(MainDialogTest, SelectingAMissingSourceClearsTheSelection) {
+  SelectNewSource("song.asm", "x\n");
+  dialog.SelectSource(folder.file("gone.asm"), true);
+  ASSERT_EQ(view.messageBoxes.size(), 1u);
+  EXPECT_EQ(view.messageBoxes[0].text, "Selected source file does not exist.");
+  EXPECT_EQ(view.messageBoxes[0].buttons, MessageBoxButtons::Ok);
+  EXPECT_TRUE(dialog.m_sourcePath.empty());
+  EXPECT_EQ(view.texts[ControlId::SourcePath], "<no source selected>");
+  EXPECT_EQ(dialog.m_sourceText, "<no source selected>");
+  EXPECT_EQ(dialog.m_logText, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(view.currentTab, 1);
+  EXPECT_EQ(view.editorText, "<no source selected>");
+  EXPECT_EQ(view.tabs[1], "<no source selected>");
+  EXPECT_EQ(view.statusLine, "No source selected   INS");
+}
+
+TEST_F(MainDialogTest, ClearingTheSelectionAsksNothing) {
+  for (const char* path : {"", "   ", "<no source selected>"}) {
+    dialog.SelectSource(path, false);
+    EXPECT_TRUE(dialog.m_sourcePath.empty());
+  }
+  EXPECT_TRUE(view.messageBoxes.empty());
+  EXPECT_EQ(view.currentTab, 0);
+}
+
+TEST_F(MainDialogTest, AnUnreadableSourceDoesNotKeepThePreviousText) {
+  SelectNewSource("song.asm", "previous\n");
+  std::string other = folder.file("sub");
+  folder.write("sub/inner.asm", "x");
+  dialog.SelectSource(other, true);
+  EXPECT_EQ(dialog.m_sourcePath, other);
+  EXPECT_TRUE(dialog.m_sourceText.empty());
+  EXPECT_FALSE(dialog.m_sourceFileTime.valid);
+}
+
+TEST_F(MainDialogTest, OutputFilesAreNamedFromTheSourceAndSuffix) {
+  std::string path = SelectNewSource("song.asm", "x\n");
+  view.texts[ControlId::SourcePath] = "  " + path + " ";
+  std::string base = folder.file("song_Y");
+  EXPECT_EQ(dialog.OutputBasePath(), base);
+  EXPECT_EQ(dialog.TabFilePath(0), "");
+  EXPECT_EQ(dialog.TabFilePath(1), path);
+  EXPECT_EQ(dialog.TabFilePath(2), base + ".MAP");
+  EXPECT_EQ(dialog.TabFilePath(3), base + ".SYM");
+  EXPECT_EQ(dialog.TabFilePath(4), base + ".LST");
+  EXPECT_EQ(dialog.TabFilePath(5), base + ".HEX");
+  EXPECT_EQ(dialog.TabFilePath(6), "");
+
+  dialog.ResetIncludeTabs(1);
+  dialog.m_includePaths[0] = folder.file("defs.inc");
+  EXPECT_EQ(dialog.TabFilePath(6), folder.file("defs.inc"));
+
+  view.SetControlText(ControlId::Suffix, "_Q");
+  dialog.OnSuffixChanged();
+  EXPECT_EQ(dialog.TabFilePath(5), folder.file("song_Q.HEX"));
+  view.SetControlText(ControlId::Suffix, "");
+  dialog.OnSuffixChanged();
+  EXPECT_EQ(dialog.m_suffix, "_Y");
+}
+
+TEST_F(MainDialogTest, ASourceNamedTxtGivesOutputsFromItsStem) {
+  SelectNewSource("song.txt", "x\n");
+  EXPECT_EQ(dialog.TabFilePath(5), folder.file("song_Y.HEX"));
+}
+
+TEST_F(MainDialogTest, WithoutAnExistingSourceOnlyTheSourceTabHasAFile) {
+  view.texts[ControlId::SourcePath] = folder.file("missing.asm");
+  EXPECT_EQ(dialog.OutputBasePath(), "");
+  EXPECT_EQ(dialog.TabFilePath(1), folder.file("missing.asm"));
+  EXPECT_EQ(dialog.TabFilePath(2), "");
+  view.texts[ControlId::SourcePath] = "<No Source Selected>";
+  EXPECT_EQ(dialog.TabFilePath(1), "");
+}
+
+TEST_F(MainDialogTest, NormalizingASourcePath) {
+  EXPECT_EQ(dialog.NormalizeSourcePath("  some/where.asm\t", false), "some/where.asm");
+  EXPECT_EQ(dialog.NormalizeSourcePath("<NO SOURCE SELECTED>", false), "");
+  EXPECT_EQ(dialog.NormalizeSourcePath("   ", true), "");
+  EXPECT_EQ(dialog.NormalizeSourcePath(folder.file("missing.asm"), true), "");
+  std::string path = folder.write("song.asm", "x");
+  EXPECT_EQ(dialog.NormalizeSourcePath(" " + path, true), path);
+}
+
+class ProjectFolderTest : public MainDialogTest {
+ protected:
+  void SetUp() override {
+    if (const char* home = std::getenv("HOME")) previousHome_ = home;
+    ::setenv("HOME", folder.path().c_str(), 1);
+    MainDialogTest::SetUp();
+  }
+  void TearDown() override { ::setenv("HOME", previousHome_.c_str(), 1); }
+
+ private:
+  std::string previousHome_;
+};
+
+TEST_F(ProjectFolderTest, ProjectDrivePathsMapOntoTheProjectFolder) {
+  EXPECT_EQ(DefaultProjectFolder(), folder.path() + "/Quaverton/");
+  EXPECT_EQ(DriveMappedCandidate("X:\\p\\song.asm"), folder.path() + "/Quaverton/p\\song.asm");
+  EXPECT_EQ(DriveMappedCandidate("x:/p/song.asm"), folder.path() + "/Quaverton/p/song.asm");
+  EXPECT_EQ(DriveMappedCandidate("C:\\p\\song.asm"), "");
+  EXPECT_EQ(DriveMappedCandidate("X:"), "");
+
+  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p\\song.asm", true), "");
+  folder.write("Quaverton/p/song.asm", "x");
+  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", true), folder.path() + "/Quaverton/p/song.asm");
+  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", false), "x:\\p/song.asm");
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,199 @@
+// The real window on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "support/test_support.h"
+#include "support/trace_log_capture.h"
+#include "window/qt/main_dialog_window.h"
+#include "window/qt/main_window_runner.h"
+
+namespace qv {
+namespace {
+
+// The window with its modal questions answered at once.
+class TestWindow : public CMainDialogWindow {
+ public:
+  MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons, MessageBoxIcon) override {
+    messages.push_back(text);
+    return MessageBoxAnswer::Ok;
+  }
+  std::string AskOpenFile(const OpenFileRequest& request) override {
+    openRequests.push_back(request);
+    return openAnswer;
+  }
+
+  template <class Widget>
+  Widget* Find(ControlId id) const {
+    return static_cast<Widget*>(const_cast<void*>(ControlHandle(id)));
+  }
+
+  std::vector<std::string> messages;
+  std::vector<OpenFileRequest> openRequests;
+  std::string openAnswer;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { window.Model().OnInitDialog(); }
+
+  QTabBar* tabs() const { return window.Find<QTabBar>(ControlId::OutputTab); }
+  QPlainTextEdit* editor() const { return window.Find<QPlainTextEdit>(ControlId::OutputText); }
+  QString status() const { return window.Find<QLabel>(ControlId::Status)->text(); }
+
+  test::TraceLogCapture trace;
+  test::TempFolder folder;
+  TestWindow window;
+};
+
+TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.windowTitle(), "Quaverton - version 1.2a 30 September 2026");
+  ASSERT_EQ(tabs()->count(), 6);
+  QStringList labels;
+  for (int i = 0; i < tabs()->count(); ++i) labels << tabs()->tabText(i);
+  EXPECT_EQ(labels, (QStringList{"Log", "<no source selected>", "Map", "Symbols", "LST", "Hex"}));
+  EXPECT_EQ(tabs()->currentIndex(), 0);
+  EXPECT_EQ(status(), "No source selected   INS");
+  EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(window.Find<QLineEdit>(ControlId::Suffix)->text(), "_Y");
+  EXPECT_EQ(window.Find<QPushButton>(ControlId::Exit)->text(), "Exit App");
+}
+
+TEST_F(MainWindowTest, ToolTipsOnTheirControls) {
+  struct Case {
+    ControlId control;
+    const char* tip;
+  };
+  for (const Case& c : {Case{ControlId::NoWrite, "No Write: skip writing output files."},
+                        Case{ControlId::ShowInactive, "Show Inactive: include #if 0 style disabled lines."},
+                        Case{ControlId::Compile, "Compile (F5): generates .MAP, .SYM, .LST, .HEX"},
+                        Case{ControlId::FindText, "Find text in the current tab output."},
+                        Case{ControlId::FindNext, "Find next match."}, Case{ControlId::FindPrev, "Find previous match."},
+                        Case{ControlId::MatchCase, "Match case while searching."},
+                        Case{ControlId::WholeWord, "Match whole words only."}}) {
+    EXPECT_EQ(window.Find<QWidget>(c.control)->toolTip(), c.tip);
+  }
+}
+
+TEST_F(MainWindowTest, EditorFontIsBoldAndFixedPitch) {
+  QFontInfo font(editor()->font());
+  EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
+  EXPECT_TRUE(font.bold());
+}
+
+TEST_F(MainWindowTest, SwitchingTabsSwapsTheTextAndKeepsEachSelection) {
+  std::string path = folder.write("song.asm", "first line\nsecond line\n");
+  window.Model().SelectSource(path, true);
+  EXPECT_EQ(tabs()->tabText(1), "song.asm");
+  EXPECT_EQ(tabs()->currentIndex(), 1);
+  EXPECT_EQ(editor()->toPlainText(), "first line\nsecond line\n");
+
+  QTextCursor cursor = editor()->textCursor();
+  cursor.setPosition(6);
+  cursor.setPosition(10, QTextCursor::KeepAnchor);
+  editor()->setTextCursor(cursor);
+
+  tabs()->setCurrentIndex(0);
+  EXPECT_EQ(editor()->toPlainText(), "No compile yet. Press Compile (F5).");
+  tabs()->setCurrentIndex(2);
+  EXPECT_EQ(editor()->toPlainText(), "Map not evaluated. Press Compile (F5).");
+  tabs()->setCurrentIndex(1);
+  EXPECT_EQ(editor()->toPlainText(), "first line\nsecond line\n");
+  EXPECT_EQ(editor()->textCursor().selectionStart(), 6);
+  EXPECT_EQ(editor()->textCursor().selectionEnd(), 10);
+  EXPECT_EQ(editor()->textCursor().selectedText(), "line");
+}
+
+TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
+  window.Model().SelectSource(folder.write("song.asm", "abc\n"), true);
+  editor()->setFocus();
+  editor()->moveCursor(QTextCursor::End);
+  QTest::keyClicks(editor(), "xy");
+  EXPECT_EQ(status(), "Unsaved changes   INS");
+  EXPECT_EQ(window.Model().m_sourceText, "abc\nxy");
+  EXPECT_TRUE(window.Model().m_tabDirty[1]);
+}
+
+TEST_F(MainWindowTest, F5AnywhereInTheWindowCompiles) {
+  QLineEdit* find = window.Find<QLineEdit>(ControlId::FindText);
+  find->setFocus();
+  QTest::keyClick(find, Qt::Key_F5);
+  EXPECT_EQ(window.messages, std::vector<std::string>{"Select a source file before compiling."});
+  EXPECT_TRUE(find->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, BrowseSelectsTheChosenSource) {
+  std::string path = folder.write("picked.asm", "x\n");
+  window.openAnswer = path;
+  window.Find<QPushButton>(ControlId::Browse)->click();
+  ASSERT_EQ(window.openRequests.size(), 1u);
+  EXPECT_EQ(window.openRequests[0].defaultExtension, "asm");
+  EXPECT_EQ(window.openRequests[0].filter, "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||");
+  EXPECT_EQ(window.Find<QLineEdit>(ControlId::SourcePath)->text().toStdString(), path);
+  EXPECT_EQ(tabs()->tabText(1), "picked.asm");
+  EXPECT_EQ(editor()->toPlainText(), "x\n");
+}
+
+TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
+  window.resize(800, 600);
+  QTRY_COMPARE(window.width(), 800);
+  std::optional<PixelRect> noWrite = window.ControlRect(ControlId::NoWrite);
+  ASSERT_TRUE(noWrite);
+  QRect strip = tabs()->geometry();
+  EXPECT_EQ(strip.y(), std::max(76, noWrite->bottom() + 6));
+  EXPECT_EQ(strip.width(), 800);
+  EXPECT_EQ(strip.height(), 52);
+  EXPECT_EQ(editor()->geometry().top(), strip.bottom() + 1);
+  EXPECT_EQ(window.Find<QLineEdit>(ControlId::FindText)->geometry(), QRect(256, 578, 240, 14));
+  EXPECT_EQ(window.Find<QLabel>(ControlId::Status)->geometry(), QRect(8, 578, 200, 16));
+}
+
+TEST_F(MainWindowTest, TabLabelsPaint) {
+  window.Model().SelectSource(folder.write("averyveryverylongname.mk2.asm", "x\n"), true);
+  QImage picture = window.grab().toImage();
+  EXPECT_FALSE(picture.isNull());
+  QPoint inside = tabs()->tabRect(0).center() + tabs()->pos();
+  EXPECT_EQ(picture.pixelColor(inside.x(), tabs()->pos().y() + tabs()->tabRect(0).bottom() - 2),
+            QColor(205, 225, 255));
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindowButExitAppDoes) {
+  bool stillOpen = false;
+  QTimer::singleShot(0, &window, [&] {
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(window.Find<QLineEdit>(ControlId::FindText), Qt::Key_Return);
+    QTest::keyClick(window.Find<QPushButton>(ControlId::Browse), Qt::Key_Enter);
+    stillOpen = window.isVisible();
+    window.Find<QPushButton>(ControlId::Exit)->click();
+  });
+  EXPECT_EQ(window.exec(), CMainDialogWindow::kCancelCode);
+  EXPECT_TRUE(stillOpen);
+}
+
+TEST(MainWindowRun, StartsAndClosesWithItsEndCode) {
+  test::TraceLogCapture trace;
+  int argc = 1;
+  char name[] = "quaverton";
+  char* argv[] = {name, nullptr};
+  std::unique_ptr<ModalWindow> window = makeQtMainWindow(argc, argv);
+  QTimer::singleShot(0, [] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {
+        dialog->close();
+      }
+    }
+  });
+  EXPECT_EQ(window->DoModal(), 2);
+  EXPECT_NE(trace.text().find("MainDialog OnInitDialog complete visible=1\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qv
