@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "platform/paths.h"
 
@@ -49,11 +49,17 @@ bool createFolder(std::string_view path) {
   return !native.empty() && ::mkdir(native.c_str(), 0777) == 0;
 }
 
-bool readWholeFile(std::string_view path, std::string& bytes) {
+bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxBytes) {
   if (!fileExists(path)) return false;
   std::ifstream stream(toNativePath(path), std::ios::binary);
   if (!stream.is_open()) return false;
-  bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+  bytes.clear();
+  char chunk[1 << 16];
+  while (bytes.size() < maxBytes) {
+    stream.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, maxBytes - bytes.size())));
+    bytes.append(chunk, static_cast<std::size_t>(stream.gcount()));
+    if (!stream) break;
+  }
   return !stream.bad();
 }
 

@@ -29,12 +29,14 @@ DirectiveMatch matchInclude(std::string_view code) {
 // the file it names.
 class SourceWalk {
  public:
-  SourceWalk(const BuiltInIncludeProvider& provider, PendingDefines& pending, std::string projectFolder,
-             bool includeInactive)
+  SourceWalk(const BuiltInIncludeProvider& provider, PendingDefines& pending, const SourceReadLimits& readLimits,
+             std::string projectFolder, bool includeInactive)
       : provider_(provider),
         pending_(pending),
         projectFolder_(std::move(projectFolder)),
-        includeInactive_(includeInactive) {}
+        includeInactive_(includeInactive) {
+    budget_.limits = readLimits;
+  }
 
   void processFile(const SourceRef& source, int depth);
   PreprocessResult& result() { return result_; }
@@ -49,6 +51,8 @@ class SourceWalk {
   bool includeInactive_;
   PreprocessResult result_;
   DefineTable defines_;
+  // Once it is exceeded the walk stops: nothing more is read or kept.
+  SourceReadBudget budget_;
   // Keys of the files being read now, from the root down to the current one.
   std::set<std::string> activeChain_;
 };
@@ -64,7 +68,7 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
     return;
   }
   SourceText text;
-  if (!readSourceLines(source, provider_, result_.errors, text)) return;
+  if (!readSourceLines(source, provider_, budget_, result_.errors, text)) return;
   auto chainEntry = activeChain_.insert(std::move(key)).first;
   walkLines(source, text, depth);
   activeChain_.erase(chainEntry);
@@ -73,7 +77,7 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
 void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int depth) {
   ConditionalState conditional;
   std::vector<SourceLine>& lines = result_.lines;
-  for (std::size_t index = 0; index < text.lineCount(); ++index) {
+  for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded; ++index) {
     SourceLine line =
         makeSourceLine(text.line(index), source.path, static_cast<std::int32_t>(index + 1), conditional.active());
     if (conditional.active() && handleDefine(line.code, defines_, pending_, result_.notes)) {
@@ -111,7 +115,7 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
 
 PreprocessResult Preprocessor::preprocess(const std::string& sourcePath, bool includeInactive) {
   pendingDefines.clear();
-  SourceWalk walk(builtInIncludeProvider, pendingDefines, directoryOf(sourcePath), includeInactive);
+  SourceWalk walk(builtInIncludeProvider, pendingDefines, readLimits, directoryOf(sourcePath), includeInactive);
   walk.processFile(SourceRef{sourcePath, {}}, 1);
   return std::move(walk.result());
 }

@@ -23,6 +23,7 @@ class SourceText {
   static SourceText fromCarriedText(std::string text);
 
   std::size_t lineCount() const { return lines_.size(); }
+  std::size_t byteCount() const { return bytes_.size(); }
   std::string_view line(std::size_t index) const;
 
  private:
@@ -34,9 +35,28 @@ class SourceText {
   std::vector<Span> lines_;
 };
 
-// The source's lines; false after reporting to errors when it cannot be read.
-bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
-                     SourceText& text);
+// How much one preprocess may read, with every include counted each time
+// it is read: a few small files that include one another over and over
+// would otherwise need more memory and time than any machine has. Room for
+// several times the largest projects.
+struct SourceReadLimits {
+  std::size_t lines = 4000000;
+  std::size_t bytes = std::size_t{256} << 20;
+};
+
+// What one preprocess has read so far, against its limits.
+struct SourceReadBudget {
+  SourceReadLimits limits;
+  std::size_t linesRead = 0;
+  std::size_t bytesRead = 0;
+  bool exceeded = false;
+};
+
+// The source's lines, counted into the budget; false after reporting to
+// errors when it cannot be read or would exceed the budget (which is then
+// marked exceeded).
+bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
+                     std::vector<std::string>& errors, SourceText& text);
 
 // Code and comment of a line: the comment starts at the first ";" or "//",
 // whichever comes first; quotes are not looked at.

@@ -1,6 +1,7 @@
 // Hostile sources compiled in process. Each must end with its documented
 // messages, outputs and failed flag: never a crash, a hang or a runaway.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -29,9 +30,11 @@ constexpr std::size_t kVolumeDivisor = 10;
 constexpr std::size_t kVolumeDivisor = 1;
 #endif
 
-CompileResult compileFile(const std::string& path, bool writeOutputs = true) {
+CompileResult compileFile(const std::string& path, bool writeOutputs = true,
+                          SourceReadLimits readLimits = SourceReadLimits{}) {
   Compiler compiler;
   compiler.setBuiltInIncludeProvider(carriedIncludeProvider);
+  compiler.preprocessor.readLimits = readLimits;
   return compiler.compile(path, makeCompileRequest("_Z", "", writeOutputs, false));
 }
 
@@ -237,6 +240,53 @@ TEST(BadInput, RootSourceThatIsNoRegularFileIsNotFound) {
     EXPECT_EQ(result.messages, std::vector<std::string>{"ERROR: Include not found: " + path});
     EXPECT_TRUE(result.writtenFiles.empty());
   }
+}
+
+// Files included over and over multiply: 10 includes of a file that
+// includes a 100-line file 10 times read 10 + 10 x (10 + 100 x 10) lines.
+TEST(BadInput, RepeatedIncludesStopAtTheLineLimit) {
+  TempFolder folder;
+  folder.write("b.inc", repeated("DB 1\n", 100));
+  folder.write("a.inc", repeated("INCLUDE b.inc\n", 10));
+  std::string source = folder.write("song.asm", repeated("INCLUDE a.inc\n", 10));
+
+  CompileResult stopped = compileFile(source, true, SourceReadLimits{1000, 1u << 20});
+  EXPECT_TRUE(stopped.failed);
+  EXPECT_EQ(stopped.messages, std::vector<std::string>{"ERROR: Source line limit exceeded (1000 lines with all includes): " +
+                                                       folder.file("b.inc")});
+  EXPECT_EQ(stopped.lines.size(), 900u);
+  EXPECT_TRUE(stopped.writtenFiles.empty());
+
+  CompileResult fits = compileFile(source, false, SourceReadLimits{10 + 10 * (10 + 1000), 1u << 20});
+  EXPECT_FALSE(fits.failed);
+  EXPECT_EQ(fits.lines.size(), 10000u);
+}
+
+TEST(BadInput, RepeatedIncludesStopAtTheSizeLimit) {
+  TempFolder folder;
+  const std::string line = std::string(99, 'x') + "\n";
+  folder.write("big.inc", line);
+  std::string source = folder.write("song.asm", repeated("INCLUDE big.inc\n", 20));
+  CompileResult result = compileFile(source, true, SourceReadLimits{1000, 1000});
+  EXPECT_TRUE(result.failed);
+  EXPECT_EQ(result.messages, std::vector<std::string>{"ERROR: Source size limit exceeded (1000 bytes with all includes): " +
+                                                      folder.file("big.inc")});
+  // The source's own 320 bytes leave room for six copies.
+  EXPECT_EQ(result.lines.size(), 6u);
+}
+
+// A root source beyond a limit is refused before its lines are split, and an
+// enormous one is not even read to its end.
+TEST(BadInput, SourcesBeyondTheDefaultLimitsAreRefused) {
+  TempFolder folder;
+  const std::string tooLong = folder.write("long.asm", std::string(4000001, '\n'));
+  const std::string tooLarge = folder.write("large.asm", "");
+  ASSERT_EQ(::truncate(tooLarge.c_str(), (std::int64_t{256} << 20) + 1), 0);
+  EXPECT_EQ(compileFile(tooLong).messages,
+            std::vector<std::string>{"ERROR: Source line limit exceeded (4000000 lines with all includes): " + tooLong});
+  EXPECT_EQ(compileFile(tooLarge).messages,
+            std::vector<std::string>{"ERROR: Source size limit exceeded (268435456 bytes with all includes): " +
+                                     tooLarge});
 }
 
 // ----------------------------------------------------------------- volume
