@@ -34,9 +34,8 @@ class SourceWalk {
       : provider_(provider),
         pending_(pending),
         projectFolder_(std::move(projectFolder)),
-        includeInactive_(includeInactive) {
-    budget_.limits = readLimits;
-  }
+        includeInactive_(includeInactive),
+        budget_(readLimits) {}
 
   void processFile(const SourceRef& source, int depth);
   PreprocessResult& result() { return result_; }
@@ -49,10 +48,10 @@ class SourceWalk {
   PendingDefines& pending_;
   std::string projectFolder_;
   bool includeInactive_;
-  PreprocessResult result_;
-  DefineTable defines_;
   // Once it is exceeded the walk stops: nothing more is read or kept.
   SourceReadBudget budget_;
+  PreprocessResult result_;
+  DefineTable defines_;
   // Keys of the files being read now, from the root down to the current one.
   std::set<std::string> activeChain_;
 };
@@ -77,7 +76,7 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
 void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int depth) {
   ConditionalState conditional;
   std::vector<SourceLine>& lines = result_.lines;
-  for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded; ++index) {
+  for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded(); ++index) {
     SourceLine line =
         makeSourceLine(text.line(index), source.path, static_cast<std::int32_t>(index + 1), conditional.active());
     if (conditional.active() && handleDefine(line.code, defines_, pending_, result_.notes)) {
@@ -104,6 +103,7 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
 
 // The INCLUDE line itself is never kept: the included lines take its place.
 void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line, std::string_view argument, int depth) {
+  if (!budget_.takeInclude(line, result_.errors)) return;
   std::optional<SourceRef> included =
       resolveInclude(including, argument, line, projectFolder_, static_cast<bool>(provider_), result_);
   if (!included) return;

@@ -5,7 +5,7 @@
 #include "compile/built_in_include_provider.h"
 #include "preprocess/pending_defines.h"
 #include "preprocess/source_line.h"
-#include "preprocess/source_reader.h"
+#include "preprocess/read_budget.h"
 
 namespace qv {
 

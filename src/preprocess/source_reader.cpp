@@ -48,34 +48,20 @@ std::string_view SourceText::line(std::size_t index) const {
   return std::string_view(bytes_).substr(span.begin, span.length);
 }
 
-namespace {
-
-bool reportExceeded(const char* what, std::size_t limit, const char* unit, const SourceRef& source,
-                    SourceReadBudget& budget, std::vector<std::string>& errors) {
-  errors.push_back(std::string("ERROR: Source ") + what + " limit exceeded (" + std::to_string(limit) + unit +
-                   " with all includes): " + source.path);
-  budget.exceeded = true;
-  return false;
-}
-
-}  // namespace
-
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
                      std::vector<std::string>& errors, SourceText& text) {
-  const std::size_t bytesLeft = budget.limits.bytes - std::min(budget.bytesRead, budget.limits.bytes);
-  const std::size_t linesLeft = budget.limits.lines - std::min(budget.linesRead, budget.limits.lines);
-  auto tooLarge = [&] { return reportExceeded("size", budget.limits.bytes, " bytes", source, budget, errors); };
-  auto tooLong = [&] { return reportExceeded("line", budget.limits.lines, " lines", source, budget, errors); };
   if (source.carriedName.empty()) {
-    // One byte past what is left tells a file that does not fit.
+    // One byte past what is left tells a file that does not fit, without
+    // reading an enormous or endless one to its end.
     std::string bytes;
-    if (!readWholeFile(source.path, bytes, bytesLeft + 1)) {
+    if (!readWholeFile(source.path, bytes, budget.bytesLeft() + 1)) {
       errors.push_back("ERROR: Include not found: " + source.path);
       return false;
     }
-    if (bytes.size() > bytesLeft) return tooLarge();
-    // Counted before the lines are split, so that their index stays small too.
-    if (static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) > linesLeft) return tooLong();
+    if (!budget.takeBytes(bytes.size(), source.path, errors)) return false;
+    // Refused before the lines are split, so that their index stays small too.
+    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    if (lineEnds > budget.linesLeft()) return budget.takeLines(lineEnds, source.path, errors);
     text = SourceText::fromDiskBytes(std::move(bytes));
   } else {
     std::string carried;
@@ -83,13 +69,10 @@ bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& prov
       errors.push_back("ERROR: Bundled include not found: " + source.carriedName);
       return false;
     }
-    if (carried.size() > bytesLeft) return tooLarge();
+    if (!budget.takeBytes(carried.size(), source.path, errors)) return false;
     text = SourceText::fromCarriedText(std::move(carried));
   }
-  if (text.lineCount() > linesLeft) return tooLong();
-  budget.linesRead += text.lineCount();
-  budget.bytesRead += text.byteCount();
-  return true;
+  return budget.takeLines(text.lineCount(), source.path, errors);
 }
 
 void splitComment(std::string_view text, std::string& code, std::string& comment) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compile/built_in_include_provider.h"
+#include "preprocess/read_budget.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
@@ -35,26 +36,8 @@ class SourceText {
   std::vector<Span> lines_;
 };
 
-// How much one preprocess may read, with every include counted each time
-// it is read: a few small files that include one another over and over
-// would otherwise need more memory and time than any machine has. Room for
-// several times the largest projects.
-struct SourceReadLimits {
-  std::size_t lines = 4000000;
-  std::size_t bytes = std::size_t{256} << 20;
-};
-
-// What one preprocess has read so far, against its limits.
-struct SourceReadBudget {
-  SourceReadLimits limits;
-  std::size_t linesRead = 0;
-  std::size_t bytesRead = 0;
-  bool exceeded = false;
-};
-
-// The source's lines, counted into the budget; false after reporting to
-// errors when it cannot be read or would exceed the budget (which is then
-// marked exceeded).
+// The source's lines, taken from the budget; false after reporting to
+// errors when it cannot be read or does not fit in the budget.
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
                      std::vector<std::string>& errors, SourceText& text);
 

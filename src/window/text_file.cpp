@@ -7,7 +7,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text_decoding.h"
-#include "preprocess/source_reader.h"
+#include "preprocess/read_budget.h"
 #include "window/editor_text.h"
 
 namespace qv {

@@ -274,6 +274,27 @@ TEST(BadInput, RepeatedIncludesStopAtTheSizeLimit) {
   EXPECT_EQ(result.lines.size(), 6u);
 }
 
+// Every include costs file-system calls whether it reads, fails or closes a
+// cycle, so the count of includes met is bounded too.
+TEST(BadInput, IncludesStopAtTheIncludeLimit) {
+  TempFolder folder;
+  folder.write("empty.inc", "");
+  folder.write("a.inc", repeated("INCLUDE empty.inc\n", 10));
+  const std::string fanOut = folder.write("song.asm", repeated("INCLUDE a.inc\n", 10));
+  const SourceReadLimits fiftyIncludes{1000, 1u << 20, 50};
+  CompileResult stopped = compileFile(fanOut, true, fiftyIncludes);
+  EXPECT_TRUE(stopped.failed);
+  EXPECT_EQ(stopped.messages,
+            std::vector<std::string>{"ERROR: Include limit exceeded (50 includes): " + folder.file("a.inc") + ":6"});
+  EXPECT_TRUE(stopped.writtenFiles.empty());
+
+  const std::string cycle = folder.write("cycle.asm", repeated("INCLUDE cycle.asm\n", 60));
+  CompileResult cut = compileFile(cycle, false, fiftyIncludes);
+  ASSERT_EQ(cut.messages.size(), 51u);
+  EXPECT_EQ(cut.messages[49], "Recursive include skipped: " + cycle);
+  EXPECT_EQ(cut.messages[50], "ERROR: Include limit exceeded (50 includes): " + cycle + ":51");
+}
+
 // A root source beyond a limit is refused before its lines are split, and
 // read no further than one byte past the limit.
 TEST(BadInput, SourcesBeyondTheLimitsAreRefused) {

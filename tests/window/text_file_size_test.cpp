@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "preprocess/source_reader.h"
+#include "preprocess/read_budget.h"
 #include "support/test_support.h"
 #include "window/text_file.h"
 
