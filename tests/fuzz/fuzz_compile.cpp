@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::string_view kFileMarker = "\n@@FILE\n";
 constexpr const char* kFileNames[] = {"song.asm", "a.inc", "b.inc"};
-constexpr qv::SourceReadLimits kReadLimits{20000, std::size_t{4} << 20, 2000};
+constexpr qv::SourceReadLimits kReadLimits{5000, std::size_t{1} << 20, 500};
 
 // Writes the pieces of the input as files; returns the source path.
 std::string writeProject(std::string_view input) {
