@@ -44,8 +44,8 @@ std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
 
 }  // namespace
 
-CMainDialog::CMainDialog(MainDialogView& view, const void* parent)
-    : m_suffix(settings::kDefaultSuffix), m_sourceEol(kDefaultLineEnd), m_view(view) {
+CMainDialog::CMainDialog(MainDialogView& view, SettingsStore& store, const void* parent)
+    : m_suffix(settings::kDefaultSuffix), m_sourceEol(kDefaultLineEnd), m_view(view), m_settings(store) {
   traceLog("MainDialog ctor: parent=%p", parent);
 }
 
@@ -77,7 +77,7 @@ bool CMainDialog::OnInitDialog() {
   SetEditorFontFromTemplate();
 
   if (!EnsureBackupsFolderFor(OutputBasePath() + ".asm")) {
-    m_logText = "Warning: cannot create backups folder. Source saves may proceed without backups.";
+    m_logText = kBackupsFolderWarning;
   }
 
   LoadSettingsFromRegistry();

@@ -13,6 +13,7 @@
 
 #include "compile/compile_result.h"
 #include "window/main_dialog_view.h"
+#include "window/settings_store.h"
 #include "window/tab_set.h"
 
 namespace qv {
@@ -32,7 +33,8 @@ struct KeyDown {
 
 class CMainDialog {
  public:
-  CMainDialog(MainDialogView& view, const void* parent);
+  // The settings are read from and written to the store, which must outlive the dialog.
+  CMainDialog(MainDialogView& view, SettingsStore& store, const void* parent);
   CMainDialog(const CMainDialog&) = delete;
   CMainDialog& operator=(const CMainDialog&) = delete;
 
@@ -86,6 +88,8 @@ class CMainDialog {
   // Text files and saving.
   bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
   bool EnsureBackupsFolderFor(const std::string& path);
+  // Every save the window makes: a numbered backup of the old file first.
+  bool SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd);
   void OnSaveFiles();
 
   // Compiling.
@@ -150,6 +154,7 @@ class CMainDialog {
   void EmptyOutputBuffers();
 
   MainDialogView& m_view;
+  SettingsStore& m_settings;
 };
 
 }  // namespace qv

@@ -40,6 +40,10 @@ class MainDialogView {
   virtual ~MainDialogView() = default;
 
   // The window as a whole.
+  // False before the window is made and once it is gone.
+  virtual bool WindowExists() const = 0;
+  // The outer width of the window at the template's size.
+  virtual int TemplateWindowWidth() const = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;
   virtual void MakeResizable() = 0;
   virtual void SetWindowColours(const WindowColours& colours) = 0;
@@ -110,6 +114,10 @@ class MainDialogView {
                                           MessageBoxIcon icon) = 0;
   // The chosen full path; empty when cancelled.
   virtual std::string AskOpenFile(const OpenFileRequest& request) = 0;
+
+  // The user's own folder for the program's files, such as the backups of
+  // files named without a folder; empty when there is none.
+  virtual std::string UserDataFolder() const = 0;
 };
 
 }  // namespace qv

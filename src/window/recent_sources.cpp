@@ -42,19 +42,20 @@ void AddRecentSource(std::vector<std::string>& sources, std::string_view path) {
 }
 
 std::vector<std::string> RecentComboItems(const std::vector<std::string>& sources) {
-  std::vector<std::string> items{std::string(kNoSourceSelectedText)};
+  std::vector<std::string> items;
   for (const std::string& source : sources) {
     if (!source.empty()) items.push_back(source);
   }
   std::stable_sort(items.begin(), items.end(), NoCaseLess());
+  // The marker leads even where paths sort before "<", as they do with "/".
+  items.insert(items.begin(), std::string(kNoSourceSelectedText));
   return items;
 }
 
 int RecentComboSelection(const std::vector<std::string>& items, std::string_view sourcePath) {
-  // "/" sorts before "<", so the marker is not always the first item here.
-  std::string_view wanted = sourcePath.empty() ? kNoSourceSelectedText : sourcePath;
+  if (sourcePath.empty()) return 0;
   auto match = std::find_if(items.begin(), items.end(),
-                            [&](const std::string& item) { return startsWithNoCase(item, wanted); });
+                            [&](const std::string& item) { return startsWithNoCase(item, sourcePath); });
   return match == items.end() ? -1 : static_cast<int>(match - items.begin());
 }
 

@@ -25,17 +25,17 @@ bool overlaps(const WideRect& a, const Rect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-Rect fitToWorkArea(const WideRect& stored, const Rect& workArea) {
+Rect fitToWorkArea(const WideRect& stored, const Rect& workArea, int fallbackMinimumWidth) {
   std::int64_t storedWidth = stored.right - stored.left;
   std::int64_t storedHeight = stored.bottom - stored.top;
-  if (storedWidth <= 0 || storedHeight <= 0) return FallbackWindowRect(workArea);
+  if (storedWidth <= 0 || storedHeight <= 0) return FallbackWindowRect(workArea, fallbackMinimumWidth);
   std::int64_t width = std::min<std::int64_t>(std::max<std::int64_t>(storedWidth, kMinimumStoredWidth), workArea.width());
   std::int64_t height =
       std::min<std::int64_t>(std::max<std::int64_t>(storedHeight, kMinimumStoredHeight), workArea.height());
-  if (width < 1 || height < 1) return FallbackWindowRect(workArea);
+  if (width < 1 || height < 1) return FallbackWindowRect(workArea, fallbackMinimumWidth);
 
   WideRect fitted{stored.left, stored.top, stored.left + width, stored.top + height};
-  if (!overlaps(fitted, workArea)) return FallbackWindowRect(workArea);
+  if (!overlaps(fitted, workArea)) return FallbackWindowRect(workArea, fallbackMinimumWidth);
   auto shift = [&](std::int64_t dx, std::int64_t dy) {
     fitted = {fitted.left + dx, fitted.top + dy, fitted.right + dx, fitted.bottom + dy};
   };
@@ -49,29 +49,32 @@ Rect fitToWorkArea(const WideRect& stored, const Rect& workArea) {
 
 }  // namespace
 
-Rect FallbackWindowRect(const Rect& workArea) {
+Rect FallbackWindowRect(const Rect& workArea, int minimumWidth) {
   int width = std::clamp(workArea.width(), kFallbackMinWidth, kFallbackMaxWidth);
+  width = std::max(width, std::min(minimumWidth, workArea.width()));
   int height = std::clamp(workArea.height(), kFallbackMinHeight, kFallbackMaxHeight);
   int left = workArea.left + (workArea.width() - width) / 2;
   int top = workArea.top + (workArea.height() - height) / 2;
   return {left, top, left + width, top + height};
 }
 
-Rect FitRectToWorkArea(const Rect& stored, const Rect& workArea) {
-  return fitToWorkArea({stored.left, stored.top, stored.right, stored.bottom}, workArea);
+Rect FitRectToWorkArea(const Rect& stored, const Rect& workArea, int fallbackMinimumWidth) {
+  return fitToWorkArea({stored.left, stored.top, stored.right, stored.bottom}, workArea, fallbackMinimumWidth);
 }
 
-WindowPlacementDecision DecideWindowPlacement(const StoredWindowPlacement& stored, const Rect& workArea) {
+WindowPlacementDecision DecideWindowPlacement(const StoredWindowPlacement& stored, const Rect& workArea,
+                                              int fallbackMinimumWidth) {
   WindowPlacementDecision decision;
   decision.maximize = stored.maximized;
   bool complete = stored.x && stored.y && stored.width && stored.height;
   if (complete && *stored.width >= kMinimumStoredWidth && *stored.height >= kMinimumStoredHeight) {
     std::int64_t left = *stored.x;
     std::int64_t top = *stored.y;
-    decision.rect = fitToWorkArea({left, top, left + *stored.width, top + *stored.height}, workArea);
+    decision.rect =
+        fitToWorkArea({left, top, left + *stored.width, top + *stored.height}, workArea, fallbackMinimumWidth);
     decision.success = true;
   } else {
-    decision.rect = FallbackWindowRect(workArea);
+    decision.rect = FallbackWindowRect(workArea, fallbackMinimumWidth);
   }
   return decision;
 }

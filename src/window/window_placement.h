@@ -38,16 +38,19 @@ struct WindowPlacementDecision {
 };
 
 // The work area's width limited to 320..660 and height to 200..450,
-// centred in it.
-Rect FallbackWindowRect(const Rect& workArea);
+// centred in it. A window whose controls need more room than 660 pixels
+// passes its own width as minimumWidth: the fallback is then that wide, as
+// far as the work area allows.
+Rect FallbackWindowRect(const Rect& workArea, int minimumWidth = 0);
 
 // At least the minimum size, at most the work area's, shifted back inside
 // the work area; the fallback when it would not overlap the work area at all.
-Rect FitRectToWorkArea(const Rect& stored, const Rect& workArea);
+Rect FitRectToWorkArea(const Rect& stored, const Rect& workArea, int fallbackMinimumWidth = 0);
 
 // The stored rectangle when all four values are there and large enough,
 // fitted to the work area; else the fallback. The maximize flag is kept in
 // both cases.
-WindowPlacementDecision DecideWindowPlacement(const StoredWindowPlacement& stored, const Rect& workArea);
+WindowPlacementDecision DecideWindowPlacement(const StoredWindowPlacement& stored, const Rect& workArea,
+                                              int fallbackMinimumWidth = 0);
 
 }  // namespace qv

@@ -7,5 +7,7 @@ inline constexpr char kNoSourceLogText[] = "No source selected. Use Browse or MR
 inline constexpr char kNoCompileYetText[] = "No compile yet. Press Compile (F5).";
 inline constexpr char kReadyStatus[] = "Ready";
 inline constexpr char kDefaultLineEnd[] = "\r\n";
+inline constexpr char kBackupsFolderWarning[] =
+    "Warning: cannot create backups folder. Source saves may proceed without backups.";
 
 }  // namespace qv

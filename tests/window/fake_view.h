@@ -35,6 +35,8 @@ class FakeView : public MainDialogView {
   }
 
   // Window.
+  bool WindowExists() const override { return windowExists; }
+  int TemplateWindowWidth() const override { return templateWindowWidth; }
   void SetWindowTitle(const std::string& text) override { title = text; }
   void MakeResizable() override { resizable = true; }
   void SetWindowColours(const WindowColours& colours) override { windowColours = colours; }
@@ -150,6 +152,7 @@ class FakeView : public MainDialogView {
     openFileRequests.push_back(request);
     return openFileAnswer;
   }
+  std::string UserDataFolder() const override { return userDataFolder; }
 
   // The user's side.
   void TypeInEditor(const std::string& text) {
@@ -157,6 +160,9 @@ class FakeView : public MainDialogView {
   }
 
   std::set<ControlId> existing;
+  bool windowExists = true;
+  // Unknown unless a test sets it: the fallback rectangle keeps its own width.
+  int templateWindowWidth = 0;
   std::string title;
   bool resizable = false;
   WindowColours windowColours{};
@@ -194,6 +200,8 @@ class FakeView : public MainDialogView {
   std::deque<MessageBoxAnswer> answers;
   std::vector<OpenFileRequest> openFileRequests;
   std::string openFileAnswer;
+  // No folder: files named without one get no backups.
+  std::string userDataFolder;
 };
 
 }  // namespace qv::test

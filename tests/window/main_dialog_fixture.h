@@ -10,6 +10,7 @@
 #include "support/trace_log_capture.h"
 #include "window/fake_view.h"
 #include "window/main_dialog.h"
+#include "window/memory_settings_store.h"
 
 namespace qv::test {
 
@@ -38,7 +39,8 @@ class MainDialogTest : public ::testing::Test {
   TraceLogCapture trace;
   TempFolder folder;
   FakeView view;
-  CMainDialog dialog{view, nullptr};
+  MemorySettingsStore settings;
+  CMainDialog dialog{view, settings, nullptr};
 };
 
 }  // namespace qv::test

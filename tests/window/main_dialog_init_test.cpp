@@ -86,7 +86,8 @@ TEST(MainDialogOpening, RegularFontWhenNoBoldOneCanBeMade) {
   test::TraceLogCapture trace;
   test::FakeView view;
   view.boldFontAvailable = false;
-  CMainDialog dialog(view, nullptr);
+  test::MemorySettingsStore settings;
+  CMainDialog dialog(view, settings, nullptr);
   dialog.OnInitDialog();
   EXPECT_EQ(view.fontRequests, (std::vector<bool>{true, false}));
   EXPECT_NE(trace.text().find("MainDialog OnInitDialog set regular Courier font.\r\n"), std::string::npos);
@@ -97,7 +98,8 @@ TEST(MainDialogOpening, FallbackRectangleFitsSmallWorkAreas) {
   test::TraceLogCapture trace;
   test::FakeView view;
   view.workArea = {100, 50, 500, 300};
-  CMainDialog dialog(view, nullptr);
+  test::MemorySettingsStore settings;
+  CMainDialog dialog(view, settings, nullptr);
   dialog.OnInitDialog();
   EXPECT_EQ(view.windowRect, (PixelRect{100, 50, 500, 300}));
   view.workArea = {0, 0, 300, 150};

@@ -24,8 +24,8 @@ TEST_F(MainDialogTest, SelectingAnExistingSourceShowsIt) {
   EXPECT_EQ(view.lastEditorInput, "SKEME_START 1\r\n");
   EXPECT_EQ(view.statusLine, "Ready   INS");
   EXPECT_FALSE(dialog.m_tabDirty[1]);
-  EXPECT_EQ(view.recentItems, (std::vector<std::string>{path, "<no source selected>"}));
-  EXPECT_EQ(view.recentSelection, 0);
+  EXPECT_EQ(view.recentItems, (std::vector<std::string>{"<no source selected>", path}));
+  EXPECT_EQ(view.recentSelection, 1);
   EXPECT_EQ(dialog.m_recentSources, std::vector<std::string>{path});
 }
 

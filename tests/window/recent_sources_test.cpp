@@ -51,9 +51,9 @@ TEST(AddRecentSource, IgnoresEmptyAndTheMarkerAndKeepsTen) {
 
 TEST(RecentCombo, ItemsAreSortedIgnoringCaseAndSelectionFollowsTheSource) {
   List items = RecentComboItems({"/p/b.asm", "", "/P/a.asm", "c:/x.asm"});
-  EXPECT_EQ(items, (List{"/P/a.asm", "/p/b.asm", "<no source selected>", "c:/x.asm"}));
-  EXPECT_EQ(RecentComboSelection(items, "/p/B"), 1);
-  EXPECT_EQ(RecentComboSelection(items, ""), 2);
+  EXPECT_EQ(items, (List{"<no source selected>", "/P/a.asm", "/p/b.asm", "c:/x.asm"}));
+  EXPECT_EQ(RecentComboSelection(items, "/p/B"), 2);
+  EXPECT_EQ(RecentComboSelection(items, ""), 0);
   EXPECT_EQ(RecentComboSelection(items, "/q/z.asm"), -1);
 }
 

@@ -5,6 +5,7 @@
 #include "support/trace_log_capture.h"
 #include "window/fake_view.h"
 #include "window/main_dialog.h"
+#include "window/memory_settings_store.h"
 
 namespace qv {
 namespace {
@@ -66,7 +67,8 @@ TEST(DialogUnits, ConvertWithTheFontsAverageCharacter) {
 TEST(DialogLayout, SizeChangeMovesTheBottomRowAndHidesANarrowProgressBar) {
   test::TraceLogCapture trace;
   test::FakeView view;
-  CMainDialog dialog(view, nullptr);
+  test::MemorySettingsStore settings;
+  CMainDialog dialog(view, settings, nullptr);
   view.rects[ControlId::NoWrite] = {530, 78, 105, 20};
   view.rects[ControlId::ShowInactive] = {531, 63, 163, 20};
   view.rects[ControlId::Suffix] = {795, 68, 135, 23};
@@ -87,7 +89,8 @@ TEST(DialogLayout, SizeChangeMovesTheBottomRowAndHidesANarrowProgressBar) {
 TEST(DialogLayout, NothingMovesBeforeTheEditorExists) {
   test::TraceLogCapture trace;
   test::FakeView view;
-  CMainDialog dialog(view, nullptr);
+  test::MemorySettingsStore settings;
+  CMainDialog dialog(view, settings, nullptr);
   view.existing.erase(ControlId::OutputText);
   dialog.OnSize(800, 600);
   EXPECT_TRUE(view.rects.empty());

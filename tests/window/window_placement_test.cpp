@@ -21,6 +21,15 @@ TEST(FallbackWindowRect, LimitsTheSizeAndCentresRoundingTowardZero) {
   EXPECT_EQ(FallbackWindowRect({0, 0, 301, 151}), (Rect{-9, -24, 311, 176}));
 }
 
+TEST(FallbackWindowRect, WidensToAMinimumWidthAsFarAsTheWorkAreaAllows) {
+  EXPECT_EQ(FallbackWindowRect(kWorkArea, 1060), (Rect{430, 295, 1490, 745}));
+  EXPECT_EQ(FallbackWindowRect({0, 0, 900, 700}, 1060), (Rect{0, 125, 900, 575}));
+  EXPECT_EQ(FallbackWindowRect(kWorkArea, 500), FallbackWindowRect(kWorkArea));
+  EXPECT_EQ(FallbackWindowRect({0, 0, 300, 150}, 1060), FallbackWindowRect({0, 0, 300, 150}));
+  EXPECT_EQ(DecideWindowPlacement({2500, 100, 800, 600, false}, kWorkArea, 1060).rect, (Rect{430, 295, 1490, 745}));
+  EXPECT_EQ(DecideWindowPlacement({100, 100, 700, 500, false}, kWorkArea, 1060).rect, (Rect{100, 100, 800, 600}));
+}
+
 TEST(FitRectToWorkArea, GrowsToTheMinimumAndShrinksToTheWorkArea) {
   EXPECT_EQ(FitRectToWorkArea({10, 20, 110, 120}, kWorkArea), (Rect{10, 20, 670, 440}));
   EXPECT_EQ(FitRectToWorkArea({0, 0, 3000, 2000}, kWorkArea), kWorkArea);

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "platform/error_report.h"
 #include "window/qt/output_tab_bar.h"
@@ -102,13 +103,19 @@ QStringList nameFilters(const std::string& filter) {
 
 }  // namespace
 
-CMainDialogWindow::CMainDialogWindow(QWidget* parent) : QDialog(parent), m_model(*this, parent) {
+CMainDialogWindow::CMainDialogWindow(SettingsStore& settings, std::string userDataFolder, QWidget* parent)
+    : QDialog(parent), m_userDataFolder(std::move(userDataFolder)), m_model(*this, settings, parent) {
   setFont(dialogFont());
   setWindowModality(Qt::ApplicationModal);
   CreateControls();
   ConnectControls();
   PixelRect size = DialogToPixels(kMainDialogTemplateSize, baseUnitsOf(font()));
   resize(size.width, size.height);
+}
+
+int CMainDialogWindow::TemplateWindowWidth() const {
+  int frame = frameGeometry().width() - geometry().width();
+  return DialogToPixels(kMainDialogTemplateSize, baseUnitsOf(font())).width + frame;
 }
 
 void CMainDialogWindow::CreateControls() {
@@ -161,6 +168,18 @@ int CMainDialogWindow::DoModal() {
 }
 
 void CMainDialogWindow::reject() { done(kCancelCode); }
+
+bool CMainDialogWindow::event(QEvent* event) {
+  bool handled = QDialog::event(event);
+  // The window frame becomes known some time after the window is shown.
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize: FitPendingOuterRect(); break;
+    default: break;
+  }
+  return handled;
+}
 
 void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
@@ -228,6 +247,8 @@ MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, Mess
     default: return MessageBoxAnswer::Ok;
   }
 }
+
+std::string CMainDialogWindow::UserDataFolder() const { return m_userDataFolder; }
 
 std::string CMainDialogWindow::AskOpenFile(const OpenFileRequest& request) {
   QFileDialog dialog(this);

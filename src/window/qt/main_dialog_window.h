@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <map>
+#include <optional>
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
@@ -26,7 +27,9 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // The end code of Exit App and of the window's close button.
   static constexpr int kCancelCode = 2;
 
-  explicit CMainDialogWindow(QWidget* parent = nullptr);
+  // The settings live in the store, which must outlive the window; files
+  // named without a folder keep their backups under userDataFolder.
+  CMainDialogWindow(SettingsStore& settings, std::string userDataFolder, QWidget* parent = nullptr);
 
   CMainDialog& Model() { return m_model; }
 
@@ -34,6 +37,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   int DoModal();
 
   // MainDialogView
+  bool WindowExists() const override;
+  int TemplateWindowWidth() const override;
   void SetWindowTitle(const std::string& title) override;
   void MakeResizable() override;
   void SetWindowColours(const WindowColours& colours) override;
@@ -92,11 +97,13 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
+  std::string UserDataFolder() const override;
 
  public slots:
   void reject() override;
 
  protected:
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +114,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   QWidget* Control(ControlId id) const;
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
+  void FitPendingOuterRect();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
@@ -115,7 +123,10 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   QComboBox* m_recent = nullptr;
   QProgressBar* m_progress = nullptr;
   WindowColours m_colours;
+  // An outer rectangle asked for before the window frame was known.
+  std::optional<PixelRect> m_pendingOuterRect;
   bool m_changeNotifications = false;
+  std::string m_userDataFolder;
   CMainDialog m_model;
 };
 

@@ -35,6 +35,9 @@ QWidget* CMainDialogWindow::Control(ControlId id) const {
 
 // The window as a whole.
 
+// The dialog is made with its model and lives as long as it does.
+bool CMainDialogWindow::WindowExists() const { return true; }
+
 void CMainDialogWindow::SetWindowTitle(const std::string& title) { setWindowTitle(toQt(title)); }
 
 void CMainDialogWindow::MakeResizable() {
@@ -66,6 +69,20 @@ void CMainDialogWindow::MoveWindow(const PixelRect& outer) {
   QSize frame = frameGeometry().size() - geometry().size();
   move(outer.x, outer.y);
   resize(std::max(outer.width - frame.width(), 1), std::max(outer.height - frame.height(), 1));
+  // Left as it is, the frame would be added to the size at every start.
+  if (!isVisible()) m_pendingOuterRect = outer;
+}
+
+void CMainDialogWindow::FitPendingOuterRect() {
+  if (!m_pendingOuterRect || !isVisible()) return;
+  if (isMaximized() || isFullScreen()) {
+    m_pendingOuterRect.reset();
+    return;
+  }
+  if (frameGeometry().size() == geometry().size()) return;
+  PixelRect outer = *m_pendingOuterRect;
+  m_pendingOuterRect.reset();
+  MoveWindow(outer);
 }
 
 void CMainDialogWindow::ShowWindow(bool maximized) {

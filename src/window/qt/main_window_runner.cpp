@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "platform/error_report.h"
 #include "window/qt/main_dialog_window.h"
+#include "window/qt/qsettings_store.h"
 #include "window/qt/qt_text.h"
 
 namespace qv {
@@ -24,17 +26,32 @@ void showErrorBox(const std::string& text) {
   box.exec();
 }
 
+std::unique_ptr<SettingsStore> makeSettingsStore(const WindowStorage& storage) {
+  if (storage.settingsFile.isEmpty()) return std::make_unique<QSettingsStore>();
+  return std::make_unique<QSettingsStore>(storage.settingsFile);
+}
+
+QString dataFolderOf(const WindowStorage& storage) {
+  if (!storage.dataFolder.isEmpty()) return storage.dataFolder;
+  // The data folder is named after these, as the settings are.
+  QCoreApplication::setOrganizationName(QStringLiteral("Veltrane"));
+  QCoreApplication::setApplicationName(QStringLiteral("Quaverton"));
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 class QtMainWindow : public ModalWindow {
  public:
-  QtMainWindow(int& argc, char** argv) {
+  QtMainWindow(int& argc, char** argv, const WindowStorage& storage) {
     previousMessageHandler = qInstallMessageHandler(reportFatalMessage);
     if (QApplication::instance() == nullptr) m_application = std::make_unique<QApplication>(argc, argv);
     setErrorDisplay(showErrorBox);
-    m_dialog = std::make_unique<CMainDialogWindow>();
+    m_settings = makeSettingsStore(storage);
+    m_dialog = std::make_unique<CMainDialogWindow>(*m_settings, fromQt(dataFolderOf(storage)));
   }
 
   ~QtMainWindow() override {
     m_dialog.reset();
+    m_settings.reset();
     setErrorDisplay(nullptr);
     m_application.reset();
     qInstallMessageHandler(previousMessageHandler);
@@ -47,13 +64,18 @@ class QtMainWindow : public ModalWindow {
 
  private:
   std::unique_ptr<QApplication> m_application;
+  std::unique_ptr<SettingsStore> m_settings;
   std::unique_ptr<CMainDialogWindow> m_dialog;
 };
 
 }  // namespace
 
 std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv) {
-  return std::make_unique<QtMainWindow>(argc, argv);
+  return makeQtMainWindowWithStorage(argc, argv, {});
+}
+
+std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const WindowStorage& storage) {
+  return std::make_unique<QtMainWindow>(argc, argv, storage);
 }
 
 }  // namespace qv

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,11 +11,13 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/main_window_runner.h"
+#include "window/qt/qsettings_store.h"
 
 namespace qv {
 namespace {
@@ -21,6 +25,8 @@ namespace {
 // The window with its modal questions answered at once.
 class TestWindow : public CMainDialogWindow {
  public:
+  TestWindow(SettingsStore& settings, const std::string& dataFolder) : CMainDialogWindow(settings, dataFolder) {}
+
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons, MessageBoxIcon) override {
     messages.push_back(text);
     return MessageBoxAnswer::Ok;
@@ -50,7 +56,8 @@ class MainWindowTest : public ::testing::Test {
 
   test::TraceLogCapture trace;
   test::TempFolder folder;
-  TestWindow window;
+  QSettingsStore settings{QString::fromStdString(folder.file("settings.ini"))};
+  TestWindow window{settings, folder.file("data")};
 };
 
 TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
@@ -65,6 +72,14 @@ TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
   EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or MRU to choose a source.");
   EXPECT_EQ(window.Find<QLineEdit>(ControlId::Suffix)->text(), "_Y");
   EXPECT_EQ(window.Find<QPushButton>(ControlId::Exit)->text(), "Exit App");
+}
+
+TEST_F(MainWindowTest, AFirstStartIsAsWideAsTheTemplateWhereTheScreenAllows) {
+  PixelRect workArea = window.WorkArea();
+  int expected = std::min(window.TemplateWindowWidth(), workArea.width);
+  EXPECT_GT(expected, 660);
+  EXPECT_EQ(window.frameGeometry().width(), expected);
+  EXPECT_EQ(window.frameGeometry().x(), workArea.x + (workArea.width - expected) / 2);
 }
 
 TEST_F(MainWindowTest, ToolTipsOnTheirControls) {
@@ -178,21 +193,73 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindowButExitAppDoes) {
   EXPECT_TRUE(stillOpen);
 }
 
-TEST(MainWindowRun, StartsAndClosesWithItsEndCode) {
-  test::TraceLogCapture trace;
-  int argc = 1;
-  char name[] = "quaverton";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<ModalWindow> window = makeQtMainWindow(argc, argv);
-  QTimer::singleShot(0, [] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {
-        dialog->close();
+// Runs the window as start-up does, on settings and data of the test's own,
+// doing whileOpen once it shows and then closing it.
+class MainWindowRun : public ::testing::Test {
+ protected:
+  int Run(const std::function<void(CMainDialogWindow&)>& whileOpen) {
+    WindowStorage storage{QString::fromStdString(folder.file("settings.ini")),
+                          QString::fromStdString(folder.file("data"))};
+    std::unique_ptr<ModalWindow> window = makeQtMainWindowWithStorage(argc, argv, storage);
+    QTimer::singleShot(0, [&] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {
+          whileOpen(*dialog);
+          dialog->close();
+        }
       }
-    }
-  });
-  EXPECT_EQ(window->DoModal(), 2);
+    });
+    return window->DoModal();
+  }
+
+  template <class Widget>
+  static Widget* Find(CMainDialogWindow& dialog, ControlId id) {
+    return static_cast<Widget*>(const_cast<void*>(dialog.ControlHandle(id)));
+  }
+
+  test::TraceLogCapture trace;
+  test::TempFolder folder;
+  int argc = 1;
+  char name[10] = "quaverton";
+  char* argv[2] = {name, nullptr};
+};
+
+TEST_F(MainWindowRun, StartsAndClosesWithItsEndCode) {
+  EXPECT_EQ(Run([](CMainDialogWindow&) {}), 2);
   EXPECT_NE(trace.text().find("MainDialog OnInitDialog complete visible=1\r\n"), std::string::npos);
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(folder.file("data/backups"))).isDir());
+}
+
+TEST_F(MainWindowRun, ReopensWithTheSourceSuffixSwitchesAndTabItClosedWith) {
+  std::string path = folder.write("song.asm", "first line\nsecond line\n");
+  QRect closedAt;
+  Run([&](CMainDialogWindow& dialog) {
+    dialog.Model().SelectSource(path, true);
+    Find<QLineEdit>(dialog, ControlId::Suffix)->setText("_Q");
+    Find<QCheckBox>(dialog, ControlId::NoWrite)->setChecked(true);
+    Find<QCheckBox>(dialog, ControlId::ShowInactive)->setChecked(true);
+    QPlainTextEdit* editor = Find<QPlainTextEdit>(dialog, ControlId::OutputText);
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(10, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    closedAt = dialog.frameGeometry();
+  });
+
+  Run([&](CMainDialogWindow& dialog) {
+    EXPECT_EQ(Find<QLineEdit>(dialog, ControlId::SourcePath)->text().toStdString(), path);
+    EXPECT_EQ(Find<QComboBox>(dialog, ControlId::RecentSources)->currentText().toStdString(), path);
+    EXPECT_EQ(Find<QLineEdit>(dialog, ControlId::Suffix)->text(), "_Q");
+    EXPECT_TRUE(Find<QCheckBox>(dialog, ControlId::NoWrite)->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(dialog, ControlId::ShowInactive)->isChecked());
+    QTabBar* tabs = Find<QTabBar>(dialog, ControlId::OutputTab);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(tabs->tabText(1), "song.asm");
+    QPlainTextEdit* editor = Find<QPlainTextEdit>(dialog, ControlId::OutputText);
+    EXPECT_EQ(editor->toPlainText(), "first line\nsecond line\n");
+    EXPECT_EQ(editor->textCursor().selectedText(), "line");
+    EXPECT_EQ(dialog.frameGeometry(), closedAt);
+  });
 }
 
 }  // namespace
