@@ -23,7 +23,12 @@ const char kEmptyHex[] = ":020000040000FA\r\n:00000001FF\r\n";
 
 // The sanitizer build runs the volume cases at a tenth of their size: its
 // checks need the code paths, not the volume, and it runs ten times slower.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUAVERTON_TEST_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(QUAVERTON_TEST_UNDER_ASAN)
 constexpr std::size_t kVolumeDivisor = 10;
 #else
 constexpr std::size_t kVolumeDivisor = 1;
