@@ -45,6 +45,9 @@ void compileOnce(const std::string& sourcePath, bool writeOutputs) {
   for (const std::string& written : result.writtenFiles) {
     if (!qv::fuzz::isInsideWorkspace(written)) qv::fuzz::failRun("written outside the output folder", written);
   }
+  for (const std::string& message : result.messages) {
+    if (qv::isFatalMessage(message) && !result.failed) qv::fuzz::failRun("not failed despite", message);
+  }
 }
 
 }  // namespace
