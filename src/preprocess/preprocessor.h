@@ -4,8 +4,8 @@
 
 #include "compile/built_in_include_provider.h"
 #include "preprocess/pending_defines.h"
-#include "preprocess/source_line.h"
 #include "preprocess/read_budget.h"
+#include "preprocess/source_line.h"
 
 namespace qv {
 
