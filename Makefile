@@ -43,6 +43,11 @@ fuzz: fuzz-build
 fuzz-short: fuzz-build
 	bash tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SHORT_SECONDS)
 
+screenshot: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target workbench_screenshot
+	@bash scripts/screenshot.sh $(BUILD)/workbench_screenshot docs/workbench.png
+
 bench: build
 	@bash bench/run.sh $(BUILD)
 

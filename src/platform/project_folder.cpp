@@ -14,4 +14,12 @@ std::string defaultProjectFolder() {
   return folder;
 }
 
+std::string driveMappedCandidate(std::string_view path) {
+  bool onDriveX = path.size() >= 3 && (path[0] == 'X' || path[0] == 'x') && path[1] == ':' && isSeparator(path[2]);
+  if (!onDriveX) return {};
+  std::string folder = defaultProjectFolder();
+  if (folder.empty()) return {};
+  return folder + std::string(path.substr(3));
+}
+
 }  // namespace qv

@@ -15,12 +15,9 @@ SourceRef diskSource(std::string path) { return SourceRef{std::move(path), {}}; 
 
 // Projects written on another machine name their includes on drive X:.
 std::optional<std::string> remapDriveX(const std::string& candidate) {
-  bool onDriveX = candidate.size() >= 3 && (candidate[0] == 'X' || candidate[0] == 'x') && candidate[1] == ':' &&
-                  isSeparator(candidate[2]);
-  if (!onDriveX) return std::nullopt;
-  std::string folder = defaultProjectFolder();
-  if (folder.empty()) return std::nullopt;
-  std::string remapped = canonicalPath(folder + candidate.substr(3));
+  std::string mapped = driveMappedCandidate(candidate);
+  if (mapped.empty()) return std::nullopt;
+  std::string remapped = canonicalPath(mapped);
   if (!fileExists(remapped)) return std::nullopt;
   return remapped;
 }

@@ -3,18 +3,22 @@
 // screen is reached only through MainDialogView. The operations are spread
 // over files by concern: main_dialog.cpp (start and appearance),
 // main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
-// main_dialog_files.cpp, main_dialog_compile.cpp and main_dialog_find.cpp.
+// main_dialog_files.cpp, main_dialog_compile.cpp, main_dialog_find.cpp,
+// main_dialog_keys.cpp, main_dialog_navigate.cpp and main_dialog_close.cpp.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "compile/compile_result.h"
 #include "window/main_dialog_view.h"
+#include "window/search_text.h"
 #include "window/settings_store.h"
 #include "window/tab_set.h"
+#include "window/window_clock.h"
 
 namespace qv {
 
@@ -95,6 +99,8 @@ class CMainDialog {
   // Compiling.
   void OnBrowse();
   void OnCompile();
+  // The compiler's progress report while OnCompile runs.
+  void OnCompileProgress(std::uint32_t done, std::uint32_t total);
   std::string BuildCompileLog() const;
   std::string FormatSymbolTable() const;
 
@@ -105,8 +111,15 @@ class CMainDialog {
   // True when the key was handled and must not reach the focused control.
   bool PreTranslateKeyDown(const KeyDown& key);
   bool PreTranslateChar(char typed, bool ctrl, bool alt);
-  void OnEditorDoubleClick(int position);
+  // True when it moved to a definition or a match; else the editor keeps
+  // its own double-click behaviour.
+  bool OnEditorDoubleClick(int position);
+  bool NavigateToName(const std::string& name);
   void CheckExternalChange();
+
+  // Closing: offers to save unsaved Source and include edits. False keeps
+  // the window open.
+  bool CanClose();
 
   // Window state, open to every concern of the window.
   std::string m_sourcePath;
@@ -143,6 +156,10 @@ class CMainDialog {
   std::string m_findText;
   int m_findPos = 0;
   bool m_toolTipCreated = false;
+  std::uint32_t m_compileMillis = 0;
+  int m_progressPos = 0;
+  std::uint32_t m_progressTick = 0;
+  WindowClock m_clock = SystemClock();
 
  private:
   std::string* TabBuffer(int tab);
@@ -152,6 +169,15 @@ class CMainDialog {
   void SetEditorFontFromTemplate();
   void ClearSourceSelection(bool missing, bool showSource);
   void EmptyOutputBuffers();
+  bool SaveIncludesBeforeCompile();
+  void CompileSelectedSource(int rememberedTab);
+  void EndAbortedCompile(int rememberedTab);
+  void EndCompileWithException();
+  void ShowProgressBar();
+  void RebuildIncludeTabs();
+  std::optional<std::size_t> FindInEditor(const std::string& what, const SearchOptions& options);
+  void FindFromBox(bool forward);
+  void ShowSourceTab();
 
   MainDialogView& m_view;
   SettingsStore& m_settings;

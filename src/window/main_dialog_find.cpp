@@ -1,36 +1,69 @@
-// Searching the current tab, the window's own keys, navigation from a name
-// to its definition and the check for a source changed outside the window.
+// Searching the current tab's text from the find box.
+#include <algorithm>
+
 #include "window/main_dialog.h"
 
 namespace qv {
 
-void CMainDialog::OnFindNext() {}
+void CMainDialog::OnFindNext() { FindFromBox(true); }
 
-void CMainDialog::OnFindPrev() {}
+void CMainDialog::OnFindPrev() { FindFromBox(false); }
 
-void CMainDialog::OnFindShortcut() {}
-
-bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
-  switch (key.key) {
-    case WindowKey::F:
-      if (!key.ctrl) return false;
-      OnFindShortcut();
-      return true;
-    case WindowKey::F3:
-      OnFindNext();
-      return true;
-    case WindowKey::F5:
-      OnCompile();
-      return true;
-    default:
-      return false;
+void CMainDialog::FindFromBox(bool forward) {
+  std::string text = CleanSearchText(m_view.GetControlText(ControlId::FindText));
+  m_view.SetControlText(ControlId::FindText, text);
+  if (text.empty()) {
+    m_view.FocusControl(ControlId::FindText);
+    return;
+  }
+  m_findText = text;
+  SearchOptions options{forward, m_view.IsChecked(ControlId::MatchCase), m_view.IsChecked(ControlId::WholeWord)};
+  if (!FindInEditor(text, options)) {
+    m_view.ShowMessageBox("Text not found: " + text, MessageBoxButtons::Ok, MessageBoxIcon::None);
+    m_findPos = 0;
   }
 }
 
-bool CMainDialog::PreTranslateChar(char, bool, bool) { return false; }
+std::optional<std::size_t> CMainDialog::FindInEditor(const std::string& what, const SearchOptions& options) {
+  std::string text = m_view.GetEditorText();
+  EditorSelection selection = m_view.GetEditorSelection();
+  int selectionStart = std::min(selection.start, selection.end);
+  int selectionEnd = std::max(selection.start, selection.end);
+  int start = selectionEnd;  // the caret when nothing is selected
+  if (selectionStart != selectionEnd) {
+    start = options.forward ? selectionEnd : selectionStart;
+  } else if (m_findPos >= 1) {
+    start = m_findPos;
+  }
+  std::size_t from = static_cast<std::size_t>(std::max(start, 0));
+  std::optional<std::size_t> found = FindInText(text, what, from, options);
+  if (!found) return std::nullopt;
+  int matchEnd = static_cast<int>(*found + what.size());
+  m_view.SetEditorSelection(static_cast<int>(*found), matchEnd);
+  m_view.FocusControl(ControlId::OutputText);
+  m_view.ScrollCaretIntoView();
+  m_findPos = matchEnd;
+  return found;
+}
 
-void CMainDialog::OnEditorDoubleClick(int) {}
-
-void CMainDialog::CheckExternalChange() {}
+void CMainDialog::OnFindShortcut() {
+  m_findText = CleanSearchText(m_findText);
+  std::string findText = m_findText;
+  if (m_view.ControlHasFocus(ControlId::OutputText)) {
+    EditorSelection selection = m_view.GetEditorSelection();
+    int selectionStart = std::min(selection.start, selection.end);
+    int selectionEnd = std::max(selection.start, selection.end);
+    if (selectionStart != selectionEnd) {
+      std::string text = m_view.GetEditorText();
+      std::size_t from = std::min(static_cast<std::size_t>(std::max(selectionStart, 0)), text.size());
+      std::size_t to = std::min(static_cast<std::size_t>(selectionEnd), text.size());
+      findText = CleanSearchText(std::string_view(text).substr(from, to - from));
+    }
+    m_findPos = selectionEnd;
+  }
+  m_view.SetControlText(ControlId::FindText, findText);
+  m_view.FocusControl(ControlId::FindText);
+  m_view.SelectAllControlText(ControlId::FindText);
+}
 
 }  // namespace qv

@@ -1,9 +1,9 @@
 // The selected source and the file paths that follow from it.
 #include "compile/output_paths.h"
 #include "platform/files.h"
+#include "platform/project_folder.h"
 #include "preprocess/text.h"
 #include "window/main_dialog.h"
-#include "window/project_folder.h"
 #include "window/recent_sources.h"
 #include "window/window_texts.h"
 
@@ -19,7 +19,7 @@ std::string CMainDialog::NormalizeSourcePath(std::string_view text, bool resolve
   std::string path = trim(text);
   if (path.empty() || equalsNoCase(path, kNoSourceSelectedText)) return {};
   if (!resolve || pathExists(path)) return path;
-  std::string candidate = DriveMappedCandidate(path);
+  std::string candidate = driveMappedCandidate(path);
   return !candidate.empty() && pathExists(candidate) ? candidate : std::string();
 }
 

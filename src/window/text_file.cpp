@@ -82,18 +82,7 @@ UnifiedLineEnds unifyLineEnds(std::string_view text) {
 }
 
 std::string bytesToSave(std::string_view text, std::string_view lineEnd) {
-  std::string folded = foldTo7Bit(decodeWindows1252(text));
-  std::string bytes;
-  bytes.reserve(folded.size() + folded.size() / 16);
-  for (char c : folded) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      bytes += lineEnd;
-    } else {
-      bytes += c;
-    }
-  }
-  return bytes;
+  return WithLineEnds(foldTo7Bit(decodeWindows1252(text)), lineEnd);
 }
 
 // A linked file is replaced where it lives, so the link keeps working.

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/error_report.h"
+#include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
 
@@ -112,35 +113,11 @@ TEST(Startup, LastChanceReportText) {
             "Unhandled exception (0xC0000005) in application callback. The app will close.");
 }
 
-// Restores an environment variable when the test ends.
-class EnvironmentOverride {
- public:
-  explicit EnvironmentOverride(const char* name) : name_(name) {
-    if (const char* value = std::getenv(name)) previous_ = value;
-  }
-  ~EnvironmentOverride() {
-    if (previous_) {
-      ::setenv(name_, previous_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-  EnvironmentOverride(const EnvironmentOverride&) = delete;
-  EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> previous_;
-};
-
 TEST(StartupProcess, HarnessNeedsNoDisplay) {
   test::TraceLogCapture trace;
-  EnvironmentOverride display("DISPLAY");
-  EnvironmentOverride platform("QT_QPA_PLATFORM");
-  EnvironmentOverride wayland("WAYLAND_DISPLAY");
-  ::unsetenv("DISPLAY");
-  ::unsetenv("QT_QPA_PLATFORM");
-  ::unsetenv("WAYLAND_DISPLAY");
+  test::EnvironmentVariable display("DISPLAY", std::nullopt);
+  test::EnvironmentVariable platform("QT_QPA_PLATFORM", std::nullopt);
+  test::EnvironmentVariable wayland("WAYLAND_DISPLAY", std::nullopt);
 
   test::TempFolder folder;
   test::ProcessResult result = test::runQuaverton({"--harness", folder.file("absent.asm")});

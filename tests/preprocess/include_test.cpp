@@ -1,16 +1,17 @@
 // Includes: resolution order, carried copies, cycles, messages, depth.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "platform/paths.h"
 #include "preprocess_fixture.h"
+#include "support/environment_variable.h"
 
 namespace qv {
 namespace {
 
 using test::codesOf;
 using test::PreprocessProject;
+using test::ProjectFolderVariable;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -219,29 +220,6 @@ TEST(Include, NestingOf256FilesIsAllowed) {
   EXPECT_THAT(codesOf(result), ElementsAre("BOTTOM"));
   EXPECT_THAT(result.errors, IsEmpty());
 }
-
-// Sets QUAVERTON_PROJECT_DIR for one test and restores it afterwards.
-class ProjectFolderVariable {
- public:
-  explicit ProjectFolderVariable(const std::string& value) {
-    const char* old = getenv(kName);
-    if (old != nullptr) saved_ = old;
-    hadValue_ = old != nullptr;
-    setenv(kName, value.c_str(), 1);
-  }
-  ~ProjectFolderVariable() {
-    if (hadValue_) {
-      setenv(kName, saved_.c_str(), 1);
-    } else {
-      unsetenv(kName);
-    }
-  }
-
- private:
-  static constexpr const char* kName = "QUAVERTON_PROJECT_DIR";
-  std::string saved_;
-  bool hadValue_ = false;
-};
 
 TEST(Include, DriveXIsLookedUpUnderTheDefaultProjectFolder) {
   PreprocessProject project;

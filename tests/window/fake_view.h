@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -50,8 +51,10 @@ class FakeView : public MainDialogView {
   }
   void BringToForeground() override {}
   bool IsWindowVisible() const override { return visible; }
-  void RepaintWindow() override {}
-  void PumpPaintMessages() override {}
+  void RepaintWindow() override {
+    if (onRepaintWindow) onRepaintWindow();
+  }
+  void PumpPaintMessages() override { ++paintPumps; }
 
   // Controls.
   bool ControlExists(ControlId id) const override { return existing.count(id) != 0; }
@@ -132,13 +135,17 @@ class FakeView : public MainDialogView {
   void SetStatusLine(const std::string& text, bool highlight) override {
     statusLine = text;
     statusHighlight = highlight;
+    statusHistory.push_back(text);
   }
   void CreateProgressBar(int range) override {
     existing.insert(ControlId::Progress);
     shown[ControlId::Progress] = false;
     progressRange = range;
   }
-  void SetProgressPosition(int position) override { progressPosition = position; }
+  void SetProgressPosition(int position) override {
+    progressPosition = position;
+    progressPositions.push_back(position);
+  }
 
   // Modal questions.
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override {
@@ -194,8 +201,14 @@ class FakeView : public MainDialogView {
   std::vector<bool> fontRequests;
   std::string statusLine;
   bool statusHighlight = false;
+  std::vector<std::string> statusHistory;
   int progressRange = 0;
   int progressPosition = 0;
+  std::vector<int> progressPositions;
+  int paintPumps = 0;
+  // Runs when the model repaints the whole window, as it does just before
+  // a compile looks for its source.
+  std::function<void()> onRepaintWindow;
   std::vector<MessageBox> messageBoxes;
   std::deque<MessageBoxAnswer> answers;
   std::vector<OpenFileRequest> openFileRequests;

@@ -1,9 +1,9 @@
 // What the window remembers between runs, and where it opens.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
+#include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
 
 namespace qv {
@@ -147,12 +147,10 @@ TEST_F(SettingsTest, AStoredSourceThatIsGoneIsDroppedSilently) {
 }
 
 TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
-  std::string previousHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-  ::setenv("HOME", folder.path().c_str(), 1);
+  test::ProjectFolderVariable projects(folder.path() + "/Quaverton");
   std::string path = folder.write("Quaverton/p/song.asm", "x\n");
   store.writeString("LastSource", "X:\\p/song.asm");
   std::unique_ptr<Window> window = Open();
-  ::setenv("HOME", previousHome.c_str(), 1);
   EXPECT_EQ(window->dialog.m_sourcePath, path);
   EXPECT_EQ(window->view.texts[ControlId::SourcePath], path);
   EXPECT_EQ(window->dialog.m_recentSources, std::vector<std::string>{path});

@@ -1,10 +1,8 @@
 // Selecting a source and the paths derived from it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
-#include "window/project_folder.h"
 
 namespace qv {
 namespace {
@@ -128,30 +126,17 @@ TEST_F(MainDialogTest, NormalizingASourcePath) {
   EXPECT_EQ(dialog.NormalizeSourcePath(" " + path, true), path);
 }
 
-class ProjectFolderTest : public MainDialogTest {
- protected:
-  void SetUp() override {
-    if (const char* home = std::getenv("HOME")) previousHome_ = home;
-    ::setenv("HOME", folder.path().c_str(), 1);
-    MainDialogTest::SetUp();
-  }
-  void TearDown() override { ::setenv("HOME", previousHome_.c_str(), 1); }
-
- private:
-  std::string previousHome_;
-};
-
-TEST_F(ProjectFolderTest, ProjectDrivePathsMapOntoTheProjectFolder) {
-  EXPECT_EQ(DefaultProjectFolder(), folder.path() + "/Quaverton/");
-  EXPECT_EQ(DriveMappedCandidate("X:\\p\\song.asm"), folder.path() + "/Quaverton/p\\song.asm");
-  EXPECT_EQ(DriveMappedCandidate("x:/p/song.asm"), folder.path() + "/Quaverton/p/song.asm");
-  EXPECT_EQ(DriveMappedCandidate("C:\\p\\song.asm"), "");
-  EXPECT_EQ(DriveMappedCandidate("X:"), "");
-
+TEST_F(MainDialogTest, ProjectDrivePathsResolveUnderTheProjectFolder) {
+  test::ProjectFolderVariable projects(folder.path() + "/Quaverton");
   EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p\\song.asm", true), "");
   folder.write("Quaverton/p/song.asm", "x");
   EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", true), folder.path() + "/Quaverton/p/song.asm");
   EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", false), "x:\\p/song.asm");
+}
+
+TEST_F(MainDialogTest, WithoutAProjectFolderProjectDrivePathsStayUnresolved) {
+  test::ProjectFolderVariable projects("");
+  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p\\song.asm", true), "");
 }
 
 }  // namespace

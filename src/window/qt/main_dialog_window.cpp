@@ -85,18 +85,14 @@ WindowKey windowKeyOf(int key) {
   }
 }
 
-// "Description (*.a)|*.a|...||" into Qt's "Description (*.a);;...".
+// "Description (*.a)|*.a|...||": Qt reads the patterns from the
+// description's parentheses, so the descriptions are the filters.
 QStringList nameFilters(const std::string& filter) {
   QStringList parts = toQt(filter).split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) break;
-    QString description = parts[i];
-    qsizetype open = description.lastIndexOf(QLatin1String(" ("));
-    if (open > 0 && description.endsWith(QLatin1Char(')'))) description.truncate(open);
-    QString patterns = parts[i + 1];
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).replace(QLatin1String("*.*"), QLatin1String("*"));
-    filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+    filters << parts[i];
   }
   return filters;
 }
@@ -144,8 +140,7 @@ void CMainDialogWindow::ConnectControls() {
   onClick(ControlId::SaveFiles, "OnSaveFiles", &CMainDialog::OnSaveFiles);
   onClick(ControlId::FindNext, "OnFindNext", &CMainDialog::OnFindNext);
   onClick(ControlId::FindPrev, "OnFindPrev", &CMainDialog::OnFindPrev);
-  connect(static_cast<QPushButton*>(Control(ControlId::Exit)), &QPushButton::clicked, this,
-          [this] { done(kCancelCode); });
+  connect(static_cast<QPushButton*>(Control(ControlId::Exit)), &QPushButton::clicked, this, [this] { reject(); });
 
   connect(static_cast<QLineEdit*>(Control(ControlId::Suffix)), &QLineEdit::textChanged, this,
           [this] { guarded("OnChangeSuffix", [&] { m_model.OnSuffixChanged(); }); });
@@ -167,7 +162,12 @@ int CMainDialogWindow::DoModal() {
   return result;
 }
 
-void CMainDialogWindow::reject() { done(kCancelCode); }
+void CMainDialogWindow::reject() {
+  // Exit App and the close button both end here.
+  bool close = true;
+  guarded("OnCancel", [&] { close = m_model.CanClose(); });
+  if (close) done(kCancelCode);
+}
 
 bool CMainDialogWindow::event(QEvent* event) {
   bool handled = QDialog::event(event);
@@ -225,7 +225,11 @@ bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::MouseButtonDblClick && watched == m_editor->viewport()) {
     QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-    guarded("OnLButtonDblClk", [&] { m_model.OnEditorDoubleClick(m_editor->cursorForPosition(point).position()); });
+    bool navigated = false;
+    guarded("OnLButtonDblClk",
+            [&] { navigated = m_model.OnEditorDoubleClick(m_editor->cursorForPosition(point).position()); });
+    // The editor's own word selection would undo the caret just placed.
+    if (navigated) return true;
   }
   return QDialog::eventFilter(watched, event);
 }

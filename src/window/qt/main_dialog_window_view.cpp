@@ -102,7 +102,12 @@ bool CMainDialogWindow::IsWindowVisible() const { return isVisible(); }
 
 void CMainDialogWindow::RepaintWindow() { repaint(); }
 
-void CMainDialogWindow::PumpPaintMessages() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void CMainDialogWindow::PumpPaintMessages() {
+  // Painting only: processing events here would also run timers and posted
+  // events in the middle of a compile.
+  if (m_progress != nullptr && m_progress->isVisible()) m_progress->repaint();
+  m_status->repaint();
+}
 
 // Controls.
 

@@ -15,36 +15,14 @@
 
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
-#include "window/qt/main_dialog_window.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
+#include "window/qt/test_window.h"
 
 namespace qv {
 namespace {
 
-// The window with its modal questions answered at once.
-class TestWindow : public CMainDialogWindow {
- public:
-  TestWindow(SettingsStore& settings, const std::string& dataFolder) : CMainDialogWindow(settings, dataFolder) {}
-
-  MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons, MessageBoxIcon) override {
-    messages.push_back(text);
-    return MessageBoxAnswer::Ok;
-  }
-  std::string AskOpenFile(const OpenFileRequest& request) override {
-    openRequests.push_back(request);
-    return openAnswer;
-  }
-
-  template <class Widget>
-  Widget* Find(ControlId id) const {
-    return static_cast<Widget*>(const_cast<void*>(ControlHandle(id)));
-  }
-
-  std::vector<std::string> messages;
-  std::vector<OpenFileRequest> openRequests;
-  std::string openAnswer;
-};
+using test::TestWindow;
 
 class MainWindowTest : public ::testing::Test {
  protected:

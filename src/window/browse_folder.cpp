@@ -1,0 +1,18 @@
+#include "window/browse_folder.h"
+
+#include <cstdlib>
+
+#include "platform/paths.h"
+#include "platform/project_folder.h"
+
+namespace qv {
+
+std::string BrowseStartFolder(std::string_view sourcePath) {
+  if (!sourcePath.empty()) return directoryOf(canonicalPath(sourcePath));
+  std::string folder = defaultProjectFolder();
+  if (!folder.empty()) return folder;
+  const char* home = std::getenv("HOME");
+  return home != nullptr ? home : "";
+}
+
+}  // namespace qv

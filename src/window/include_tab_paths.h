@@ -1,0 +1,17 @@
+#pragma once
+// Which files of a compile get a tab of their own.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "preprocess/source_line.h"
+
+namespace qv {
+
+// The files the lines came from, in order of first use, without the main
+// source and without files that are not on disk (carried include copies);
+// paths are compared ignoring letter case.
+std::vector<std::string> IncludeTabPaths(const std::vector<SourceLine>& lines, std::string_view mainPath);
+
+}  // namespace qv

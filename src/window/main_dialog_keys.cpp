@@ -1,0 +1,66 @@
+// The window's own keys, seen before the focused control gets them.
+#include <algorithm>
+
+#include "window/main_dialog.h"
+
+namespace qv {
+
+namespace {
+
+bool isTypedText(char typed) {
+  unsigned char code = static_cast<unsigned char>(typed);
+  return (code >= 32 && code <= 127) || typed == '\t';
+}
+
+}  // namespace
+
+bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
+  bool typingInEditableTab = m_view.ControlHasFocus(ControlId::OutputText) && IsEditableTab(SelectedTab());
+  switch (key.key) {
+    case WindowKey::Insert:
+      if (!typingInEditableTab) return false;
+      m_overwrite = !m_overwrite;
+      UpdateStatusLine();
+      return true;
+    case WindowKey::F:
+      if (!key.ctrl) return false;
+      OnFindShortcut();
+      return true;
+    case WindowKey::F3:
+      OnFindNext();
+      return true;
+    case WindowKey::F5:
+      OnCompile();
+      return true;
+    case WindowKey::Enter:
+      if (!typingInEditableTab) return false;
+      m_view.ReplaceEditorSelection("\n", false);
+      CaptureTabText(SelectedTab());
+      MarkTabDirty(SelectedTab(), true);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
+  if (ctrl || alt || !isTypedText(typed)) return false;
+  int tab = SelectedTab();
+  if (!m_view.ControlHasFocus(ControlId::OutputText) || !IsEditableTab(tab)) return false;
+
+  EditorSelection selection = m_view.GetEditorSelection();
+  if (m_overwrite && typed != '\t' && selection.start == selection.end) {
+    // Overwriting stops at the end of a line: a line break is never typed over.
+    std::string text = m_view.GetEditorText();
+    std::size_t caret = static_cast<std::size_t>(std::max(selection.end, 0));
+    if (caret < text.size() && text[caret] != '\r' && text[caret] != '\n') {
+      m_view.SetEditorSelection(selection.end, selection.end + 1);
+    }
+  }
+  m_view.ReplaceEditorSelection(std::string(1, typed), true);
+  CaptureTabText(tab);
+  MarkTabDirty(tab, true);
+  return true;
+}
+
+}  // namespace qv

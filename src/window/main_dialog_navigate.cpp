@@ -1,0 +1,94 @@
+// Double-click navigation from a name to the line that defines it, and the
+// check for a source changed by another program.
+#include <algorithm>
+
+#include "platform/files.h"
+#include "preprocess/text.h"
+#include "window/main_dialog.h"
+#include "window/symbol_row.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::size_t kLongestSymbolName = 128;
+
+const SymbolRecord* findSymbol(const std::vector<SymbolRecord>& symbols, const std::string& name) {
+  if (name.empty() || name.size() > kLongestSymbolName) return nullptr;
+  auto found = std::find_if(symbols.begin(), symbols.end(),
+                            [&](const SymbolRecord& symbol) { return equalsNoCase(symbol.name, name); });
+  return found == symbols.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool CMainDialog::OnEditorDoubleClick(int position) {
+  std::string text = m_view.GetEditorText();
+  if (position < 0 || static_cast<std::size_t>(position) >= text.size()) return false;
+  std::size_t at = static_cast<std::size_t>(position);
+  if (SelectedTab() == kSymbolsTab) {
+    if (std::optional<std::string> name = NameFromSymbolsLine(LineAround(text, at))) return NavigateToName(*name);
+  }
+  std::string word(WordAround(text, at));
+  return !word.empty() && NavigateToName(word);
+}
+
+void CMainDialog::ShowSourceTab() {
+  if (IsValidTab(m_currentTab) && m_currentTab != kSourceTab) {
+    CaptureTabText(m_currentTab);
+    SaveTabSelection(m_currentTab);
+  }
+  m_view.SetCurrentTab(kSourceTab);
+  RefreshOutput();
+}
+
+bool CMainDialog::NavigateToName(const std::string& name) {
+  const SymbolRecord* symbol = findSymbol(m_lastResult.symbols, name);
+  if (symbol == nullptr) {
+    ShowSourceTab();
+    FindInEditor(name, SearchOptions{true, false, false});
+    return true;
+  }
+  if (symbol->line < 1 || m_sourcePath.empty()) return false;
+
+  int line = symbol->line;
+  // Showing the tab reads the source when its text is not there yet.
+  ShowSourceTab();
+  int caret = static_cast<int>(LineStart(m_view.GetEditorText(), line));
+  m_view.SetEditorSelection(caret, caret);
+  m_view.FocusControl(ControlId::OutputText);
+  m_view.ScrollCaretIntoView();
+  m_view.SetStatusLine("Symbol: " + name + " (line " + std::to_string(line) + ")", false);
+  return true;
+}
+
+void CMainDialog::CheckExternalChange() {
+  if (m_sourcePath.empty() || !m_sourceFileTime.valid) return;
+  std::int64_t current = 0;
+  if (!lastWriteTime(m_sourcePath, current) || current <= m_sourceFileTime.time) return;
+
+  std::string question = IsTabDirty(kSourceTab)
+                             ? "The source file was changed by another editor.\r\nReload and discard unsaved "
+                               "changes in Source tab?"
+                             : "The source file was changed by another editor.\r\nReload now?";
+  MessageBoxAnswer answer = m_view.ShowMessageBox(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question);
+  if (answer != MessageBoxAnswer::Yes) {
+    m_sourceFileTime = {current, true};
+    return;
+  }
+  std::string text;
+  std::string lineEnd;
+  if (!ReadTabFile(m_sourcePath, text, lineEnd)) {
+    m_view.ShowMessageBox("Unable to reload source file.", MessageBoxButtons::Ok, MessageBoxIcon::None);
+    return;
+  }
+  m_sourceText = std::move(text);
+  m_sourceEol = std::move(lineEnd);
+  RecordSourceFileTime();
+  MarkTabDirty(kSourceTab, false);
+  // During a switch to Source the editor still holds the previous tab,
+  // which the switch saves first; the switch then shows the new text.
+  if (SelectedTab() == kSourceTab && m_currentTab == kSourceTab) SetOutputText(m_sourceText, kSourceTab, true);
+}
+
+}  // namespace qv

@@ -1,0 +1,24 @@
+#include "window/window_clock.h"
+
+#include <ctime>
+
+#include "platform/tick_count.h"
+
+namespace qv {
+
+namespace {
+
+std::string localTimeOfDay() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  if (localtime_r(&now, &local) == nullptr) return "00:00:00";
+  char text[16];
+  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  return text;
+}
+
+}  // namespace
+
+WindowClock SystemClock() { return {tickCount, localTimeOfDay}; }
+
+}  // namespace qv

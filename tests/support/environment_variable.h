@@ -1,0 +1,42 @@
+#pragma once
+// Environment variables set for one test and restored afterwards.
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace qv::test {
+
+class EnvironmentVariable {
+ public:
+  // Sets the variable, or removes it when value is empty.
+  EnvironmentVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old;
+    if (value) {
+      ::setenv(name, value->c_str(), 1);
+    } else {
+      ::unsetenv(name);
+    }
+  }
+  ~EnvironmentVariable() {
+    if (saved_) {
+      ::setenv(name_, saved_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+  EnvironmentVariable(const EnvironmentVariable&) = delete;
+  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> saved_;
+};
+
+// The folder that stands in for the project drive X:.
+class ProjectFolderVariable : public EnvironmentVariable {
+ public:
+  explicit ProjectFolderVariable(const std::string& value) : EnvironmentVariable("QUAVERTON_PROJECT_DIR", value) {}
+};
+
+}  // namespace qv::test

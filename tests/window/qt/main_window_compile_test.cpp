@@ -1,0 +1,176 @@
+// Compiling, navigating, typing and closing in the real window, offscreen.
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include "support/trace_log_capture.h"
+#include "window/demo_project.h"
+#include "window/editor_text.h"
+#include "window/qt/qsettings_store.h"
+#include "window/qt/test_window.h"
+
+namespace qv {
+namespace {
+
+using test::TestWindow;
+
+class MainWindowCompileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Model().OnInitDialog();
+    source = test::CopyDemoProject(folder);
+  }
+
+  QTabBar* tabs() const { return window.Find<QTabBar>(ControlId::OutputTab); }
+  QPlainTextEdit* editor() const { return window.Find<QPlainTextEdit>(ControlId::OutputText); }
+  std::string status() const { return window.Find<QLabel>(ControlId::Status)->text().toStdString(); }
+  std::string shownText() const { return editor()->toPlainText().toStdString(); }
+
+  // Keys reach the window's own handling only in the active window.
+  void FocusEditor() {
+    window.activateWindow();
+    QTRY_VERIFY(window.isActiveWindow());
+    editor()->setFocus();
+    QTRY_VERIFY(editor()->hasFocus());
+  }
+
+  void CompileWithF5() {
+    window.Model().SelectSource(source, false);
+    editor()->setFocus();
+    QTest::keyClick(editor(), Qt::Key_F5);
+  }
+
+  // Double-clicks the editor on the character at a position.
+  void DoubleClickAt(int position) {
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(position);
+    editor()->setTextCursor(cursor);
+    editor()->ensureCursorVisible();
+    QPoint point = editor()->cursorRect(cursor).center() + QPoint(2, 0);
+    QTest::mouseDClick(editor()->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+  }
+
+  test::TraceLogCapture trace;
+  test::TempFolder folder;
+  QSettingsStore settings{QString::fromStdString(folder.file("settings.ini"))};
+  TestWindow window{settings, folder.file("data")};
+  std::string source;
+};
+
+TEST_F(MainWindowCompileTest, F5CompilesTheExampleIntoTheLogMapAndHexTabs) {
+  CompileWithF5();
+  EXPECT_TRUE(window.messages.empty());
+  const CompileResult& result = window.Model().m_lastResult;
+  EXPECT_EQ(tabs()->count(), 7);
+  EXPECT_EQ(tabs()->tabText(6), "demo_waves.inc");
+  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_FALSE(window.Find<QWidget>(ControlId::Progress)->isVisible());
+
+  EXPECT_EQ(tabs()->currentIndex(), kLogTab);
+  std::string log = shownText();
+  EXPECT_EQ(log.rfind("Compile invoked [", 0), 0u);
+  EXPECT_NE(log.find("] 001 [info] Using bundled include QVX5_SND_CMD.INC"), std::string::npos);
+  EXPECT_EQ(log, WithLineEnds(window.Model().m_logText, "\n"));
+
+  tabs()->setCurrentIndex(kMapTab);
+  EXPECT_FALSE(result.mapText.empty());
+  EXPECT_EQ(shownText(), WithLineEnds(ExpandTabs(result.mapText), "\n"));
+  tabs()->setCurrentIndex(kHexTab);
+  EXPECT_EQ(shownText(), WithLineEnds(result.hexText, "\n"));
+  EXPECT_NE(shownText().find(":00000001FF"), std::string::npos);
+}
+
+TEST_F(MainWindowCompileTest, DoubleClickingASymbolRowLandsOnItsLine) {
+  CompileWithF5();
+  tabs()->setCurrentIndex(kSymbolsTab);
+  std::string symbols = shownText();
+  std::size_t name = symbols.find("CHUFF_TOP ");
+  ASSERT_NE(name, std::string::npos);
+  DoubleClickAt(static_cast<int>(symbols.rfind('\n', name) + 2));
+
+  EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
+  QTextCursor caret = editor()->textCursor();
+  EXPECT_EQ(caret.blockNumber() + 1, test::kChuffTopLine);
+  EXPECT_EQ(caret.positionInBlock(), 0);
+  EXPECT_FALSE(caret.hasSelection());
+  EXPECT_EQ(caret.block().text().toStdString(), "CHUFF_TOP:");
+  EXPECT_EQ(status(), "Symbol: CHUFF_TOP (line 48)");
+}
+
+TEST_F(MainWindowCompileTest, OverwriteTypingAndEnterInTheSourceTab) {
+  window.Model().SelectSource(folder.write("song.asm", "ab\r\ncd\r\n"), true);
+  FocusEditor();
+  QTextCursor cursor = editor()->textCursor();
+  cursor.setPosition(1);
+  editor()->setTextCursor(cursor);
+  QTest::keyClick(editor(), Qt::Key_Insert);
+  EXPECT_EQ(status(), "Ready   OVR");
+  QTest::keyClicks(editor(), "XYZ");
+  EXPECT_EQ(shownText(), "aXYZ\ncd\n");
+  QTest::keyClick(editor(), Qt::Key_Return);
+  QTest::keyClick(editor(), Qt::Key_Q);
+  EXPECT_EQ(shownText(), "aXYZ\nq\ncd\n");
+  EXPECT_EQ(window.Model().m_sourceText, "aXYZ\nq\ncd\n");
+  EXPECT_EQ(status(), "Unsaved changes   OVR");
+}
+
+TEST_F(MainWindowCompileTest, FindNextSelectsInTheEditor) {
+  window.Model().SelectSource(source, true);
+  window.Find<QLineEdit>(ControlId::FindText)->setText("chuff_top:");
+  window.Find<QPushButton>(ControlId::FindNext)->click();
+  QTextCursor found = editor()->textCursor();
+  EXPECT_EQ(found.selectedText().toStdString(), "CHUFF_TOP:");
+  EXPECT_EQ(found.blockNumber() + 1, test::kChuffTopLine);
+}
+
+TEST_F(MainWindowCompileTest, ClosingWithUnsavedEditsAsksFirst) {
+  window.Model().SelectSource(source, true);
+  editor()->setFocus();
+  QTest::keyClicks(editor(), "; note");
+  window.answers = {MessageBoxAnswer::Cancel, MessageBoxAnswer::No};
+  bool openAfterCancel = false;
+  QTimer::singleShot(0, &window, [&] {
+    window.Find<QPushButton>(ControlId::Exit)->click();
+    openAfterCancel = window.isVisible();
+    window.close();
+  });
+  EXPECT_EQ(window.exec(), CMainDialogWindow::kCancelCode);
+  EXPECT_TRUE(openAfterCancel);
+  EXPECT_EQ(window.messages, std::vector<std::string>(2, "Save changes to the source and include files before closing?"));
+  EXPECT_EQ(test::readFile(source), test::readFile(test::sourceDir() + "/examples/demo/demo.asm"));
+}
+
+TEST_F(MainWindowCompileTest, BrowseOffersTheSourceFiltersInTheStartFolder) {
+  OpenFileRequest request{folder.path(), "asm", "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||"};
+  QStringList filters;
+  QString directory;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    filters = dialog->nameFilters();
+    directory = dialog->directory().absolutePath();
+    dialog->reject();
+  });
+  EXPECT_EQ(window.CMainDialogWindow::AskOpenFile(request), "");
+  EXPECT_EQ(filters, (QStringList{"SDF Source (*.asm)", "All Files (*.*)"}));
+  EXPECT_EQ(directory.toStdString(), folder.path());
+}
+
+TEST_F(MainWindowCompileTest, PaintingDuringACompileRunsNoOtherEvents) {
+  bool timerRan = false;
+  QTimer::singleShot(0, [&] { timerRan = true; });
+  window.PumpPaintMessages();
+  EXPECT_FALSE(timerRan);
+  QTRY_VERIFY(timerRan);
+}
+
+}  // namespace
+}  // namespace qv
