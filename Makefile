@@ -3,8 +3,10 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+FUZZ_SHORT_SECONDS ?= 20
 
-.PHONY: deps build demo test test-plain test-asan fuzz fuzz-short bench screenshot clean
+.PHONY: deps build demo test test-plain test-asan fuzz-build fuzz fuzz-short bench screenshot clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,7 +27,21 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The short fuzz runs come last, once the ordinary tests have passed.
 test: test-plain test-asan
+	$(MAKE) fuzz-short
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUAVERTON_FUZZ=ON -DQUAVERTON_TESTS=OFF -DQUAVERTON_WITH_WINDOW=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target quaverton_fuzzers
+
+# Each target for FUZZ_SECONDS; any finding fails.
+fuzz: fuzz-build
+	bash tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz-short: fuzz-build
+	bash tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SHORT_SECONDS)
 
 screenshot: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +50,7 @@ bool createFolder(std::string_view path) {
   return !native.empty() && ::mkdir(native.c_str(), 0777) == 0;
 }
 
-bool readWholeFile(std::string_view path, std::string& bytes) {
+bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxBytes) {
   std::string native = toNativePath(path);
   if (native.empty()) return false;
   // Non-blocking, so that opening a pipe cannot hang before it is turned away.
@@ -60,13 +61,17 @@ bool readWholeFile(std::string_view path, std::string& bytes) {
     ::close(descriptor);
     return false;
   }
-  // Sized from the file's length, so a source is read in one piece; a file
-  // that grows meanwhile is still read to its end.
-  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+  const auto expected = static_cast<std::size_t>(info.st_size);
+  bytes.clear();
   std::size_t length = 0;
   bool failed = false;
-  for (;;) {
-    if (length == bytes.size()) bytes.resize(2 * bytes.size());
+  while (length < maxBytes) {
+    if (length == bytes.size()) {
+      // First sized from the file's length and one byte more, so that a
+      // source is read in one piece and the next read sees its end; doubled
+      // when the file grows meanwhile.
+      bytes.resize(std::min(length == 0 ? expected + 1 : 2 * length, maxBytes));
+    }
     ssize_t count = ::read(descriptor, bytes.data() + length, bytes.size() - length);
     if (count < 0 && errno == EINTR) continue;
     if (count <= 0) {

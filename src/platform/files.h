@@ -3,7 +3,9 @@
 // "\" reaches the file system as "/"; callers keep their own spelling for
 // messages.
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -24,8 +26,10 @@ bool isReadable(std::string_view path);
 // Creates one folder level; true when it was created.
 bool createFolder(std::string_view path);
 
-// Whole content of a regular file, bytes unchanged.
-bool readWholeFile(std::string_view path, std::string& bytes);
+// Whole content of a regular file, bytes unchanged; at most maxBytes of it,
+// so that an endless or enormous file cannot take all memory.
+bool readWholeFile(std::string_view path, std::string& bytes,
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // Creates or empties the file and writes the bytes unchanged. False only
 // when the file cannot be opened; a later write error is not reported.

@@ -34,12 +34,13 @@ bool isInclude(const DirectiveWord& first) { return first.beginsWith("INCLUDE") 
 // the file it names.
 class SourceWalk {
  public:
-  SourceWalk(const BuiltInIncludeProvider& provider, PendingDefines& pending, std::string projectFolder,
-             bool includeInactive)
+  SourceWalk(const BuiltInIncludeProvider& provider, PendingDefines& pending, const SourceReadLimits& readLimits,
+             std::string projectFolder, bool includeInactive)
       : provider_(provider),
         pending_(pending),
         projectFolder_(std::move(projectFolder)),
-        includeInactive_(includeInactive) {}
+        includeInactive_(includeInactive),
+        budget_(readLimits) {}
 
   void processFile(const SourceRef& source, int depth);
   PreprocessResult& result() { return result_; }
@@ -52,6 +53,8 @@ class SourceWalk {
   PendingDefines& pending_;
   std::string projectFolder_;
   bool includeInactive_;
+  // Once it is exceeded the walk stops: nothing more is read or kept.
+  SourceReadBudget budget_;
   PreprocessResult result_;
   DefineTable defines_;
   // Keys of the files being read now, from the root down to the current one.
@@ -69,7 +72,7 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
     return;
   }
   SourceText text;
-  if (!readSourceLines(source, provider_, result_.errors, text)) return;
+  if (!readSourceLines(source, provider_, budget_, result_.errors, text)) return;
   auto chainEntry = activeChain_.insert(std::move(key)).first;
   walkLines(source, text, depth);
   activeChain_.erase(chainEntry);
@@ -79,7 +82,7 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
   ConditionalState conditional;
   std::vector<SourceLine>& lines = result_.lines;
   reserveMore(lines, text.lineCount());
-  for (std::size_t index = 0; index < text.lineCount(); ++index) {
+  for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded(); ++index) {
     const std::string_view lineText = text.line(index);
     const LineParts parts = splitLine(lineText);
     const bool active = conditional.active();
@@ -112,6 +115,7 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
 
 // The INCLUDE line itself is never kept: the included lines take its place.
 void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line, std::string_view argument, int depth) {
+  if (!budget_.takeInclude(line, result_.errors)) return;
   std::optional<SourceRef> included =
       resolveInclude(including, argument, line, projectFolder_, static_cast<bool>(provider_), result_);
   if (!included) return;
@@ -123,7 +127,7 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
 
 PreprocessResult Preprocessor::preprocess(const std::string& sourcePath, bool includeInactive) {
   pendingDefines.clear();
-  SourceWalk walk(builtInIncludeProvider, pendingDefines, directoryOf(sourcePath), includeInactive);
+  SourceWalk walk(builtInIncludeProvider, pendingDefines, readLimits, directoryOf(sourcePath), includeInactive);
   walk.processFile(SourceRef{sourcePath, {}}, 1);
   return std::move(walk.result());
 }

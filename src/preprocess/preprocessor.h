@@ -4,6 +4,7 @@
 
 #include "compile/built_in_include_provider.h"
 #include "preprocess/pending_defines.h"
+#include "preprocess/read_budget.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
@@ -17,6 +18,7 @@ class Preprocessor {
   BuiltInIncludeProvider builtInIncludeProvider;
   // Defines whose value text has no value yet; emptied by every preprocess.
   PendingDefines pendingDefines;
+  SourceReadLimits readLimits;
 };
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "preprocess/source_reader.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/files.h"
@@ -47,24 +48,31 @@ std::string_view SourceText::line(std::size_t index) const {
   return std::string_view(bytes_).substr(span.begin, span.length);
 }
 
-bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
-                     SourceText& text) {
+bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
+                     std::vector<std::string>& errors, SourceText& text) {
   if (source.carriedName.empty()) {
+    // One byte past what is left tells a file that does not fit, without
+    // reading an enormous or endless one to its end.
     std::string bytes;
-    if (!readWholeFile(source.path, bytes)) {
+    if (!readWholeFile(source.path, bytes, budget.bytesLeft() + 1)) {
       errors.push_back("ERROR: Include not found: " + source.path);
       return false;
     }
+    if (!budget.takeBytes(bytes.size(), source.path, errors)) return false;
+    // Refused before the lines are split, so that their index stays small too.
+    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    if (lineEnds > budget.linesLeft()) return budget.takeLines(lineEnds, source.path, errors);
     text = SourceText::fromDiskBytes(std::move(bytes));
-    return true;
+  } else {
+    std::string carried;
+    if (!provider || !provider(source.carriedName, carried)) {
+      errors.push_back("ERROR: Bundled include not found: " + source.carriedName);
+      return false;
+    }
+    if (!budget.takeBytes(carried.size(), source.path, errors)) return false;
+    text = SourceText::fromCarriedText(std::move(carried));
   }
-  std::string carried;
-  if (!provider || !provider(source.carriedName, carried)) {
-    errors.push_back("ERROR: Bundled include not found: " + source.carriedName);
-    return false;
-  }
-  text = SourceText::fromCarriedText(std::move(carried));
-  return true;
+  return budget.takeLines(text.lineCount(), source.path, errors);
 }
 
 LineParts splitLine(std::string_view text) {

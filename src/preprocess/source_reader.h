@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compile/built_in_include_provider.h"
+#include "preprocess/read_budget.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
@@ -23,6 +24,7 @@ class SourceText {
   static SourceText fromCarriedText(std::string text);
 
   std::size_t lineCount() const { return lines_.size(); }
+  std::size_t byteCount() const { return bytes_.size(); }
   std::string_view line(std::size_t index) const;
 
  private:
@@ -34,9 +36,10 @@ class SourceText {
   std::vector<Span> lines_;
 };
 
-// The source's lines; false after reporting to errors when it cannot be read.
-bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, std::vector<std::string>& errors,
-                     SourceText& text);
+// The source's lines, taken from the budget; false after reporting to
+// errors when it cannot be read or does not fit in the budget.
+bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
+                     std::vector<std::string>& errors, SourceText& text);
 
 // Code and comment of a line, both trimmed: the comment starts at the first
 // ";" or "//", whichever comes first; quotes are not looked at.

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text_decoding.h"
+#include "preprocess/read_budget.h"
 #include "window/editor_text.h"
 
 namespace qv {
@@ -139,8 +140,10 @@ std::string foldTo7Bit(std::u32string_view text) {
 }
 
 bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd) {
+  // A file larger than a compile would read is refused, not loaded whole.
+  const std::size_t limit = SourceReadLimits{}.bytes;
   std::string bytes;
-  if (!readWholeFile(path, bytes)) return false;
+  if (!readWholeFile(path, bytes, limit + 1) || bytes.size() > limit) return false;
   UnifiedLineEnds unified = unifyLineEnds(foldTo7Bit(decodeFileBytes(bytes)));
   text = ExpandTabs(unified.text);
   lineEnd = (unified.sawBareEnd && !unified.sawCrLf) ? "\n" : "\r\n";

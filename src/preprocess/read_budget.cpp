@@ -1,0 +1,41 @@
+#include "preprocess/read_budget.h"
+
+namespace qv {
+
+bool SourceReadBudget::takeLines(std::size_t count, const std::string& path, std::vector<std::string>& errors) {
+  if (count > linesLeft()) {
+    return refuse("ERROR: Source line limit exceeded (" + std::to_string(limits_.lines) +
+                      " lines with all includes): " + path,
+                  errors);
+  }
+  linesRead_ += count;
+  return true;
+}
+
+bool SourceReadBudget::takeBytes(std::size_t count, const std::string& path, std::vector<std::string>& errors) {
+  if (count > bytesLeft()) {
+    return refuse("ERROR: Source size limit exceeded (" + std::to_string(limits_.bytes) +
+                      " bytes with all includes): " + path,
+                  errors);
+  }
+  bytesRead_ += count;
+  return true;
+}
+
+bool SourceReadBudget::takeInclude(const SourceLine& includeLine, std::vector<std::string>& errors) {
+  if (includesMet_ == limits_.includes) {
+    return refuse("ERROR: Include limit exceeded (" + std::to_string(limits_.includes) + " includes): " +
+                      includeLine.file + ":" + std::to_string(includeLine.lineNumber),
+                  errors);
+  }
+  ++includesMet_;
+  return true;
+}
+
+bool SourceReadBudget::refuse(const std::string& message, std::vector<std::string>& errors) {
+  errors.push_back(message);
+  exceeded_ = true;
+  return false;
+}
+
+}  // namespace qv

@@ -1,0 +1,10 @@
+A EQU high(0x1234) + low(0x1234)
+B = ~A+1 & 0xFF
+C EQU SCV5_VLTR_BAL
+D EQU 0FFh * 2 / 3 - -1
+E EQU $
+F EQU 0b101
+G EQU 4294967295
+H EQU (2+3)
+lbl: DB A, B, C, D
+LBL: DB E, F, G, H

@@ -1,0 +1,15 @@
+INCLUDE "a.inc"
+INCLUDE b.inc
+#include 'a.inc'
+SKEME_START 1
+PLAY FROM_A
+END_SOUND
+
+@@FILE
+FROM_A EQU 70
+INCLUDE "b.inc"
+
+@@FILE
+FROM_B EQU 1
+INCLUDE a.inc
+INCLUDE b.inc

@@ -1,0 +1,3 @@
+        SKEME_START 1
+        END_SOUND
+        SKEME_END

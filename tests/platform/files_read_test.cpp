@@ -1,0 +1,36 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/files.h"
+#include "support/test_support.h"
+
+namespace qv {
+namespace {
+
+TEST(ReadWholeFile, StopsAtTheCap) {
+  test::TempFolder folder;
+  const std::string path = folder.write("song.asm", std::string(200000, 'x') + "end");
+  std::string bytes = "old";
+  ASSERT_TRUE(readWholeFile(path, bytes, 70000));
+  EXPECT_EQ(bytes, std::string(70000, 'x'));
+  ASSERT_TRUE(readWholeFile(path, bytes));
+  EXPECT_EQ(bytes.size(), 200003u);
+  ASSERT_TRUE(readWholeFile(path, bytes, 0));
+  EXPECT_EQ(bytes, "");
+}
+
+TEST(ReadWholeFile, ReadsNothingButRegularFiles) {
+  test::TempFolder folder;
+  folder.write("sub/inner", "x");
+  ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+  std::string bytes;
+  for (const std::string& path : {folder.file("sub"), folder.file("pipe"), std::string("/dev/zero")}) {
+    EXPECT_FALSE(readWholeFile(path, bytes)) << path;
+  }
+}
+
+}  // namespace
+}  // namespace qv
