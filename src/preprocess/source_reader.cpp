@@ -1,6 +1,5 @@
 #include "preprocess/source_reader.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "platform/files.h"
@@ -8,12 +7,12 @@
 
 namespace qv {
 
-SourceText SourceText::fromDiskBytes(std::string bytes) {
+SourceText SourceText::fromDiskBytes(std::string bytes, std::size_t maxLines) {
   SourceText text;
   text.bytes_ = std::move(bytes);
   std::string_view all = text.bytes_;
   std::size_t begin = 0;
-  while (begin < all.size()) {
+  while (begin < all.size() && text.lines_.size() < maxLines) {
     std::size_t end = all.find('\n', begin);
     bool lastPiece = end == std::string_view::npos;
     if (lastPiece) end = all.size();
@@ -59,10 +58,9 @@ bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& prov
       return false;
     }
     if (!budget.takeBytes(bytes.size(), source.path, errors)) return false;
-    // Refused before the lines are split, so that their index stays small too.
-    const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    if (lineEnds > budget.linesLeft()) return budget.takeLines(lineEnds, source.path, errors);
-    text = SourceText::fromDiskBytes(std::move(bytes));
+    // Indexed one line past what is left at most: enough to refuse a text
+    // with too many lines, and the index stays small.
+    text = SourceText::fromDiskBytes(std::move(bytes), budget.linesLeft() + 1);
   } else {
     std::string carried;
     if (!provider || !provider(source.carriedName, carried)) {

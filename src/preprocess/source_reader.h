@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,10 @@ class SourceText {
  public:
   // Disk files: lines end at LF, one trailing CR is dropped, and a final
   // piece without LF counts only when it is not empty.
-  static SourceText fromDiskBytes(std::string bytes);
+  // Only the first maxLines lines are indexed, so that a text with far too
+  // many lines is told by its count without indexing all of them.
+  static SourceText fromDiskBytes(std::string bytes,
+                                  std::size_t maxLines = std::numeric_limits<std::size_t>::max());
   // Carried copies: every LF ends a line and the rest after the last LF is
   // one more line, even when empty; CR is kept.
   static SourceText fromCarriedText(std::string text);
