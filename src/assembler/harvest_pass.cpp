@@ -57,8 +57,10 @@ class Harvester : public LayoutVisitor {
     compiler_.labelAddresses.push_back(address);
   }
 
-  void onPlay(std::size_t index, std::uint32_t address, std::uint32_t size) override {
-    compiler_.harvestedPlays.push_back({index, address, size});
+  void onPlay(std::size_t index, const SourceLine& line, std::string_view handle, std::uint32_t address,
+              std::uint32_t size) override {
+    const std::size_t handleBegin = handle.empty() ? 0 : static_cast<std::size_t>(handle.data() - line.code.data());
+    compiler_.harvestedPlays.push_back({index, handleBegin, handle.size(), address, size});
   }
 
  private:

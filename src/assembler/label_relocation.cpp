@@ -63,15 +63,15 @@ void storeLabelValues(Compiler& compiler, const LastLabelFinder& finder) {
 }
 
 // Only a PLAY's size depends on a value. When every PLAY of the harvest,
-// sized again at its address with the settled values, keeps its size, every
-// statement lies where the harvest put it and a walk would find the same
-// label addresses.
+// its handle read again at its address with the settled values, keeps its
+// size, every statement lies where the harvest put it and a walk would find
+// the same label addresses.
 bool playsKeepTheirSizes(const Compiler& compiler, const std::vector<SourceLine>& lines) {
   const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
   for (const SizedPlay& play : compiler.harvestedPlays) {
     setLocationValue(static_cast<std::int32_t>(play.address));
-    LineWords words(lines[play.line].code);
-    if (StatementSize(Command::Play, ParseLabel(words).statement, evaluator) != play.size) return false;
+    const std::string_view code = lines[play.line].code;
+    if (PlaySize(code.substr(play.handleBegin, play.handleLength), evaluator) != play.size) return false;
   }
   return true;
 }

@@ -16,8 +16,14 @@ void placeInstruction(Compiler& compiler, std::size_t index, const SourceLine& l
   LabelSplit split = ParseLabel(words);
   if (!split.label.empty()) visitor.onLabel(line, split.label, compiler.currentAddress);
   if (split.statement.empty()) return;
-  std::uint32_t size = StatementSize(split.command, split.statement, evaluator);
-  if (split.command == Command::Play) visitor.onPlay(index, compiler.currentAddress, size);
+  std::uint32_t size = 0;
+  if (split.command == Command::Play) {
+    std::string_view handle = PlayHandle(split.statement);
+    size = PlaySize(handle, evaluator);
+    visitor.onPlay(index, line, handle, compiler.currentAddress, size);
+  } else {
+    size = StatementSize(split.command, split.statement, evaluator);
+  }
   compiler.currentAddress += size;
 }
 

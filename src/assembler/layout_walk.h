@@ -25,9 +25,10 @@ class LayoutVisitor {
   virtual void onDefinition(const SourceLine& /*line*/, const LineWords& /*words*/) {}
   // A labelled instruction line; address is where its statement goes.
   virtual void onLabel(const SourceLine& /*line*/, std::string_view /*label*/, std::uint32_t /*address*/) {}
-  // A PLAY statement at line index, placed at address, with the size its
-  // handle's value gave it.
-  virtual void onPlay(std::size_t /*index*/, std::uint32_t /*address*/, std::uint32_t /*size*/) {}
+  // The PLAY statement of line (at index), placed at address, with its
+  // handle operand (a view into the line's code) and the size its value gave.
+  virtual void onPlay(std::size_t /*index*/, const SourceLine& /*line*/, std::string_view /*handle*/,
+                      std::uint32_t /*address*/, std::uint32_t /*size*/) {}
 };
 
 // Walks the active lines from address 0 (the compiler's currentAddress),

@@ -15,4 +15,12 @@ std::uint32_t StatementSize(std::string_view statement, const ExpressionEvaluato
 // The same when the statement's command is known already.
 std::uint32_t StatementSize(Command command, std::string_view statement, const ExpressionEvaluator& evaluator);
 
+// The handle operand of a PLAY statement (a view into it); empty when the
+// statement has none.
+std::string_view PlayHandle(std::string_view statement);
+
+// Bytes of a PLAY whose handle operand reads handle: the value it has now
+// picks the long or the short form.
+std::uint32_t PlaySize(std::string_view handle, const ExpressionEvaluator& evaluator);
+
 }  // namespace qv
