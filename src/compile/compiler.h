@@ -16,7 +16,7 @@ namespace qv {
 
 // A PLAY statement as the harvest pass sized it.
 struct SizedPlay {
-  std::size_t line;  // index in the line list
+  std::size_t line;         // index in the line list
   std::size_t handleBegin;  // where its handle operand lies in the line's code
   std::size_t handleLength;
   std::uint32_t address;
