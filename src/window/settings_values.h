@@ -50,6 +50,8 @@ struct WorkbenchSettings {
   int outputTab = 0;
   std::array<int, settings::kFixedTabCount> tabSelStart{};
   std::array<int, settings::kFixedTabCount> tabSelEnd{};
+
+  bool operator==(const WorkbenchSettings&) const = default;
 };
 
 WorkbenchSettings LoadWorkbenchSettings(const SettingsStore& store);

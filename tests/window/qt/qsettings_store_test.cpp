@@ -89,14 +89,7 @@ TEST_F(QSettingsStoreTest, WorkbenchSettingsRoundTrip) {
   }
   QSettingsStore store(iniPath);
   WorkbenchSettings loaded = LoadWorkbenchSettings(store);
-  EXPECT_EQ(loaded.lastSource, values.lastSource);
-  EXPECT_EQ(loaded.suffix, values.suffix);
-  EXPECT_EQ(loaded.recentSources, values.recentSources);
-  EXPECT_EQ(loaded.noWrite, values.noWrite);
-  EXPECT_EQ(loaded.showInactive, values.showInactive);
-  EXPECT_EQ(loaded.outputTab, values.outputTab);
-  EXPECT_EQ(loaded.tabSelStart, values.tabSelStart);
-  EXPECT_EQ(loaded.tabSelEnd, values.tabSelEnd);
+  EXPECT_TRUE(loaded == values);
   StoredWindowPlacement placement = LoadWindowPlacement(store);
   EXPECT_EQ(placement.x, 10);
   EXPECT_EQ(placement.width, 1000);
