@@ -11,13 +11,9 @@ namespace {
 
 bool isBreakOrTab(char c) { return c == '\r' || c == '\n' || c == '\t'; }
 
-bool sameLetter(char a, char b) {
-  return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-}
-
 bool matchesAt(std::string_view text, std::string_view what, std::size_t position, const SearchOptions& options) {
   std::string_view here = text.substr(position, what.size());
-  bool equal = options.matchCase ? here == what : std::equal(here.begin(), here.end(), what.begin(), sameLetter);
+  bool equal = options.matchCase ? here == what : equalsNoCase(here, what);
   if (!equal || !options.wholeWord) return equal;
   std::size_t after = position + what.size();
   bool wordBefore = position > 0 && IsWordCharacter(text[position - 1]);
