@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "compile/output_paths.h"
 #include "platform/error_report.h"
 #include "platform/paths.h"
 #include "platform/trace_log.h"
@@ -31,11 +32,7 @@ class SettingTextScope {
 
 std::size_t includeIndex(int tab) { return static_cast<std::size_t>(tab - kFixedTabCount); }
 
-std::string sourceStem(const std::string& sourcePath) {
-  std::string name = fileNameOf(sourcePath);
-  std::size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
+std::string sourceStem(const std::string& sourcePath) { return cutExtension(fileNameOf(sourcePath), false); }
 
 std::string includeLabel(const std::string& path, std::size_t index) {
   std::string name = fileNameOf(path);
