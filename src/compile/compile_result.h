@@ -9,6 +9,13 @@
 
 namespace qv {
 
+// Where a message is about: a file as the compile named it and a 1-based line;
+// line 0 when the message has no place.
+struct MessagePlace {
+  std::string file;
+  int line = 0;
+};
+
 // Everything one compile produced; a plain value owned by the caller.
 struct CompileResult {
   std::string sourcePath;
@@ -21,6 +28,8 @@ struct CompileResult {
   std::string hexText;
   std::string symbolText;
   std::vector<std::string> messages;
+  // messagePlaces[i] is where messages[i] is about; both always have the same length.
+  std::vector<MessagePlace> messagePlaces;
   std::vector<std::string> writtenFiles;
   bool failed = false;
 };

@@ -92,6 +92,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     writeTextOutput(result, base + ".SYM", result.symbolText, "Unable to open symbol output file: ");
   }
 
+  result.messagePlaces.resize(result.messages.size());
   if (!result.failed) {
     result.failed = std::any_of(result.messages.begin(), result.messages.end(), isFatalMessage);
   }
