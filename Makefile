@@ -2,11 +2,12 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
 
-.PHONY: deps build demo test test-plain test-asan fuzz-build fuzz fuzz-short bench screenshot clean
+.PHONY: deps build demo test test-plain test-asan fuzz-build fuzz fuzz-short bench screenshot clean windows test-windows
 
 deps:
 	@bash scripts/install-deps.sh
@@ -31,6 +32,17 @@ test-asan: deps
 test: test-plain test-asan
 	$(MAKE) fuzz-short
 
+# The Windows program (headless without a Qt for Windows) and the test
+# programs that need no Qt, cross-built with MinGW-w64.
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# Runs them under Wine, the golden projects included (scripts/test-windows.sh).
+test-windows: windows
+	bash scripts/test-windows.sh $(WINDOWS_BUILD)
+
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUAVERTON_FUZZ=ON -DQUAVERTON_TESTS=OFF -DQUAVERTON_WITH_WINDOW=OFF
@@ -52,4 +64,4 @@ bench: build
 	@bash bench/run.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -11,6 +11,13 @@ packages=(
   srecord time
 )
 
+# The Windows build and its tests: the MinGW-w64 cross compiler (POSIX
+# threads, for std::thread and friends) and Wine to run the programs.
+packages+=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine64
+)
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -10,7 +10,7 @@ for case_dir in examples/demo tests/golden/*/; do
   source_name=$(cat "$case_dir/expected/source" 2>/dev/null || echo "$(basename "$case_dir").asm")
   extra=()
   if [ -f "$case_dir/expected/arguments" ]; then read -r -a extra < "$case_dir/expected/arguments" || true; fi
-  work=$(mktemp -d)
+  work=$(realpath "$(mktemp -d)")
   cp -r "$case_dir"/. "$work"/
   rm -rf "$work/expected"
   set +e
@@ -21,7 +21,8 @@ for case_dir in examples/demo tests/golden/*/; do
   find "$case_dir/expected" -type f ! -name source ! -name arguments -delete
   echo "$code" > "$case_dir/expected/exit_code"
   for produced in "$work"/*_Z.* "$work"/*.HARNESS_LOG; do
-    [ -f "$produced" ] && cp "$produced" "$case_dir/expected/"
+    # Paths the program resolved lose the run folder, as the golden test cuts it.
+    [ -f "$produced" ] && sed "s|$work/||g" "$produced" > "$case_dir/expected/$(basename "$produced")"
   done
   rm -rf "$work"
   echo "$case_dir: exit code $code"

@@ -1,13 +1,23 @@
+#include <string>
+#include <vector>
+
 #include "app/startup.h"
+#include "platform/command_line.h"
 
 #ifdef QUAVERTON_WITH_WINDOW
 #include "window/qt/main_window_runner.h"
 #endif
 
 int main(int argc, char** argv) {
+  // UTF-8 whatever form the system hands over.
+  std::vector<std::string> arguments = qv::commandLineArguments(argc, argv);
+  std::vector<char*> pointers;
+  for (std::string& argument : arguments) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+  int count = static_cast<int>(arguments.size());
 #ifdef QUAVERTON_WITH_WINDOW
-  return qv::runApplication(argc, argv, qv::makeQtMainWindow);
+  return qv::runApplication(count, pointers.data(), qv::makeQtMainWindow);
 #else
-  return qv::runApplication(argc, argv, nullptr);
+  return qv::runApplication(count, pointers.data(), nullptr);
 #endif
 }

@@ -28,7 +28,7 @@ bool ensureDirectory(std::string_view path) {
   if (path.empty() || pathExists(path)) return true;
   std::string native = toNativePath(path);
   for (std::size_t length = 2; length <= native.size(); ++length) {
-    if (native[length - 1] != '/') continue;
+    if (native[length - 1] != kPathSeparator) continue;
     std::string prefix = native.substr(0, length);
     if (!pathExists(prefix)) createFolder(prefix);
   }

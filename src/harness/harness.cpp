@@ -22,7 +22,7 @@ const char kUsage[] =
     "  --include-inactive   keep lines switched off by IF/ELSE/ENDIF\n"
     "Exit codes: 0 compiled, 1 usage, 2 source not readable, 3 compile failed.\n";
 
-std::FILE* openLog(const std::string& path) { return std::fopen(toNativePath(path).c_str(), "wb"); }
+std::FILE* openLog(const std::string& path) { return openFile(path, "wb"); }
 
 void writeHarnessLog(const std::string& logPath, const HarnessOptions& options, const CompileResult& result) {
   std::FILE* log = openLog(logPath);

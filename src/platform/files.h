@@ -1,13 +1,17 @@
 #pragma once
 // File and folder services. Every path goes through toNativePath first, so
-// "\" reaches the file system as "/"; callers keep their own spelling for
-// messages.
+// either separator reaches the file system as its own; callers keep their
+// own spelling for messages. Paths are UTF-8 (on Windows they cross to the
+// system as UTF-16).
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -31,6 +35,10 @@ bool createFolder(std::string_view path);
 bool readWholeFile(std::string_view path, std::string& bytes,
                    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
+// std::fopen of the path; the mode may also be "wbx" (create a new file
+// only: fails with errno EEXIST when one exists).
+std::FILE* openFile(std::string_view path, const char* mode);
+
 // Creates or empties the file and writes the bytes unchanged. False only
 // when the file cannot be opened; a later write error is not reported.
 bool writeWholeFile(std::string_view path, std::string_view bytes);
@@ -43,7 +51,12 @@ bool deleteFile(std::string_view path);
 // Copies without replacing an existing target.
 bool copyFileNoOverwrite(std::string_view from, std::string_view to);
 
-// The temporary folder, ending with "/".
+// Names of the files (folders left out) in the folder that match the
+// pattern, where "*" stands for any run of characters and letter case is
+// ignored. Empty when there is no such folder; nothing when it cannot be read.
+std::optional<std::vector<std::string>> listFiles(std::string_view folder, std::string_view pattern);
+
+// The temporary folder, ending with a separator.
 std::string temporaryFolder();
 
 }  // namespace qv

@@ -1,8 +1,6 @@
 #include "platform/paths.h"
 
 #include <cctype>
-#include <filesystem>
-#include <vector>
 
 namespace qv {
 
@@ -23,62 +21,12 @@ std::size_t lastSeparator(std::string_view path) {
   return std::string_view::npos;
 }
 
-std::string currentFolder() {
-  std::error_code error;
-  std::string folder = std::filesystem::current_path(error).string();
-  return error ? std::string("/") : folder;
-}
-
-// Folds "." and ".." and repeated separators of an absolute "/" path.
-std::string foldDots(std::string_view path) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string_view::npos) end = path.size();
-    std::string_view part = path.substr(start, end - start);
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(part);
-    }
-    start = end + 1;
-  }
-  std::string folded;
-  for (std::string_view part : parts) {
-    folded += '/';
-    folded += part;
-  }
-  if (folded.empty() || (!path.empty() && path.back() == '/' && !parts.empty())) folded += '/';
-  return folded;
-}
-
 }  // namespace
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 
-std::string toNativePath(std::string_view path) {
-  std::string native(path);
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-  return native;
-}
-
 bool hasDriveLetter(std::string_view path) {
   return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
-}
-
-bool isAbsolutePath(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') return true;
-  return !path.empty() && isSeparator(path[0]);
-}
-
-std::string canonicalPath(std::string_view path) {
-  std::string native = toNativePath(path);
-  if (native.empty() || hasDriveLetter(native)) return native;
-  if (native[0] != '/') native = currentFolder() + "/" + native;
-  return foldDots(native);
 }
 
 std::string directoryOf(std::string_view path) {
@@ -97,7 +45,7 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   if (folder.empty()) return std::string(name);
   if (name.empty()) return std::string(folder);
   std::string joined(folder);
-  if (!isSeparator(folder.back())) joined += '/';
+  if (!isSeparator(folder.back())) joined += kPathSeparator;
   joined += name;
   return joined;
 }

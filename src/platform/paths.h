@@ -1,21 +1,30 @@
 #pragma once
 // Path text operations. "\" and "/" are both separators on input; paths this
-// layer produces use "/". A leading separator makes a path absolute, and a
-// drive-letter path ("X:...") is kept as written, never joined to the
-// current folder.
+// layer produces use the build's own separator, kPathSeparator. Absolute are
+// drive-letter paths ("X:..."), paths starting with two separators
+// ("\\server\share") and, on POSIX, any path starting with a separator.
 
 #include <string>
 #include <string_view>
 
 namespace qv {
 
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
 bool isSeparator(char c);
 
-// Every "\" turned into "/": the form handed to the operating system.
+// Every separator turned into kPathSeparator: the form handed to the
+// operating system.
 std::string toNativePath(std::string_view path);
 
 // Full absolute form: separators unified, relative paths joined to the
-// current folder, "." and ".." folded without resolving links.
+// current folder, "." and ".." folded without resolving links. On POSIX a
+// drive-letter path is kept as written; on Windows the system resolves it,
+// and a path it cannot resolve within 260 characters stays as it was.
 std::string canonicalPath(std::string_view path);
 
 bool isAbsolutePath(std::string_view path);

@@ -1,16 +1,13 @@
 #include "platform/project_folder.h"
 
-#include <cstdlib>
-
+#include "platform/environment.h"
 #include "platform/paths.h"
 
 namespace qv {
 
 std::string defaultProjectFolder() {
-  const char* value = std::getenv("QUAVERTON_PROJECT_DIR");
-  if (value == nullptr || *value == '\0') return {};
-  std::string folder = value;
-  if (!isSeparator(folder.back())) folder += '/';
+  std::string folder = environmentVariable("QUAVERTON_PROJECT_DIR");
+  if (!folder.empty() && !isSeparator(folder.back())) folder += kPathSeparator;
   return folder;
 }
 

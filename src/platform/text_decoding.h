@@ -21,4 +21,8 @@ std::optional<std::u32string> decodeUtf8Strict(std::string_view bytes);
 // leaves undefined stand for themselves.
 std::u32string decodeWindows1252(std::string_view bytes);
 
+// The system's own 8-bit code page: the ANSI code page on Windows,
+// Windows-1252 elsewhere. Never fails.
+std::u32string decodeAnsiCodePage(std::string_view bytes);
+
 }  // namespace qv

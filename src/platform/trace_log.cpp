@@ -7,7 +7,13 @@
 
 namespace qv {
 
-std::string traceLogPath() { return temporaryFolder() + "Quaverton_Startup.log"; }
+namespace {
+
+constexpr const char* kTraceLogName = "Quaverton_Startup.log";
+
+}  // namespace
+
+std::string traceLogPath() { return temporaryFolder() + kTraceLogName; }
 
 void traceLog(const char* format, ...) {
   if (format == nullptr) return;
@@ -16,7 +22,10 @@ void traceLog(const char* format, ...) {
   va_start(arguments, format);
   std::vsnprintf(buffer, sizeof buffer, format, arguments);
   va_end(arguments);
-  std::FILE* file = std::fopen(traceLogPath().c_str(), "ab");
+  std::string folder = temporaryFolder();
+  // Without a temporary folder the line would land in the current one.
+  if (folder.empty()) return;
+  std::FILE* file = openFile(folder + kTraceLogName, "ab");
   if (file == nullptr) return;
   std::fprintf(file, "%s\r\n", buffer);
   std::fclose(file);

@@ -1,7 +1,6 @@
 #include "window/backups.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 
 #include "platform/files.h"
@@ -11,8 +10,6 @@
 namespace qv {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view kBackupMarker = "_bak";
 // Keeps "largest + 1" inside int whatever digits a stray file name holds.
@@ -30,10 +27,11 @@ StemAndExtension splitFileName(std::string_view name) {
   return {name.substr(0, dot), name.substr(dot)};
 }
 
-// The folder in "/" spelling with one trailing "/", ready for a file name.
+// The folder in the system's spelling with one trailing separator, ready
+// for a file name.
 std::string folderPrefix(std::string_view folder) {
   std::string prefix = toNativePath(folder);
-  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+  if (!prefix.empty() && prefix.back() != kPathSeparator) prefix += kPathSeparator;
   return prefix;
 }
 
@@ -76,7 +74,7 @@ bool trimBackupsToLimit(std::string_view folder, std::string_view fileName, cons
 std::string BackupsFolderFor(std::string_view path, std::string_view fallbackFolder) {
   std::size_t separator = path.find_last_of("/\\");
   if (separator == std::string_view::npos || separator == 0) return std::string(fallbackFolder);
-  return toNativePath(path.substr(0, separator)) + "/backups/";
+  return toNativePath(path.substr(0, separator)) + kPathSeparator + "backups" + kPathSeparator;
 }
 
 bool EnsureFolder(std::string_view folder) {
@@ -89,23 +87,15 @@ bool EnsureFolder(std::string_view folder) {
 std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName) {
   StemAndExtension original = splitFileName(fileName);
   std::string prefix = folderPrefix(folder);
+  std::string pattern(original.stem);
+  pattern.append(kBackupMarker).append("*").append(original.extension);
+  std::optional<std::vector<std::string>> names = listFiles(folder, pattern);
+  if (!names) return std::nullopt;
   std::vector<BackupFile> backups;
-  std::error_code error;
-  fs::directory_iterator entries(prefix, error);
-  if (error) {
-    bool missing = error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
-    if (missing) return backups;
-    return std::nullopt;
-  }
-  for (; entries != fs::directory_iterator(); entries.increment(error)) {
-    std::error_code typeError;
-    if (entries->is_directory(typeError)) continue;
-    std::string name = entries->path().filename().string();
+  for (const std::string& name : *names) {
     std::optional<int> number = backupNumberOf(name, original);
-    if (!number) continue;
-    backups.push_back({*number, prefix + name});
+    if (number) backups.push_back({*number, prefix + name});
   }
-  if (error) return std::nullopt;
   std::sort(backups.begin(), backups.end(), [](const BackupFile& a, const BackupFile& b) {
     return a.number != b.number ? a.number < b.number : a.path < b.path;
   });

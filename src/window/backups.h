@@ -14,8 +14,9 @@ inline constexpr std::size_t kMaxBackupsPerFile = 25;
 inline constexpr std::string_view kClearBackupsQuestion = "Clear earlier backup file entries to 25 max?";
 
 struct BackupOptions {
-  // Backups folder of a bare file name, ending with "/"; empty means such
-  // files get no backups. The window passes its per-user data folder + "/backups/".
+  // Backups folder of a bare file name, ending with a separator; empty means
+  // such files get no backups. The window passes its per-user data folder +
+  // "backups" and a separator.
   std::string fallbackFolder;
   // Asked with kClearBackupsQuestion when a file has more than
   // kMaxBackupsPerFile backups; true deletes the oldest. Unset counts as No.
@@ -27,8 +28,9 @@ struct BackupFile {
   std::string path;
 };
 
-// The path's folder + "/backups/" when the path has a separator after its
-// first character, else the fallback folder as given.
+// The path's folder + "/backups/" ("\backups\" on Windows) when the path
+// has a separator after its first character, else the fallback folder as
+// given.
 std::string BackupsFolderFor(std::string_view path, std::string_view fallbackFolder);
 
 // Creates one folder level when nothing of that name exists. True when the

@@ -1,7 +1,6 @@
 #include "window/browse_folder.h"
 
-#include <cstdlib>
-
+#include "platform/environment.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
 
@@ -11,8 +10,7 @@ std::string BrowseStartFolder(std::string_view sourcePath) {
   if (!sourcePath.empty()) return directoryOf(canonicalPath(sourcePath));
   std::string folder = defaultProjectFolder();
   if (!folder.empty()) return folder;
-  const char* home = std::getenv("HOME");
-  return home != nullptr ? home : "";
+  return homeFolder();
 }
 
 }  // namespace qv

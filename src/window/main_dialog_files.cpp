@@ -2,6 +2,7 @@
 // with a numbered backup of the file it replaces.
 #include "compile/output_paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "window/backups.h"
 #include "window/main_dialog.h"
 #include "window/text_file.h"
@@ -17,8 +18,8 @@ namespace {
 std::string fallbackBackupsFolder(const MainDialogView& view) {
   std::string folder = view.UserDataFolder();
   if (folder.empty()) return folder;
-  if (folder.back() != '/') folder += '/';
-  return folder + "backups/";
+  if (!isSeparator(folder.back())) folder += kPathSeparator;
+  return folder + "backups" + kPathSeparator;
 }
 
 BackupOptions backupOptionsFor(MainDialogView& view) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "platform/filesystem_path.h"
 #include "platform/paths.h"
 #include "platform/text_decoding.h"
 #include "preprocess/read_budget.h"
@@ -54,7 +55,7 @@ std::u32string decodeFileBytes(std::string_view bytes) {
   std::string_view body = bytes;
   if (body.starts_with("\xEF\xBB\xBF")) body.remove_prefix(3);
   if (std::optional<std::u32string> text = decodeUtf8Strict(body)) return std::move(*text);
-  return decodeWindows1252(bytes);
+  return decodeAnsiCodePage(bytes);
 }
 
 struct UnifiedLineEnds {
@@ -82,31 +83,31 @@ UnifiedLineEnds unifyLineEnds(std::string_view text) {
 }
 
 std::string bytesToSave(std::string_view text, std::string_view lineEnd) {
-  return WithLineEnds(foldTo7Bit(decodeWindows1252(text)), lineEnd);
+  return WithLineEnds(foldTo7Bit(decodeAnsiCodePage(text)), lineEnd);
 }
 
 // A linked file is replaced where it lives, so the link keeps working.
-std::string finalTarget(const std::string& nativePath) {
+std::string finalTarget(std::string_view path) {
   std::error_code error;
-  if (!fs::is_symlink(nativePath, error)) return nativePath;
-  fs::path resolved = fs::canonical(nativePath, error);
-  return error ? nativePath : resolved.string();
+  if (!fs::is_symlink(filesystemPath(path), error)) return toNativePath(path);
+  fs::path resolved = fs::canonical(filesystemPath(path), error);
+  return error ? toNativePath(path) : pathText(resolved);
 }
 
 // A new file of its own beside the target, open for writing.
 std::FILE* createTemporaryBeside(const std::string& target, std::string& temporaryPath) {
-  std::size_t nameStart = target.rfind('/') + 1;  // 0 when there is no folder
+  std::size_t nameStart = target.rfind(kPathSeparator) + 1;  // 0 when there is no folder
   std::string stem = target.substr(0, nameStart) + "." + target.substr(nameStart) + ".saving-";
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     temporaryPath = stem + std::to_string(attempt);
-    std::FILE* file = std::fopen(temporaryPath.c_str(), "wbx");
+    std::FILE* file = openFile(temporaryPath, "wbx");
     if (file != nullptr || errno != EEXIST) return file;
   }
   return nullptr;
 }
 
 bool replaceFileContent(std::string_view path, std::string_view bytes) {
-  std::string target = finalTarget(toNativePath(path));
+  std::string target = finalTarget(path);
   std::string temporaryPath;
   std::FILE* file = createTemporaryBeside(target, temporaryPath);
   if (file == nullptr) return false;
@@ -114,13 +115,13 @@ bool replaceFileContent(std::string_view path, std::string_view bytes) {
   bool closed = std::fclose(file) == 0;
   std::error_code error;
   if (written && closed) {
-    fs::file_status old = fs::status(target, error);
-    if (fs::exists(old)) fs::permissions(temporaryPath, old.permissions(), error);
+    fs::file_status old = fs::status(filesystemPath(target), error);
+    if (fs::exists(old)) fs::permissions(filesystemPath(temporaryPath), old.permissions(), error);
     error.clear();
-    fs::rename(temporaryPath, target, error);
+    fs::rename(filesystemPath(temporaryPath), filesystemPath(target), error);
     if (!error) return true;
   }
-  fs::remove(temporaryPath, error);
+  fs::remove(filesystemPath(temporaryPath), error);
   return false;
 }
 

@@ -47,7 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UnknownOption", {"--harness", "--bogus", "song.asm"}, true, true, "song.asm", "_Z"},
         ParseCase{"ShortHelp", {"-h"}, true, true, "", "_Z"},
         ParseCase{"LongHelp", {"--HELP", "song.asm"}, true, true, "song.asm", "_Z"},
+#ifdef _WIN32
+        ParseCase{"SlashStartsAnOption", {"--harness", "/x", "song.asm"}, true, true, "song.asm", "_Z"},
+#else
         ParseCase{"SlashStartsAnAbsolutePath", {"--harness", "/p/song.asm"}, true, false, "/p/song.asm", "_Z"},
+#endif
         ParseCase{"OptionLikeSuffixValue", {"--harness", "--suffix", "-x", "song.asm"}, true, false, "song.asm",
                   "-x"}),
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });

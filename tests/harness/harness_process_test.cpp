@@ -95,5 +95,24 @@ TEST(HarnessProcess, UnwritableOutputFailsWithThree) {
   EXPECT_TRUE(exists(folder.file("song_Z.SYM")));
 }
 
+#ifdef _WIN32
+// A folder named outside the ANSI code page: the name crosses the command
+// line and every file call as UTF-16 and reaches the log as UTF-8.
+TEST(HarnessProcess, NonAsciiFolderName) {
+  TempFolder folder;
+  const std::string project = "Gr\xC3\xBC\xC3\x9F" "e \xCE\xA9\xE2\x99\xAA";  // "Grüße Ω♪"
+  std::string source = folder.write(project + "\\song.asm", "        INCLUDE defs.inc\n" + std::string(kTinySource));
+  folder.write(project + "\\defs.inc", "; nothing\n");
+  test::ProcessResult run = runQuaverton({"--harness", source});
+  EXPECT_EQ(run.exitCode, 0) << run.standardError;
+  for (const char* extension : {".HEX", ".MAP", ".LST", ".SYM"}) {
+    EXPECT_TRUE(exists(folder.file(project + "\\song_Z" + extension))) << extension;
+  }
+  std::string logPath = folder.file(project + "\\song_Z.HARNESS_LOG");
+  EXPECT_EQ(readFile(logPath),
+            "LogPath: " + logPath + "\r\nCompile complete\r\nSource: " + source + "\r\nSuffix: _Z\r\n");
+}
+#endif
+
 }  // namespace
 }  // namespace qv

@@ -1,8 +1,11 @@
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "support/test_support.h"
@@ -25,10 +28,17 @@ TEST(ReadWholeFile, StopsAtTheCap) {
 TEST(ReadWholeFile, ReadsNothingButRegularFiles) {
   test::TempFolder folder;
   folder.write("sub/inner", "x");
+#ifdef _WIN32
+  // Devices answer to these names in every folder.
+  std::vector<std::string> paths{folder.file("sub"), "NUL", "CON", folder.file("CON")};
+#else
   ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+  std::vector<std::string> paths{folder.file("sub"), folder.file("pipe"), "/dev/zero"};
+#endif
   std::string bytes;
-  for (const std::string& path : {folder.file("sub"), folder.file("pipe"), std::string("/dev/zero")}) {
+  for (const std::string& path : paths) {
     EXPECT_FALSE(readWholeFile(path, bytes)) << path;
+    EXPECT_FALSE(fileExists(path)) << path;
   }
 }
 

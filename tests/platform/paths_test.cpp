@@ -14,6 +14,7 @@ TEST(Paths, DirectoryAndFileNameAcceptBothSeparators) {
   EXPECT_EQ(fileNameOf("c.asm"), "c.asm");
 }
 
+#ifndef _WIN32
 TEST(Paths, JoinUsesOneSlash) {
   EXPECT_EQ(joinPath("", "x"), "x");
   EXPECT_EQ(joinPath("d", ""), "d");
@@ -37,6 +38,40 @@ TEST(Paths, CanonicalFoldsDotsAndKeepsDrivePaths) {
   std::string current = std::filesystem::current_path().string();
   EXPECT_EQ(canonicalPath("rel/x.inc"), current + "/rel/x.inc");
 }
+#else
+TEST(Paths, JoinUsesOneBackslash) {
+  EXPECT_EQ(joinPath("", "x"), "x");
+  EXPECT_EQ(joinPath("d", ""), "d");
+  EXPECT_EQ(joinPath("d/", "x"), "d/x");
+  EXPECT_EQ(joinPath("d\\", "x"), "d\\x");
+  EXPECT_EQ(joinPath("C:\\p", "song.asm"), "C:\\p\\song.asm");
+}
+
+// One leading separator names a folder on the current drive.
+TEST(Paths, AbsolutenessOfDrivesAndShares) {
+  EXPECT_TRUE(isAbsolutePath("C:\\x"));
+  EXPECT_TRUE(isAbsolutePath("\\\\server\\x"));
+  EXPECT_TRUE(isAbsolutePath("//server/share/x"));
+  EXPECT_FALSE(isAbsolutePath("/x"));
+  EXPECT_FALSE(isAbsolutePath("\\x"));
+  EXPECT_FALSE(isAbsolutePath("x/y"));
+}
+
+TEST(Paths, CanonicalResolvesDrivesAndShares) {
+  struct Case {
+    const char* path;
+    const char* canonical;
+  };
+  for (const Case& c : {Case{"C:\\p\\.\\sub\\..\\song.asm", "C:\\p\\song.asm"}, Case{"C:/p/song.asm", "C:\\p\\song.asm"},
+                        Case{"\\\\server\\share\\a\\..\\b.asm", "\\\\server\\share\\b.asm"},
+                        Case{"//server/share/./b.asm", "\\\\server\\share\\b.asm"}}) {
+    EXPECT_EQ(canonicalPath(c.path), c.canonical) << c.path;
+  }
+  std::string current = canonicalPath(".");
+  EXPECT_EQ(canonicalPath("rel/x.inc"), current + "\\rel\\x.inc");
+  EXPECT_EQ(canonicalPath("\\x.inc"), current.substr(0, 2) + "\\x.inc");
+}
+#endif
 
 TEST(Paths, Unquote) {
   EXPECT_EQ(unquote("  \"a b\"  "), "a b");

@@ -28,6 +28,19 @@ TEST(Include, LinesOfTheIncludedFileTakeThePlaceOfTheIncludeLine) {
   EXPECT_THAT(result.errors, IsEmpty());
 }
 
+#ifdef _WIN32
+// The file system ignores letter case: the include is found as spelled.
+TEST(Include, NameInAnotherLetterCaseIsFoundByTheFileSystem) {
+  PreprocessProject project;
+  project.write("Lib/Defs.INC", "IN_DEFS\n");
+  project.write("song.asm", "INCLUDE lib\\defs.inc\n");
+  PreprocessResult result = project.run("song.asm");
+  ASSERT_THAT(codesOf(result), ElementsAre("IN_DEFS"));
+  EXPECT_EQ(result.lines[0].file, project.path("lib\\defs.inc"));
+  EXPECT_THAT(result.errors, IsEmpty());
+}
+#endif
+
 TEST(Include, QuoteVariantsAndDirectiveSpellingsAllWork) {
   PreprocessProject project;
   project.write("a.inc", "IN_A\n");

@@ -1,30 +1,21 @@
 #pragma once
 // Environment variables set for one test and restored afterwards.
 
-#include <cstdlib>
 #include <optional>
 #include <string>
+
+#include "support/test_support.h"
 
 namespace qv::test {
 
 class EnvironmentVariable {
  public:
   // Sets the variable, or removes it when value is empty.
-  EnvironmentVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    if (value) {
-      ::setenv(name, value->c_str(), 1);
-    } else {
-      ::unsetenv(name);
-    }
+  EnvironmentVariable(const char* name, const std::optional<std::string>& value)
+      : name_(name), saved_(environmentValue(name)) {
+    setEnvironmentValue(name, value);
   }
-  ~EnvironmentVariable() {
-    if (saved_) {
-      ::setenv(name_, saved_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
+  ~EnvironmentVariable() { setEnvironmentValue(name_, saved_); }
   EnvironmentVariable(const EnvironmentVariable&) = delete;
   EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
 

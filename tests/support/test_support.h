@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the tests: temporary folders, files, running the program.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,9 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  // path() + "/" + name
+  // path() + the build's separator + name
   std::string file(const std::string& name) const;
-  // Writes bytes to path() + "/" + name (creating folders on the way); returns the full path.
+  // Writes bytes to file(name) (creating folders on the way); returns the full path.
   std::string write(const std::string& name, const std::string& bytes) const;
 
  private:
@@ -27,6 +28,11 @@ class TempFolder {
 
 std::string readFile(const std::string& path);
 bool exists(const std::string& path);
+
+// An environment variable; nothing when it is unset.
+std::optional<std::string> environmentValue(const char* name);
+// Sets it, or removes it when value is nothing.
+void setEnvironmentValue(const char* name, const std::optional<std::string>& value);
 
 struct ProcessResult {
   int exitCode = -1;

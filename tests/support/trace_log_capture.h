@@ -2,31 +2,25 @@
 // Points the temporary folder, and with it the trace log, at a fresh folder
 // for as long as the object lives.
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/trace_log.h"
+#include "support/environment_variable.h"
 #include "support/test_support.h"
 
 namespace qv::test {
 
+// The variable the system's temporary folder comes from first.
+#ifdef _WIN32
+inline constexpr const char* kTemporaryFolderVariable = "TMP";
+#else
+inline constexpr const char* kTemporaryFolderVariable = "TMPDIR";
+#endif
+
 class TraceLogCapture {
  public:
-  TraceLogCapture() {
-    if (const char* previous = std::getenv("TMPDIR")) previous_ = previous;
-    ::setenv("TMPDIR", folder_.path().c_str(), 1);
-  }
-  ~TraceLogCapture() {
-    if (previous_) {
-      ::setenv("TMPDIR", previous_->c_str(), 1);
-    } else {
-      ::unsetenv("TMPDIR");
-    }
-  }
-  TraceLogCapture(const TraceLogCapture&) = delete;
-  TraceLogCapture& operator=(const TraceLogCapture&) = delete;
+  TraceLogCapture() : variable_(kTemporaryFolderVariable, folder_.path()) {}
 
   std::string text() const { return readFile(traceLogPath()); }
 
@@ -43,7 +37,7 @@ class TraceLogCapture {
 
  private:
   TempFolder folder_;
-  std::optional<std::string> previous_;
+  EnvironmentVariable variable_;
 };
 
 }  // namespace qv::test

@@ -1,11 +1,11 @@
 #include "window/backups.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <limits>
 
+#include "platform/paths.h"
 #include "support/test_support.h"
 #include "window/text_file.h"
 
@@ -15,9 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempFolder;
 
+// The folder is written in the system's own spelling.
 TEST(BackupsFolderFor, UsesTheFileFolderOrTheFallbackForBareNames) {
-  EXPECT_EQ(BackupsFolderFor("/p/song.asm", "/data/backups/"), "/p/backups/");
-  EXPECT_EQ(BackupsFolderFor("p\\sub\\song.asm", "/data/backups/"), "p/sub/backups/");
+  EXPECT_EQ(BackupsFolderFor("/p/song.asm", "/data/backups/"), toNativePath("/p/backups/"));
+  EXPECT_EQ(BackupsFolderFor("p\\sub\\song.asm", "/data/backups/"), toNativePath("p/sub/backups/"));
+  EXPECT_EQ(BackupsFolderFor("C:\\p\\song.asm", ""), toNativePath("C:/p/backups/"));
   EXPECT_EQ(BackupsFolderFor("song.asm", "/data/backups/"), "/data/backups/");
   EXPECT_EQ(BackupsFolderFor("/song.asm", "/data/backups/"), "/data/backups/");
   EXPECT_EQ(BackupsFolderFor("song.asm", ""), "");

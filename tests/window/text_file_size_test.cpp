@@ -1,11 +1,15 @@
+#ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "platform/filesystem_path.h"
 #include "preprocess/read_budget.h"
 #include "support/test_support.h"
 #include "window/text_file.h"
@@ -18,9 +22,13 @@ namespace {
 TEST(ReadTextFileSize, RefusesFilesBeyondTheSourceLimitAndPipes) {
   test::TempFolder folder;
   const std::string huge = folder.write("huge.asm", "");
-  ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(SourceReadLimits{}.bytes) + 1), 0);
+  std::filesystem::resize_file(filesystemPath(huge), SourceReadLimits{}.bytes + 1);
+  std::vector<std::string> paths{huge};
+#ifndef _WIN32
   ASSERT_EQ(::mkfifo(folder.file("pipe.asm").c_str(), 0600), 0);
-  for (const std::string& path : {huge, folder.file("pipe.asm")}) {
+  paths.push_back(folder.file("pipe.asm"));
+#endif
+  for (const std::string& path : paths) {
     std::string text = "kept";
     std::string lineEnd = "kept";
     EXPECT_FALSE(ReadTextFile(path, text, lineEnd)) << path;

@@ -1,4 +1,4 @@
 ; An include that exists nowhere fails the compile: nothing is written.
-        INCLUDE "/no_such_folder/no_such_file.inc"
+        INCLUDE "no_such_file.inc"
         SKEME_START 1
         END_SOUND

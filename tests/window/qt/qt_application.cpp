@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -11,7 +10,7 @@ namespace {
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     application_ = std::make_unique<QApplication>(argc_, argv_);
   }
   void TearDown() override { application_.reset(); }
