@@ -71,6 +71,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SelectRecentItem(int index) override;
 
   void SetTabItems(const std::vector<std::string>& labels) override;
+  void SetTabLabel(int tab, const std::string& label) override;
   int GetCurrentTab() const override;
   void SetCurrentTab(int tab) override;
 

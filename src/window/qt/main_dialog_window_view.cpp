@@ -200,6 +200,8 @@ void CMainDialogWindow::SetTabItems(const std::vector<std::string>& labels) {
   for (const std::string& label : labels) m_tabBar->addTab(toQt(label));
 }
 
+void CMainDialogWindow::SetTabLabel(int tab, const std::string& label) { m_tabBar->setTabText(tab, toQt(label)); }
+
 int CMainDialogWindow::GetCurrentTab() const { return m_tabBar->currentIndex(); }
 
 void CMainDialogWindow::SetCurrentTab(int tab) {
