@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include "platform/error_report.h"
 #include "window/qt/main_dialog_window.h"
@@ -213,7 +214,12 @@ void CMainDialogWindow::SetCurrentTab(int tab) {
 
 std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
 
-void CMainDialogWindow::SetEditorText(const std::string& text) { m_editor->setPlainText(toEditorQt(text)); }
+void CMainDialogWindow::SetEditorText(const std::string& text) {
+  m_settingEditorText = true;
+  m_editor->setPlainText(toEditorQt(text));
+  m_settingEditorText = false;
+  m_insertedText.reset();
+}
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 
@@ -259,13 +265,34 @@ void CMainDialogWindow::RepaintEditor() { m_editor->viewport()->update(); }
 void CMainDialogWindow::EnableEditorChangeNotifications() {
   if (m_changeNotifications) return;
   m_changeNotifications = true;
+  connect(m_editor->document(), &QTextDocument::contentsChange, this,
+          [this](int position, int, int added) { NoteInsertedText(position, added); });
   connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
     try {
+      // Folding changes the text again, and that change notifies the model.
+      if (FoldInsertedText()) return;
       m_model.OnEditorChange();
     } catch (...) {
       reportUnhandledException("OnChangeOutputText", 0);
     }
   });
+}
+
+void CMainDialogWindow::NoteInsertedText(int position, int added) {
+  if (m_settingEditorText || added <= 0) return;
+  int end = position + added;
+  if (m_insertedText) {
+    position = std::min(position, m_insertedText->first);
+    end = std::max(end, m_insertedText->second);
+  }
+  m_insertedText = {position, end};
+}
+
+bool CMainDialogWindow::FoldInsertedText() {
+  if (!m_insertedText) return false;
+  auto [from, to] = *m_insertedText;
+  m_insertedText.reset();
+  return FoldInsertedCharacters(*m_editor->document(), from, to);
 }
 
 bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
