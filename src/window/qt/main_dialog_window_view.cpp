@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "platform/error_report.h"
+#include "window/qt/editor_font.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
@@ -296,12 +297,7 @@ bool CMainDialogWindow::FoldInsertedText() {
 }
 
 bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
-  QFont font(QString::fromLatin1(request.face));
-  font.setPointSize(request.points);
-  font.setWeight(request.bold ? QFont::Bold : QFont::Normal);
-  // Any fixed-pitch face will do where the named one is missing.
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont(request.face, request.points, request.bold);
   if (request.bold && !QFontInfo(font).bold()) return false;
   m_editor->setFont(font);
   return true;
