@@ -13,7 +13,6 @@ class CSourceEditor : public QPlainTextEdit {
   explicit CSourceEditor(QWidget* parent);
 
   void ShowLineNumbers(bool shown);
-  bool LineNumbersShown() const { return m_lineNumbers; }
   int GutterWidth() const;
   void PaintGutter(QPaintEvent* event);
 
