@@ -3,12 +3,11 @@
 // here and nowhere else.
 #include <windows.h>
 
-#include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "platform/files.h"
 #include "platform/utf16_windows.h"
@@ -21,6 +20,8 @@ namespace {
 constexpr std::int64_t kFileTimeAtUnixEpoch = 116444736000000000;
 // ReadFile takes a DWORD count: read in pieces well below it.
 constexpr std::size_t kLargestRead = 1 << 30;
+// Enough tries to step over leftovers of earlier interrupted saves.
+constexpr int kTemporaryNameAttempts = 100;
 
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -32,17 +33,51 @@ bool fileAttributes(std::string_view path, WIN32_FILE_ATTRIBUTE_DATA& data) {
   return !native.empty() && GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &data) != 0;
 }
 
+FileHandle openExisting(const std::wstring& native, DWORD access) {
+  HANDLE handle = CreateFileW(native.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
 // Open for reading, others may read and write meanwhile. Only files on disk
 // count: devices such as CON or NUL and pipes are turned away unread.
 FileHandle openDiskFileForReading(std::string_view path) {
   std::wstring native = nativeWidePath(path);
   if (native.empty()) return nullptr;
-  HANDLE handle = CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  FileHandle file(handle);
-  if (GetFileType(handle) != FILE_TYPE_DISK) return nullptr;
+  FileHandle file = openExisting(native, GENERIC_READ);
+  if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return nullptr;
   return file;
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD count = 0;
+    DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestRead));
+    if (WriteFile(file, bytes.data(), wanted, &count, nullptr) == 0 || count == 0) return false;
+    bytes.remove_prefix(count);
+  }
+  return true;
+}
+
+// A new file of its own beside the target, open for writing.
+FileHandle createTemporaryBeside(const std::wstring& target, std::wstring& temporaryPath) {
+  std::size_t nameStart = target.rfind(L'\\') + 1;  // 0 when there is no folder
+  std::wstring stem = target.substr(0, nameStart) + L"." + target.substr(nameStart) + L".saving-";
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    temporaryPath = stem + std::to_wstring(attempt);
+    HANDLE handle = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    if (handle != INVALID_HANDLE_VALUE) return FileHandle(handle);
+    if (GetLastError() != ERROR_FILE_EXISTS) return nullptr;
+  }
+  return nullptr;
+}
+
+// "." for a bare name.
+std::wstring folderOf(const std::wstring& native) {
+  std::size_t separator = native.rfind(L'\\');
+  if (separator == std::wstring::npos) return L".";
+  return native.substr(0, separator + 1);
 }
 
 bool isSearchMiss(DWORD error) {
@@ -80,15 +115,7 @@ bool createFolder(std::string_view path) {
 
 std::FILE* openFile(std::string_view path, const char* mode) {
   std::wstring native = nativeWidePath(path);
-  if (native.empty()) return nullptr;
-  std::string_view modeText(mode);
-  if (modeText.find('x') == std::string_view::npos) return _wfopen(native.c_str(), toUtf16(modeText).c_str());
-  // The C library here knows no "x": an exclusive create does the same.
-  int descriptor = _wopen(native.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (descriptor < 0) return nullptr;
-  std::FILE* file = _fdopen(descriptor, "wb");
-  if (file == nullptr) _close(descriptor);
-  return file;
+  return native.empty() ? nullptr : _wfopen(native.c_str(), toUtf16(mode).c_str());
 }
 
 bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxBytes) {
@@ -138,6 +165,75 @@ bool copyFileNoOverwrite(std::string_view from, std::string_view to) {
   std::wstring source = nativeWidePath(from);
   std::wstring target = nativeWidePath(to);
   return !source.empty() && !target.empty() && CopyFileW(source.c_str(), target.c_str(), TRUE) != 0;
+}
+
+SaveTargetFacts saveTargetFacts(std::string_view path) {
+  SaveTargetFacts facts;
+  std::wstring native = nativeWidePath(path);
+  if (native.empty()) return facts;
+  DWORD attributes = GetFileAttributesW(native.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    facts.exists = true;
+    bool plainFile = (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+    // Opening for writing asks the access rights too; nothing is changed.
+    facts.writable = plainFile && openExisting(native, GENERIC_WRITE) != nullptr;
+    BY_HANDLE_FILE_INFORMATION information{};
+    FileHandle file = openExisting(native, FILE_READ_ATTRIBUTES);
+    if (file && GetFileInformationByHandle(file.get(), &information) != 0) facts.linkCount = information.nNumberOfLinks;
+  }
+  // A folder's read-only mark does not stop files being made in it; its
+  // access rights are learnt when the temporary file is made.
+  DWORD folder = GetFileAttributesW(folderOf(native).c_str());
+  facts.folderWritable = folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return facts;
+}
+
+bool replaceFileAtomically(std::string_view path, std::string_view bytes) {
+  std::wstring target = nativeWidePath(path);
+  if (target.empty()) return false;
+  std::wstring temporary;
+  FileHandle file = createTemporaryBeside(target, temporary);
+  if (!file) return false;
+  bool complete = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != 0;
+  complete = CloseHandle(file.release()) != 0 && complete;
+  if (complete) {
+    // ReplaceFileW keeps the old file's attributes and access rights.
+    bool replacing = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    bool moved = replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                          nullptr, nullptr) != 0
+                           : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    if (moved) return true;
+  }
+  DeleteFileW(temporary.c_str());
+  return false;
+}
+
+bool overwriteFileInPlace(std::string_view path, std::string_view bytes) {
+  std::wstring native = nativeWidePath(path);
+  if (native.empty()) return false;
+  HANDLE handle = CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  FileHandle file(handle);
+  bool written = writeAll(handle, bytes);
+  return CloseHandle(file.release()) != 0 && written;
+}
+
+bool namesIgnoreCase(std::string_view path) {
+  std::wstring native = nativeWidePath(path);
+  std::wstring otherCase = native;
+  std::size_t nameStart = native.rfind(L'\\') + 1;
+  CharUpperW(otherCase.data() + nameStart);
+  if (otherCase == native) CharLowerW(otherCase.data() + nameStart);
+  if (otherCase == native) return false;
+  BY_HANDLE_FILE_INFORMATION asNamed{};
+  BY_HANDLE_FILE_INFORMATION asSwapped{};
+  FileHandle named = openExisting(native, FILE_READ_ATTRIBUTES);
+  FileHandle swapped = openExisting(otherCase, FILE_READ_ATTRIBUTES);
+  return named && swapped && GetFileInformationByHandle(named.get(), &asNamed) != 0 &&
+         GetFileInformationByHandle(swapped.get(), &asSwapped) != 0 &&
+         asNamed.dwVolumeSerialNumber == asSwapped.dwVolumeSerialNumber &&
+         asNamed.nFileIndexHigh == asSwapped.nFileIndexHigh && asNamed.nFileIndexLow == asSwapped.nFileIndexLow;
 }
 
 std::optional<std::vector<std::string>> listFiles(std::string_view folder, std::string_view pattern) {

@@ -29,6 +29,13 @@ bool hasDriveLetter(std::string_view path) {
   return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
 }
 
+std::size_t rootLength(std::string_view path) {
+  if (hasDriveLetter(path)) return path.size() > 2 && isSeparator(path[2]) ? 3 : 2;
+  if (path.empty() || !isSeparator(path[0])) return 0;
+  bool twoSeparators = path.size() >= 2 && isSeparator(path[1]) && (path.size() == 2 || !isSeparator(path[2]));
+  return twoSeparators ? 2 : 1;
+}
+
 std::string directoryOf(std::string_view path) {
   std::size_t separator = lastSeparator(path);
   return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator));

@@ -1,9 +1,9 @@
 #pragma once
 // Path text operations. "\" and "/" are both separators on input; paths this
-// layer produces use the build's own separator, kPathSeparator. Absolute are
-// drive-letter paths ("X:..."), paths starting with two separators
-// ("\\server\share") and, on POSIX, any path starting with a separator.
+// layer produces use the build's own separator, kPathSeparator. A
+// drive-letter path ("X:...") is never joined to the current folder.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,13 +22,22 @@ bool isSeparator(char c);
 std::string toNativePath(std::string_view path);
 
 // Full absolute form: separators unified, relative paths joined to the
-// current folder, "." and ".." folded without resolving links. On POSIX a
-// drive-letter path is kept as written; on Windows the system resolves it,
-// and a path it cannot resolve within 260 characters stays as it was.
+// current folder, "." and ".." folded below the root without resolving
+// links. On Windows the system's full-path service does it, and a path it
+// cannot resolve within 260 characters stays as it was.
 std::string canonicalPath(std::string_view path);
 
+// Drive-letter paths, paths beginning with two separators, and on POSIX
+// paths beginning with "/". A single leading "\" (on Windows also "/") is
+// not absolute: projects written on Windows mean a folder below the
+// including file's one by it.
 bool isAbsolutePath(std::string_view path);
 bool hasDriveLetter(std::string_view path);
+
+// Length of the root that ".." never climbs above: "X:/" or "X:" for a
+// drive, a leading "//" (kept, as network paths need it), "/"; 0 for a
+// relative path.
+std::size_t rootLength(std::string_view path);
 
 // Text before the last separator; empty when there is none.
 std::string directoryOf(std::string_view path);

@@ -1,5 +1,5 @@
 // Paths on POSIX: "/" is the separator handed to the system, and one
-// leading separator makes a path absolute.
+// leading "/" makes a path absolute.
 #include <filesystem>
 #include <vector>
 
@@ -15,7 +15,7 @@ std::string currentFolder() {
   return error ? std::string("/") : folder;
 }
 
-// Folds "." and ".." and repeated separators of an absolute "/" path.
+// Folds "." and ".." and repeated separators of the "/" path below a root.
 std::string foldDots(std::string_view path) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
@@ -32,10 +32,10 @@ std::string foldDots(std::string_view path) {
   }
   std::string folded;
   for (std::string_view part : parts) {
-    folded += '/';
+    if (!folded.empty()) folded += '/';
     folded += part;
   }
-  if (folded.empty() || (!path.empty() && path.back() == '/' && !parts.empty())) folded += '/';
+  if (!parts.empty() && !path.empty() && path.back() == '/') folded += '/';
   return folded;
 }
 
@@ -50,15 +50,16 @@ std::string toNativePath(std::string_view path) {
 }
 
 bool isAbsolutePath(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') return true;
-  return !path.empty() && isSeparator(path[0]);
+  if (path.size() >= 2 && (path[1] == ':' || (isSeparator(path[0]) && isSeparator(path[1])))) return true;
+  return !path.empty() && path[0] == '/';
 }
 
 std::string canonicalPath(std::string_view path) {
   std::string native = toNativePath(path);
-  if (native.empty() || hasDriveLetter(native)) return native;
-  if (native[0] != '/') native = currentFolder() + "/" + native;
-  return foldDots(native);
+  if (native.empty()) return native;
+  if (rootLength(native) == 0) native = joinPath(currentFolder(), native);
+  std::size_t root = rootLength(native);
+  return native.substr(0, root) + foldDots(std::string_view(native).substr(root));
 }
 
 }  // namespace qv
