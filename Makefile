@@ -28,14 +28,16 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-# The short fuzz runs come last, once the ordinary tests have passed.
+# The short fuzz runs and the Windows build come last, once the ordinary
+# tests have passed.
 test: test-plain test-asan
 	$(MAKE) fuzz-short
+	$(MAKE) test-windows
 
 # The Windows program (headless without a Qt for Windows) and the test
 # programs that need no Qt, cross-built with MinGW-w64.
 windows: deps
-	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 

@@ -14,9 +14,15 @@ wineserver=/usr/lib/wine/wineserver
 # the build folder; one server then stays up for the whole run, so that
 # each test program starts at once.
 start=$(date +%s)
-"$wine" wineboot --init
-"$wineserver" -p
+mkdir -p "$WINEPREFIX"
+"$wineserver" -k 2>/dev/null || true  # one left over from an interrupted run
+# Its output goes nowhere, so that it holds no pipe of the caller open.
+"$wineserver" -p >/dev/null 2>&1
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
+if ! "$wine" wineboot --init >"$build/wineboot.log" 2>&1; then
+  cat "$build/wineboot.log"
+  exit 1
+fi
 echo "Wine ready in $(( $(date +%s) - start )) s"
 
 ctest --test-dir "$build" --output-on-failure -j "${JOBS:-2}"

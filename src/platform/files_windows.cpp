@@ -73,6 +73,17 @@ FileHandle createTemporaryBeside(const std::wstring& target, std::wstring& tempo
   return nullptr;
 }
 
+// ReplaceFileW refuses relative names.
+std::wstring fullPath(const std::wstring& native) {
+  DWORD size = GetFullPathNameW(native.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return native;
+  std::wstring full(size, L'\0');
+  DWORD length = GetFullPathNameW(native.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return native;
+  full.resize(length);
+  return full;
+}
+
 // "." for a bare name.
 std::wstring folderOf(const std::wstring& native) {
   std::size_t separator = native.rfind(L'\\');
@@ -189,8 +200,9 @@ SaveTargetFacts saveTargetFacts(std::string_view path) {
 }
 
 bool replaceFileAtomically(std::string_view path, std::string_view bytes) {
-  std::wstring target = nativeWidePath(path);
-  if (target.empty()) return false;
+  std::wstring native = nativeWidePath(path);
+  if (native.empty()) return false;
+  std::wstring target = fullPath(native);
   std::wstring temporary;
   FileHandle file = createTemporaryBeside(target, temporary);
   if (!file) return false;

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "platform/local_time.h"
 #include "platform/tick_count.h"
 
 namespace qv {
@@ -11,7 +12,7 @@ namespace {
 std::string localTimeOfDay() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) return "00:00:00";
+  if (!localTime(now, local)) return "00:00:00";
   char text[16];
   std::strftime(text, sizeof text, "%H:%M:%S", &local);
   return text;

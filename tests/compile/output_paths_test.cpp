@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -24,14 +25,14 @@ TEST(OutputPaths, OutputFolderTakesTheFileName) {
   std::string withSlash = outputBaseFor("/p/song.asm", folder.path() + "/");
   std::string without = outputBaseFor("/p/song.asm", folder.path());
   EXPECT_EQ(withSlash, folder.path() + "/song");
-  EXPECT_EQ(without, folder.path() + "/song");
+  EXPECT_EQ(without, folder.file("song"));
   EXPECT_EQ(outputBaseFor("/p/song.asm", ""), "/p/song");
 }
 
 TEST(OutputPaths, MissingOutputFolderIsCreatedLevelByLevel) {
   test::TempFolder folder;
   std::string deep = folder.path() + "/a\\b/c";
-  EXPECT_EQ(outputBaseFor("song.asm", deep), deep + "/song");
+  EXPECT_EQ(outputBaseFor("song.asm", deep), deep + kPathSeparator + "song");
   EXPECT_TRUE(folderExists(folder.path() + "/a/b/c"));
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -33,8 +34,15 @@ TEST(BadInputProcess, EmptyAndBinarySourcesCompile) {
   }
 }
 
+// Windows names are Unicode: there the bytes must be UTF-8.
+#ifdef _WIN32
+const std::string kNonAsciiBytes = "s\xC3\xB6ng/\xC3\xBF t\xC3\xA9.asm";
+#else
+const std::string kNonAsciiBytes = "s\xC3\xB6ng/\xFF t\xE9.asm";
+#endif
+
 TEST(BadInputProcess, SourcePathsWithBlanksAndNonAsciiBytesCompileBesideThemselves) {
-  for (const std::string& relative : {std::string("a folder/my song.asm"), std::string("s\xC3\xB6ng/\xFF t\xE9.asm")}) {
+  for (const std::string& relative : {std::string("a folder/my song.asm"), kNonAsciiBytes}) {
     TempFolder folder;
     std::string source = folder.write(relative, kTinySource);
     std::string base = source.substr(0, source.size() - 4);
@@ -65,7 +73,7 @@ TEST(BadInputProcess, OutputFolderUnderARegularFileFailsEveryOutput) {
   std::string source = folder.write("song.asm", kTinySource);
   std::string blocker = folder.write("blocker", "");
   EXPECT_EQ(runQuaverton({"--harness", source, "--out-dir", blocker + "/out"}).exitCode, 3);
-  std::string base = blocker + "/out/song_Z";
+  std::string base = blocker + "/out" + kPathSeparator + "song_Z";
   EXPECT_EQ(readFile(folder.file("song_Z.HARNESS_LOG")),
             "LogPath: " + folder.file("song_Z.HARNESS_LOG") + "\r\nCompile failed\r\nSource: " + source +
                 "\r\nSuffix: _Z\r\n"

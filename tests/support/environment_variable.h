@@ -8,6 +8,16 @@
 
 namespace qv::test {
 
+// The variables the system's temporary folder and the user's home folder
+// come from (first).
+#ifdef _WIN32
+inline constexpr const char* kTemporaryFolderVariable = "TMP";
+inline constexpr const char* kHomeFolderVariable = "USERPROFILE";
+#else
+inline constexpr const char* kTemporaryFolderVariable = "TMPDIR";
+inline constexpr const char* kHomeFolderVariable = "HOME";
+#endif
+
 class EnvironmentVariable {
  public:
   // Sets the variable, or removes it when value is empty.

@@ -17,7 +17,11 @@ TempFolder::~TempFolder() {
   fs::remove_all(filesystemPath(path_), error);
 }
 
-std::string TempFolder::file(const std::string& name) const { return path_ + kPathSeparator + name; }
+std::string TempFolder::file(const std::string& name) const {
+  std::string full = path_ + kPathSeparator;
+  for (char c : name) full += c == '/' ? kPathSeparator : c;
+  return full;
+}
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
   std::string full = file(name);

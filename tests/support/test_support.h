@@ -17,7 +17,8 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  // path() + the build's separator + name
+  // path() + the build's separator + name, every "/" in name written as
+  // that separator too
   std::string file(const std::string& name) const;
   // Writes bytes to file(name) (creating folders on the way); returns the full path.
   std::string write(const std::string& name, const std::string& bytes) const;

@@ -11,13 +11,6 @@
 
 namespace qv::test {
 
-// The variable the system's temporary folder comes from first.
-#ifdef _WIN32
-inline constexpr const char* kTemporaryFolderVariable = "TMP";
-#else
-inline constexpr const char* kTemporaryFolderVariable = "TMPDIR";
-#endif
-
 class TraceLogCapture {
  public:
   TraceLogCapture() : variable_(kTemporaryFolderVariable, folder_.path()) {}

@@ -26,10 +26,10 @@ TEST(IncludeTabPaths, FilesOnDiskInOrderOfFirstUseWithoutTheMainSource) {
   std::string main = folder.write("Song.asm", "");
   std::string b = folder.write("b.inc", "");
   std::string a = folder.write("a.inc", "");
-  std::string upperB = folder.path() + "/B.INC";
+  std::string upperB = folder.file("B.INC");
   std::string carried = folder.file("QVX5_SND_CMD.INC");
   std::vector<SourceLine> lines =
-      linesFrom({main, b, b, main, "", carried, a, upperB, b, folder.path() + "/SONG.ASM", a});
+      linesFrom({main, b, b, main, "", carried, a, upperB, b, folder.file("SONG.ASM"), a});
   EXPECT_THAT(IncludeTabPaths(lines, main), ElementsAre(b, a));
 }
 

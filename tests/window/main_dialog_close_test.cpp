@@ -4,9 +4,12 @@
 #include <filesystem>
 
 #include "window/main_dialog_fixture.h"
+#include "window/saved_bytes.h"
 
 namespace qv {
 namespace {
+
+using test::savedLf;
 
 constexpr char kCloseQuestion[] = "Save changes to the source and include files before closing?";
 
@@ -34,7 +37,7 @@ TEST_F(CloseTest, YesSavesTheEditsAndCloses) {
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.messageBoxes[0].text, kCloseQuestion);
   EXPECT_EQ(view.messageBoxes[0].buttons, MessageBoxButtons::YesNoCancel);
-  EXPECT_EQ(test::readFile(path), ";A EQU 1\n");
+  EXPECT_EQ(test::readFile(path), savedLf(";A EQU 1\n"));
   EXPECT_FALSE(dialog.IsTabDirty(kSourceTab));
 }
 
@@ -74,7 +77,7 @@ TEST_F(CloseTest, EditedIncludesAreSavedWithTheirOwnLineEnds) {
   Type(";");
   EXPECT_TRUE(dialog.CanClose());
   ASSERT_EQ(view.messageBoxes.size(), 1u);
-  EXPECT_EQ(test::readFile(include), ";L EQU 1\n");
+  EXPECT_EQ(test::readFile(include), savedLf(";L EQU 1\n"));
 }
 
 }  // namespace

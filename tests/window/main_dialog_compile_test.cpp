@@ -8,16 +8,20 @@
 #include <stdexcept>
 
 #include "platform/error_report.h"
+#include "platform/paths.h"
 #include "support/environment_variable.h"
 #include "window/demo_project.h"
 #include "window/editor_text.h"
 #include "window/main_dialog_fixture.h"
+#include "window/saved_bytes.h"
 #include "window/symbol_table_text.h"
 #include "window/text_file.h"
 #include "window/window_layout.h"
 
 namespace qv {
 namespace {
+
+using test::savedLf;
 
 using ::testing::ElementsAre;
 
@@ -184,7 +188,7 @@ TEST_F(CompileTest, AnEditedSourceIsSavedWithItsOwnLineEnds) {
   view.selection = {0, 0};
   Type("; top\n");
   dialog.OnCompile();
-  EXPECT_EQ(test::readFile(path), "; top\nA_CONST EQU 1\n");
+  EXPECT_EQ(test::readFile(path), savedLf("; top\nA_CONST EQU 1\n"));
   EXPECT_FALSE(dialog.IsTabDirty(kSourceTab));
   EXPECT_TRUE(dialog.m_compiled);
   EXPECT_EQ(view.currentTab, kSourceTab);
@@ -198,7 +202,7 @@ TEST_F(CompileTest, SourceEditsGoToTheirOwnFileWhenAnotherPathWasTyped) {
   Type(";");
   view.texts[ControlId::SourcePath] = other;
   dialog.OnCompile();
-  EXPECT_EQ(test::readFile(edited), ";A EQU 1\n");
+  EXPECT_EQ(test::readFile(edited), savedLf(";A EQU 1\n"));
   EXPECT_EQ(test::readFile(other), "B EQU 2\n");
   EXPECT_EQ(dialog.m_sourcePath, other);
   EXPECT_EQ(dialog.m_sourceText, "B EQU 2\n");
@@ -298,15 +302,16 @@ TEST_F(CompileTest, AnIncludeThatCannotBeSavedStopsTheCompile) {
 }
 
 TEST_F(CompileTest, ASourceGoneAtCompileTimeNamesTheProjectFolder) {
-  test::ProjectFolderVariable projects(folder.path() + "/projects");
+  test::ProjectFolderVariable projects(folder.file("projects"));
   std::string path = SelectNewSource("song.asm", "A EQU 1\n");
   ShowTab(kLogTab);
   view.onRepaintWindow = [&] { std::filesystem::remove(path); };
   dialog.OnCompile();
-  ExpectAborted("Cannot open source file:\r\n" + path + "\r\nExpected base path: " + folder.path() + "/projects/",
+  ExpectAborted("Cannot open source file:\r\n" + path + "\r\nExpected base path: " + folder.file("projects/"),
                 "Compile failed: source file not found.");
 }
 
+#ifndef _WIN32
 // Runs a test in another working folder.
 class WorkingFolder {
  public:
@@ -336,6 +341,7 @@ TEST_F(CompileTest, ASourceGoneFromDriveXIsTakenFromTheProjectFolder) {
   EXPECT_EQ(view.texts[ControlId::SourcePath], mapped);
   EXPECT_NE(dialog.BuildCompileLog().find("  Source: " + mapped + "\r\n"), std::string::npos);
 }
+#endif
 
 TEST_F(CompileTest, ASourceThatCannotBeReadStopsTheCompile) {
   std::filesystem::create_directory(folder.file("project.asm"));
@@ -392,7 +398,7 @@ TEST_F(CompileTest, WithoutSymbolFileTextTheSymbolsTabShowsTheTable) {
 }
 
 TEST_F(CompileTest, BrowseStartsInTheSourceFolderElseTheProjectFolderElseHome) {
-  test::EnvironmentVariable home("HOME", "/home/someone");
+  test::EnvironmentVariable home(test::kHomeFolderVariable, "/home/someone");
   {
     test::ProjectFolderVariable projects("/p/projects");
     dialog.OnBrowse();
@@ -402,7 +408,7 @@ TEST_F(CompileTest, BrowseStartsInTheSourceFolderElseTheProjectFolderElseHome) {
   SelectNewSource("sub/song.asm", "x\n");
   dialog.OnBrowse();
   ASSERT_EQ(view.openFileRequests.size(), 3u);
-  EXPECT_EQ(view.openFileRequests[0].initialFolder, "/p/projects/");
+  EXPECT_EQ(view.openFileRequests[0].initialFolder, std::string("/p/projects") + kPathSeparator);
   EXPECT_EQ(view.openFileRequests[1].initialFolder, "/home/someone");
   EXPECT_EQ(view.openFileRequests[2].initialFolder, folder.file("sub"));
   EXPECT_EQ(view.openFileRequests[2].filter, "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||");

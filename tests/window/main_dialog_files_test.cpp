@@ -5,9 +5,12 @@
 
 #include "platform/files.h"
 #include "window/main_dialog_fixture.h"
+#include "window/saved_bytes.h"
 
 namespace qv {
 namespace {
+
+using test::savedLf;
 
 using test::MainDialogTest;
 
@@ -38,7 +41,7 @@ TEST_F(MainDialogTest, SavingTheSourceKeepsItsLineEndsBacksUpTheOldFileAndClears
   Type("X");
   dialog.OnSaveFiles();
   EXPECT_TRUE(view.messageBoxes.empty());
-  EXPECT_EQ(test::readFile(path), "Xa\nb\n");
+  EXPECT_EQ(test::readFile(path), savedLf("Xa\nb\n"));
   EXPECT_EQ(test::readFile(folder.file("backups/song_bak1.asm")), "a\nb\n");
   EXPECT_FALSE(dialog.m_tabDirty[1]);
   std::int64_t written = 0;
@@ -50,8 +53,8 @@ TEST_F(MainDialogTest, SavingTheSourceKeepsItsLineEndsBacksUpTheOldFileAndClears
   Type("Y");
   EXPECT_EQ(view.statusLine, "Unsaved changes   INS");
   dialog.OnSaveFiles();
-  EXPECT_EQ(test::readFile(folder.file("backups/song_bak2.asm")), "Xa\nb\n");
-  EXPECT_EQ(test::readFile(path), "XYa\nb\n");
+  EXPECT_EQ(test::readFile(folder.file("backups/song_bak2.asm")), savedLf("Xa\nb\n"));
+  EXPECT_EQ(test::readFile(path), savedLf("XYa\nb\n"));
   EXPECT_EQ(view.statusLine, "Saved   INS");
 }
 
@@ -67,7 +70,7 @@ TEST_F(MainDialogTest, AnIncludeTabKeepsItsOwnLineEnds) {
   Type("Z");
   EXPECT_TRUE(dialog.IsTabDirty(6));
   dialog.OnSaveFiles();
-  EXPECT_EQ(test::readFile(include), "Zone\ntwo\n");
+  EXPECT_EQ(test::readFile(include), savedLf("Zone\ntwo\n"));
   EXPECT_FALSE(dialog.IsTabDirty(6));
   EXPECT_EQ(test::readFile(folder.file("backups/defs_bak1.inc")), "one\ntwo\n");
 }
@@ -126,7 +129,7 @@ TEST(MainDialogBackups, FilesNamedWithoutAFolderAreBackedUpInTheUsersDataFolder)
   view.TypeInEditor("+");
   dialog.OnEditorChange();
   dialog.OnSaveFiles();
-  EXPECT_EQ(test::readFile(folder.file("song.asm")), "+one\n");
+  EXPECT_EQ(test::readFile(folder.file("song.asm")), savedLf("+one\n"));
   EXPECT_EQ(test::readFile(folder.file("data/Veltrane/Quaverton/backups/song_bak1.asm")), "one\n");
   EXPECT_FALSE(test::exists(folder.file("backups")));
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "support/test_support.h"
@@ -13,6 +14,13 @@
 #include "window/memory_settings_store.h"
 
 namespace qv::test {
+
+// A pointer as the trace log's %p writes it: the C library decides the form.
+inline std::string pointerText(const void* pointer) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%p", pointer);
+  return text;
+}
 
 class MainDialogTest : public ::testing::Test {
  protected:

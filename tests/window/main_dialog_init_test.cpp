@@ -61,10 +61,11 @@ TEST_F(MainDialogTest, OpensCentredAtTheFallbackSize) {
 TEST_F(MainDialogTest, TraceLinesOfTheOpening) {
   std::vector<std::string> lines = trace.lines();
   ASSERT_EQ(lines.size(), 15u);
-  EXPECT_EQ(lines[0], "MainDialog ctor: parent=(nil)");
+  EXPECT_EQ(lines[0], "MainDialog ctor: parent=" + test::pointerText(nullptr));
   EXPECT_EQ(lines[1], "MainDialog OnInitDialog enter.");
-  EXPECT_EQ(lines[2].rfind("MainDialog OnInitDialog after CDialog::OnInitDialog. outputText=0x", 0), 0u);
-  EXPECT_NE(lines[2].find(" outputTab=0x"), std::string::npos);
+  EXPECT_EQ(lines[2].rfind("MainDialog OnInitDialog after CDialog::OnInitDialog. outputText=", 0), 0u);
+  EXPECT_NE(lines[2].find(" outputTab="), std::string::npos);
+  EXPECT_EQ(lines[2].find(test::pointerText(nullptr)), std::string::npos);
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.end()),
             (std::vector<std::string>{
                 "MainDialog OnInitDialog after ModifyStyle.",

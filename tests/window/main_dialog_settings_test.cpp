@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "platform/paths.h"
 #include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
 
@@ -147,8 +148,9 @@ TEST_F(SettingsTest, AStoredSourceThatIsGoneIsDroppedSilently) {
 }
 
 TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
-  test::ProjectFolderVariable projects(folder.path() + "/Quaverton");
-  std::string path = folder.write("Quaverton/p/song.asm", "x\n");
+  test::ProjectFolderVariable projects(folder.file("Quaverton"));
+  std::string path = folder.file("Quaverton") + kPathSeparator + "p/song.asm";
+  folder.write("Quaverton/p/song.asm", "x\n");
   store.writeString("LastSource", "X:\\p/song.asm");
   std::unique_ptr<Window> window = Open();
   EXPECT_EQ(window->dialog.m_sourcePath, path);
@@ -158,20 +160,22 @@ TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
 
 TEST_F(SettingsTest, RecentSourcesPutTheNewestFirstWhileTheDropDownIsSorted) {
   std::string path = folder.write("song.asm", "x\n");
+  // Names on either side of the source's, wherever the temporary folder is.
+  std::string one = folder.file("aa/one.asm");
+  std::string two = folder.file("zz/two.asm");
   store.writeString("LastSource", path);
-  store.writeString("RecentSources", "/zz/two.asm|/aa/one.asm");
+  store.writeString("RecentSources", two + "|" + one);
   std::unique_ptr<Window> window = Open();
-  EXPECT_EQ(window->dialog.m_recentSources, (std::vector<std::string>{path, "/zz/two.asm", "/aa/one.asm"}));
+  EXPECT_EQ(window->dialog.m_recentSources, (std::vector<std::string>{path, two, one}));
   // The marker leads; the paths follow in name order.
-  EXPECT_EQ(window->view.recentItems,
-            (std::vector<std::string>{"<no source selected>", "/aa/one.asm", path, "/zz/two.asm"}));
+  EXPECT_EQ(window->view.recentItems, (std::vector<std::string>{"<no source selected>", one, path, two}));
   EXPECT_EQ(window->view.recentSelection, 2);
 
   std::string other = folder.write("other.asm", "y\n");
   window->dialog.SelectSource(other, true);
-  EXPECT_EQ(StoredString("RecentSources"), other + "|" + path + "|/zz/two.asm|/aa/one.asm");
+  EXPECT_EQ(StoredString("RecentSources"), other + "|" + path + "|" + two + "|" + one);
   EXPECT_EQ(StoredString("LastSource"), other);
-  EXPECT_EQ(window->view.recentItems[1], "/aa/one.asm");
+  EXPECT_EQ(window->view.recentItems[1], one);
   EXPECT_EQ(window->view.recentSelection, 2);
 }
 
@@ -239,7 +243,7 @@ TEST_F(SettingsTest, WithoutAWindowNothingIsPlacedOrStored) {
   bool maximize = true;
   EXPECT_FALSE(window->dialog.LoadWindowPlacementFromRegistry(maximize));
   EXPECT_FALSE(maximize);
-  EXPECT_EQ(trace.lines(), (std::vector<std::string>{"MainDialog ctor: parent=(nil)",
+  EXPECT_EQ(trace.lines(), (std::vector<std::string>{"MainDialog ctor: parent=" + test::pointerText(nullptr),
                                                       "LoadWindowPlacementFromRegistry skipped: m_hWnd invalid."}));
   window->dialog.SaveSettingsToRegistry();
   EXPECT_TRUE(store.values().empty());

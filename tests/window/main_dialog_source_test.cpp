@@ -1,6 +1,7 @@
 // Selecting a source and the paths derived from it.
 #include <gtest/gtest.h>
 
+#include "platform/paths.h"
 #include "support/environment_variable.h"
 #include "window/main_dialog_fixture.h"
 
@@ -129,10 +130,10 @@ TEST_F(MainDialogTest, NormalizingASourcePath) {
 }
 
 TEST_F(MainDialogTest, ProjectDrivePathsResolveUnderTheProjectFolder) {
-  test::ProjectFolderVariable projects(folder.path() + "/Quaverton");
+  test::ProjectFolderVariable projects(folder.file("Quaverton"));
   EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p\\song.asm", true), "");
   folder.write("Quaverton/p/song.asm", "x");
-  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", true), folder.path() + "/Quaverton/p/song.asm");
+  EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", true), folder.file("Quaverton") + kPathSeparator + "p/song.asm");
   EXPECT_EQ(dialog.NormalizeSourcePath("x:\\p/song.asm", false), "x:\\p/song.asm");
 }
 
