@@ -35,9 +35,10 @@ test: test-plain test-asan
 	$(MAKE) test-windows
 
 # The Windows program (headless without a Qt for Windows) and the test
-# programs that need no Qt, cross-built with MinGW-w64.
+# programs that need no Qt, cross-built with MinGW-w64. Lightly optimised:
+# the programs run only briefly under Wine, and the build is a quarter faster.
 windows: deps
-	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG" \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
