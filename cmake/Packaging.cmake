@@ -7,6 +7,9 @@ set(QUAVERTON_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quaverton)
 install(TARGETS quaverton RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/docs/quaverton.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/language.md DESTINATION ${QUAVERTON_DOC_DIR})
+# The carried include texts, to read: the names and the commands they list.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/QVX5_SND_CMD.INC ${PROJECT_SOURCE_DIR}/resources/QVX5_SND_MACS.INC
+  DESTINATION ${QUAVERTON_DOC_DIR}/include)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/demo/demo.asm ${PROJECT_SOURCE_DIR}/examples/demo/demo_waves.inc
   DESTINATION ${QUAVERTON_DOC_DIR}/examples/demo)
 if(QUAVERTON_WITH_WINDOW)

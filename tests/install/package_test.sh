@@ -15,6 +15,7 @@ shipped=(
   share/applications/quaverton.desktop
   share/icons/hicolor/scalable/apps/quaverton.svg
   share/doc/quaverton/language.md
+  share/doc/quaverton/include/QVX5_SND_CMD.INC
   share/doc/quaverton/examples/demo/demo.asm
   share/doc/quaverton/examples/demo/demo_waves.inc
 )
