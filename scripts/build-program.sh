@@ -11,7 +11,8 @@ mkdir -p "$build_dir"
 echo "Building quaverton in $build_dir (log: $log) ..."
 start=$(date +%s)
 {
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUAVERTON_TESTS=OFF &&
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUAVERTON_TESTS=OFF \
+    -DQUAVERTON_PRECOMPILED_HEADERS=ON &&
     cmake --build "$build_dir" -j "$jobs" --target quaverton
 } > "$log" 2>&1
 code=$?
