@@ -45,8 +45,6 @@ std::pair<std::string, std::string> languageAndName(const std::string& info) {
   return {language, name};
 }
 
-}  // namespace
-
 bool isPromiseKind(const std::string& word) {
   static const std::array<std::string, 7> kinds{"bytes", "listing", "hex", "lst", "sym", "map", "messages"};
   for (const std::string& kind : kinds) {
@@ -54,6 +52,8 @@ bool isPromiseKind(const std::string& word) {
   }
   return false;
 }
+
+}  // namespace
 
 DocExamples readDocExamples(const std::string& markdown) {
   DocExamples result;

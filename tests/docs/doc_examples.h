@@ -31,8 +31,6 @@ struct DocExamples {
   std::string problem;
 };
 
-bool isPromiseKind(const std::string& word);
-
 DocExamples readDocExamples(const std::string& markdown);
 
 }  // namespace qv::test
