@@ -48,7 +48,6 @@ void CMainDialog::OnCompile() {
     m_compileMillis = 0;
     int rememberedTab = SelectedTab();
     m_findText.clear();
-    m_findPos = 0;
 
     std::string boxText = m_view.GetControlText(ControlId::SourcePath);
     std::string typed = NormalizeSourcePath(boxText, false);
@@ -67,11 +66,14 @@ void CMainDialog::OnCompile() {
     m_showInactive = m_view.IsChecked(ControlId::ShowInactive);
 
     m_lastResult = CompileResult();
+    m_currentMessage = -1;
     m_compiled = false;
     EmptyOutputBuffers();
     m_findText.clear();
     m_logText.clear();
     CaptureTabText(rememberedTab);
+    // The text comes back the same after the compile: so do the caret and the view on it.
+    SaveTabSelection(rememberedTab);
 
     if (IsTabDirty(kSourceTab) && !editedSource.empty()) {
       if (!SaveTabText(editedSource, m_sourceText, m_sourceEol)) {
@@ -222,17 +224,26 @@ void CMainDialog::OnCompileProgress(std::uint32_t done, std::uint32_t total) {
 void CMainDialog::RebuildIncludeTabs() {
   const std::string& mainPath = m_lastResult.sourcePath.empty() ? m_sourcePath : m_lastResult.sourcePath;
   std::vector<std::string> paths = IncludeTabPaths(m_lastResult.lines, mainPath);
+  // An include that stays keeps its caret, selection and scroll position.
+  std::vector<std::string> oldPaths = std::move(m_includePaths);
+  std::vector<int> oldStart = std::move(m_includeSelStart);
+  std::vector<int> oldEnd = std::move(m_includeSelEnd);
+  std::vector<int> oldFirstLine = std::move(m_includeFirstLine);
   ResetIncludeTabs(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     m_includePaths[i] = std::move(paths[i]);
     ReadTabFile(m_includePaths[i], m_includeTexts[i], m_includeEols[i]);
+    std::size_t kept = static_cast<std::size_t>(std::find(oldPaths.begin(), oldPaths.end(), m_includePaths[i]) -
+                                                oldPaths.begin());
+    if (kept < oldStart.size() && kept < oldEnd.size() && kept < oldFirstLine.size()) {
+      m_includeSelStart[i] = oldStart[kept];
+      m_includeSelEnd[i] = oldEnd[kept];
+      m_includeFirstLine[i] = oldFirstLine[kept];
+    }
   }
 }
 
-std::string CMainDialog::BuildCompileLog() const {
-  CompileLogHeader header{m_sourcePath, m_suffix, m_noWrite, m_showInactive};
-  return FormatCompileLog(header, m_lastResult, m_compileMillis, m_clock.timeOfDay());
-}
+std::string CMainDialog::BuildCompileLog() const { return CompileLogOfResult().text; }
 
 std::string CMainDialog::FormatSymbolTable() const { return qv::FormatSymbolTable(m_lastResult.symbols); }
 

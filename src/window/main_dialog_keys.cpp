@@ -26,15 +26,33 @@ bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
       if (!key.ctrl) return false;
       OnFindShortcut();
       return true;
+    case WindowKey::G:
+      if (!key.ctrl) return false;
+      OnGoToLine();
+      return true;
+    case WindowKey::S:
+      if (!key.ctrl) return false;
+      OnSaveFiles();
+      return true;
     case WindowKey::F3:
       OnFindNext();
+      return true;
+    case WindowKey::F4:
+      OnNextMessage(!key.shift);
       return true;
     case WindowKey::F5:
       OnCompile();
       return true;
     case WindowKey::Enter:
+      if (m_view.ControlHasFocus(ControlId::FindText)) {
+        FindFromBox(!key.shift);
+        // So that Enter again finds on, instead of breaking the line of the match.
+        m_view.FocusControl(ControlId::FindText);
+        return true;
+      }
       if (!typingInEditableTab) return false;
       m_view.ReplaceEditorSelection("\n", false);
+      m_view.ScrollCaretIntoView();
       CaptureTabText(SelectedTab());
       MarkTabDirty(SelectedTab(), true);
       return true;
@@ -58,6 +76,7 @@ bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
     }
   }
   m_view.ReplaceEditorSelection(std::string(1, typed), true);
+  m_view.ScrollCaretIntoView();
   CaptureTabText(tab);
   MarkTabDirty(tab, true);
   return true;

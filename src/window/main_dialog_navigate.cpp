@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "preprocess/text.h"
 #include "window/main_dialog.h"
 #include "window/symbol_row.h"
@@ -26,39 +27,34 @@ bool CMainDialog::OnEditorDoubleClick(int position) {
   std::string text = m_view.GetEditorText();
   if (position < 0 || static_cast<std::size_t>(position) >= text.size()) return false;
   std::size_t at = static_cast<std::size_t>(position);
-  if (SelectedTab() == kSymbolsTab) {
+  int tab = SelectedTab();
+  if (tab == kLogTab) {
+    std::optional<std::size_t> message = MessageAtLogPosition(text, at);
+    if (message && GoToMessage(*message)) return true;
+  }
+  if (tab == kSymbolsTab) {
     if (std::optional<std::string> name = NameFromSymbolsLine(LineAround(text, at))) return NavigateToName(*name);
   }
   std::string word(WordAround(text, at));
-  return !word.empty() && NavigateToName(word);
-}
-
-void CMainDialog::ShowSourceTab() {
-  if (IsValidTab(m_currentTab) && m_currentTab != kSourceTab) {
-    CaptureTabText(m_currentTab);
-    SaveTabSelection(m_currentTab);
-  }
-  m_view.SetCurrentTab(kSourceTab);
-  RefreshOutput();
+  if (word.empty()) return false;
+  // In the texts one edits, a word that is no symbol is only selected.
+  if (IsEditableTab(tab) && findSymbol(m_lastResult.symbols, word) == nullptr) return false;
+  return NavigateToName(word);
 }
 
 bool CMainDialog::NavigateToName(const std::string& name) {
   const SymbolRecord* symbol = findSymbol(m_lastResult.symbols, name);
   if (symbol == nullptr) {
-    ShowSourceTab();
+    ShowTabForNavigation(kSourceTab);
     FindInEditor(name, SearchOptions{true, false, false});
     return true;
   }
   if (symbol->line < 1 || m_sourcePath.empty()) return false;
 
-  int line = symbol->line;
-  // Showing the tab reads the source when its text is not there yet.
-  ShowSourceTab();
-  int caret = static_cast<int>(LineStart(m_view.GetEditorText(), line));
-  m_view.SetEditorSelection(caret, caret);
-  m_view.FocusControl(ControlId::OutputText);
-  m_view.ScrollCaretIntoView();
-  m_view.SetStatusLine("Symbol: " + name + " (line " + std::to_string(line) + ")", false);
+  std::string line = std::to_string(symbol->line);
+  std::optional<int> tab = TabOfFile(symbol->file);
+  std::string where = tab == kSourceTab ? "line " + line : fileNameOf(symbol->file) + " line " + line;
+  ShowFileLine(symbol->file, symbol->line, "Symbol: " + name + " (" + where + ")");
   return true;
 }
 

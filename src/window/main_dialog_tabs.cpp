@@ -95,6 +95,7 @@ void CMainDialog::ResetIncludeTabs(std::size_t count) {
   m_includeDirty.assign(count, false);
   m_includeSelStart.assign(count, 0);
   m_includeSelEnd.assign(count, 0);
+  m_includeFirstLine.assign(count, 0);
 }
 
 void CMainDialog::UpdateTabTitles() {
@@ -111,6 +112,10 @@ void CMainDialog::UpdateTabTitles() {
 
   int previous = m_view.GetCurrentTab();
   m_view.SetTabItems(labels);
+  for (int tab = 0; tab < TabCount(); ++tab) {
+    std::string path = TabFilePath(tab);
+    m_view.SetTabToolTip(tab, path.empty() ? path : canonicalPath(path));
+  }
   m_view.SetCurrentTab(IsValidTab(previous) ? previous : kLogTab);
   m_view.RepaintWindow();
 }
@@ -130,6 +135,7 @@ void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModi
     bool editable = IsEditableTab(tab);
     m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
     if (editable) RecolourEditorText();
+    m_view.ShowLineNumbers(editable || tab == kLstTab);
   }
   if (resetModified) SetTabDirtyFlag(tab, false);
   m_view.SetEditorModified(false);
@@ -235,31 +241,39 @@ void CMainDialog::SaveTabSelection(int tab) {
   int length = m_view.EditorTextLength();
   EditorSelection selection = m_view.GetEditorSelection();
   EditorSelection stored = ordered(std::clamp(selection.start, 0, length), std::clamp(selection.end, 0, length));
+  int firstLine = m_view.GetFirstVisibleLine();
   if (tab < kFixedTabCount) {
     m_tabSelStart[static_cast<std::size_t>(tab)] = stored.start;
     m_tabSelEnd[static_cast<std::size_t>(tab)] = stored.end;
+    m_tabFirstLine[static_cast<std::size_t>(tab)] = firstLine;
     return;
   }
   std::size_t index = includeIndex(tab);
   if (index < m_includeSelStart.size()) m_includeSelStart[index] = stored.start;
   if (index < m_includeSelEnd.size()) m_includeSelEnd[index] = stored.end;
+  if (index < m_includeFirstLine.size()) m_includeFirstLine[index] = firstLine;
 }
 
 void CMainDialog::RestoreTabSelection(int tab) {
   if (!IsValidTab(tab)) return;
   int start = 0;
   int end = 0;
+  int firstLine = 0;
   if (tab < kFixedTabCount) {
     start = m_tabSelStart[static_cast<std::size_t>(tab)];
     end = m_tabSelEnd[static_cast<std::size_t>(tab)];
+    firstLine = m_tabFirstLine[static_cast<std::size_t>(tab)];
   } else {
     std::size_t index = includeIndex(tab);
     if (index < m_includeSelStart.size()) start = m_includeSelStart[index];
     if (index < m_includeSelEnd.size()) end = m_includeSelEnd[index];
+    if (index < m_includeFirstLine.size()) firstLine = m_includeFirstLine[index];
   }
   int length = m_view.EditorTextLength();
   EditorSelection restored = ordered(std::clamp(start, 0, length), std::clamp(end, 0, length));
   m_view.SetEditorSelection(restored.start, restored.end);
+  // After the selection, which may scroll the editor to show the caret.
+  m_view.SetFirstVisibleLine(std::max(firstLine, 0));
 }
 
 void CMainDialog::OnTabChanged() {

@@ -11,10 +11,14 @@ constexpr std::string_view kEllipsis = "...";
 constexpr std::size_t kLabelReadLimit = 255;
 constexpr int kTextInset = 6;
 
+// Cut in the middle: names of one project often share their start and
+// differ only at their end.
 std::string shortenedName(std::string_view name, std::size_t budget) {
   if (name.size() <= budget) return std::string(name);
   std::size_t kept = budget < 4 ? 1 : budget - 3;
-  return std::string(name.substr(0, kept)) + std::string(kEllipsis);
+  std::size_t tail = kept / 2;
+  return std::string(name.substr(0, kept - tail)) + std::string(kEllipsis) +
+         std::string(name.substr(name.size() - tail));
 }
 
 std::string shortenedRest(std::string_view rest, std::size_t budget) {

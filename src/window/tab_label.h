@@ -11,7 +11,7 @@
 namespace qv {
 
 // Lines joined by "\r\n". With a last "." inside the title: the name
-// (shortened with "..." past the budget) over the extension. Otherwise a
+// (past the budget, its middle replaced by "...") over the extension. Otherwise a
 // long title is cut after budget characters, its rest shortened from the
 // front when that is longer than the budget too.
 std::string SplitTabTitle(std::string_view title, int budget);

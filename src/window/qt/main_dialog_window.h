@@ -13,12 +13,12 @@
 class QComboBox;
 class QKeyEvent;
 class QLabel;
-class QPlainTextEdit;
 class QProgressBar;
 
 namespace qv {
 
 class COutputTabBar;
+class CSourceEditor;
 
 class CMainDialogWindow : public QDialog, public MainDialogView {
   Q_OBJECT
@@ -73,6 +73,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetTabItems(const std::vector<std::string>& labels) override;
   int GetCurrentTab() const override;
   void SetCurrentTab(int tab) override;
+  void SetTabToolTip(int tab, const std::string& text) override;
 
   std::string GetEditorText() const override;
   void SetEditorText(const std::string& text) override;
@@ -90,12 +91,16 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void RepaintEditor() override;
   void EnableEditorChangeNotifications() override;
   bool SetEditorFont(const EditorFont& font) override;
+  TextPlace GetCaretPlace() const override;
+  void ShowLineNumbers(bool shown) override;
 
   void SetStatusLine(const std::string& text, bool highlight) override;
+  void SetCaretPlace(const std::string& text) override;
   void CreateProgressBar(int range) override;
   void SetProgressPosition(int position) override;
 
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override;
+  std::optional<int> AskLineNumber(int currentLine, int lastLine) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
   std::string UserDataFolder() const override;
 
@@ -110,6 +115,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
  private:
   void CreateControls();
+  void CreateCaretPlace();
+  void PlaceCaretPlace();
   void ConnectControls();
   QWidget* Control(ControlId id) const;
   bool IsOwnKeyPress(QObject* receiver) const;
@@ -118,8 +125,10 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
-  QPlainTextEdit* m_editor = nullptr;
+  CSourceEditor* m_editor = nullptr;
   QLabel* m_status = nullptr;
+  // At the status line's right end, over its words.
+  QLabel* m_caretPlace = nullptr;
   QComboBox* m_recent = nullptr;
   QProgressBar* m_progress = nullptr;
   WindowColours m_colours;

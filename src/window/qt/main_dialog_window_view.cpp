@@ -16,11 +16,14 @@
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
+#include "window/qt/source_editor.h"
 #include "window/qt/tool_tip_delay_style.h"
 
 namespace qv {
 
 namespace {
+
+constexpr int kCaretPlaceGap = 8;
 
 QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -207,6 +210,8 @@ void CMainDialogWindow::SetCurrentTab(int tab) {
   m_tabBar->setCurrentIndex(tab);
 }
 
+void CMainDialogWindow::SetTabToolTip(int tab, const std::string& text) { m_tabBar->setTabToolTip(tab, toQt(text)); }
+
 // The shared editor.
 
 std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
@@ -278,6 +283,13 @@ bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
   return true;
 }
 
+TextPlace CMainDialogWindow::GetCaretPlace() const {
+  QTextCursor caret = m_editor->textCursor();
+  return {caret.blockNumber() + 1, caret.positionInBlock() + 1};
+}
+
+void CMainDialogWindow::ShowLineNumbers(bool shown) { m_editor->ShowLineNumbers(shown); }
+
 // Status line and progress bar.
 
 void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
@@ -294,6 +306,26 @@ void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
   }
   m_status->setText(toQt(text));
   m_status->repaint();
+}
+
+void CMainDialogWindow::CreateCaretPlace() {
+  m_caretPlace = new QLabel(m_status);
+  m_caretPlace->hide();
+}
+
+void CMainDialogWindow::SetCaretPlace(const std::string& text) {
+  if (fromQt(m_caretPlace->text()) == text) return;
+  m_caretPlace->setText(toQt(text));
+  m_caretPlace->setVisible(!text.empty());
+  PlaceCaretPlace();
+}
+
+void CMainDialogWindow::PlaceCaretPlace() {
+  m_caretPlace->adjustSize();
+  int width = m_caretPlace->text().isEmpty() ? 0 : m_caretPlace->width();
+  m_caretPlace->move(m_status->width() - width, (m_status->height() - m_caretPlace->height()) / 2);
+  // The status words end where the caret's place begins.
+  m_status->setContentsMargins(0, 0, width == 0 ? 0 : width + kCaretPlaceGap, 0);
 }
 
 void CMainDialogWindow::CreateProgressBar(int range) {
