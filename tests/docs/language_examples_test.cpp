@@ -61,8 +61,9 @@ std::string wordsOf(const std::string& text) {
   return words;
 }
 
+// The definitions seen and the include files used.
 bool isNote(const std::string& message) {
-  return message.rfind("Define: ", 0) == 0 || message.rfind("Using bundled include ", 0) == 0 ||
+  return message.rfind("Define: ", 0) == 0 || message.rfind("Using ", 0) == 0 ||
          message.rfind("Recursive include skipped: ", 0) == 0;
 }
 
