@@ -23,4 +23,5 @@ if [ $code -ne 0 ]; then
   tail -n 30 "$log"
   exit $code
 fi
-echo "Built $build_dir/quaverton in $(($(date +%s) - start)) s."
+compiler_warnings=$(grep -c 'warning:' "$log")
+echo "Built $build_dir/quaverton in $(($(date +%s) - start)) s ($compiler_warnings compiler warning(s))."
