@@ -92,7 +92,8 @@ class CMainDialog {
   PixelRect FallbackWindowRect() const;
   void OnRecentSourceChosen(const std::string& text);
 
-  // Text files and saving.
+  // Text files and saving. Reading notes in the Log tab any characters that
+  // the editor's 7-bit text cannot hold.
   bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
   bool EnsureBackupsFolderFor(const std::string& path);
   // Every save the window makes: a numbered backup of the old file first.
@@ -130,6 +131,9 @@ class CMainDialog {
   // Closing: offers to save unsaved Source and include edits. False keeps
   // the window open.
   bool CanClose();
+  // The same offer before another source replaces the tabs, worded for
+  // that. False keeps the current source and its edits.
+  bool OfferToSaveEdits(const char* question);
 
   // Window state, open to every concern of the window.
   std::string m_sourcePath;
@@ -173,14 +177,22 @@ class CMainDialog {
   int m_progressPos = 0;
   std::uint32_t m_progressTick = 0;
   WindowClock m_clock = SystemClock();
+  // Log lines about folded characters in the files read for the current log.
+  std::vector<std::string> m_foldingNotes;
 
  private:
   std::string* TabBuffer(int tab);
   std::string TextToShow(int tab);
   void SetTabDirtyFlag(int tab, bool dirty);
+  bool ShowsPlaceholder(int tab) const;
+  bool HasUnsavedEdits(int tab) const;
+  std::string TabLabel(int tab) const;
+  void MarkTabSaved(int tab);
+  std::string LineEndOfTab(int tab) const;
+  void AppendFoldingNotes();
   void RecolourEditorText();
   void SetEditorFontFromTemplate();
-  void ClearSourceSelection(bool missing, bool showSource);
+  void ClearSourceSelection(bool showSource);
   void EmptyOutputBuffers();
   bool SaveIncludesBeforeCompile();
   void CompileSelectedSource(int rememberedTab);

@@ -15,7 +15,6 @@
 #include "window/main_dialog.h"
 #include "window/symbol_table_text.h"
 #include "window/window_layout.h"
-#include "window/window_texts.h"
 
 namespace qv {
 
@@ -71,6 +70,7 @@ void CMainDialog::OnCompile() {
     EmptyOutputBuffers();
     m_findText.clear();
     m_logText.clear();
+    m_foldingNotes.clear();
     CaptureTabText(rememberedTab);
     // The text comes back the same after the compile: so do the caret and the view on it.
     SaveTabSelection(rememberedTab);
@@ -82,7 +82,7 @@ void CMainDialog::OnCompile() {
         EndAbortedCompile(rememberedTab);
         return;
       }
-      MarkTabDirty(kSourceTab, false);
+      MarkTabSaved(kSourceTab);
     }
     if (!SaveIncludesBeforeCompile()) {
       EndAbortedCompile(rememberedTab);
@@ -100,14 +100,14 @@ bool CMainDialog::SaveIncludesBeforeCompile() {
   for (std::size_t i = 0; i < count; ++i) {
     const std::string& path = m_includePaths[i];
     if (!m_includeDirty[i] || path.empty()) continue;
-    std::string lineEnd = m_includeEols[i].empty() ? std::string(kDefaultLineEnd) : m_includeEols[i];
-    if (!SaveTabText(path, m_includeTexts[i], lineEnd)) {
+    int tab = kFixedTabCount + static_cast<int>(i);
+    if (!SaveTabText(path, m_includeTexts[i], LineEndOfTab(tab))) {
       showMessage(m_view, "Unable to save include file before compile.");
       std::string name = fileNameOf(path);
       m_logText = "Compile aborted: cannot save include file: " + (name.empty() ? path : name);
       return false;
     }
-    MarkTabDirty(kFixedTabCount + static_cast<int>(i), false);
+    MarkTabSaved(tab);
   }
   return true;
 }
@@ -164,6 +164,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab) {
   m_lstText = ExpandTabs(m_lastResult.listingText);
   m_hexText = m_lastResult.hexText;
   m_logText = BuildCompileLog();
+  AppendFoldingNotes();
   m_compiled = true;
   m_tabDirty.fill(false);
 

@@ -7,9 +7,11 @@ namespace qv {
 
 namespace {
 
+// Printable characters and tab only: Delete (127), Backspace and every other
+// key with a control text are the editor's own editing.
 bool isTypedText(char typed) {
   unsigned char code = static_cast<unsigned char>(typed);
-  return (code >= 32 && code <= 127) || typed == '\t';
+  return (code >= 32 && code <= 126) || typed == '\t';
 }
 
 }  // namespace

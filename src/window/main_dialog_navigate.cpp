@@ -63,18 +63,26 @@ void CMainDialog::CheckExternalChange() {
   std::int64_t current = 0;
   if (!lastWriteTime(m_sourcePath, current) || current <= m_sourceFileTime.time) return;
 
+  // Taken before asking, so that coming back to the window while the
+  // question is open does not ask about the same change again.
+  SourceFileTime askedAbout = m_sourceFileTime;
+  m_sourceFileTime = {current, true};
   std::string question = IsTabDirty(kSourceTab)
                              ? "The source file was changed by another editor.\r\nReload and discard unsaved "
                                "changes in Source tab?"
                              : "The source file was changed by another editor.\r\nReload now?";
   MessageBoxAnswer answer = m_view.ShowMessageBox(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question);
   if (answer != MessageBoxAnswer::Yes) {
-    m_sourceFileTime = {current, true};
+    // The tab keeps its text, which the file no longer has: it is unsaved
+    // now, so the next showing does not read the file over it and the next
+    // save writes it (the changed file going to backups).
+    MarkTabDirty(kSourceTab, true);
     return;
   }
   std::string text;
   std::string lineEnd;
   if (!ReadTabFile(m_sourcePath, text, lineEnd)) {
+    m_sourceFileTime = askedAbout;
     m_view.ShowMessageBox("Unable to reload source file.", MessageBoxButtons::Ok, MessageBoxIcon::None);
     return;
   }

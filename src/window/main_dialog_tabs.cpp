@@ -11,6 +11,7 @@
 #include "window/main_dialog.h"
 #include "window/recent_sources.h"
 #include "window/status_words.h"
+#include "window/tab_label.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -81,11 +82,33 @@ std::string* CMainDialog::TabBuffer(int tab) {
 }
 
 void CMainDialog::SetTabDirtyFlag(int tab, bool dirty) {
+  bool was = IsTabDirty(tab);
   if (tab >= 0 && tab < kFixedTabCount) {
     m_tabDirty[static_cast<std::size_t>(tab)] = dirty;
   } else if (IsValidTab(tab) && includeIndex(tab) < m_includeDirty.size()) {
     m_includeDirty[includeIndex(tab)] = dirty;
   }
+  if (was != dirty && IsEditableTab(tab) && m_view.ControlExists(ControlId::OutputTab)) {
+    m_view.SetTabLabel(tab, TabLabel(tab));
+  }
+}
+
+bool CMainDialog::ShowsPlaceholder(int tab) const { return tab >= kMapTab && tab <= kHexTab && !m_compiled; }
+
+bool CMainDialog::HasUnsavedEdits(int tab) const {
+  return IsEditableTab(tab) && IsTabDirty(tab) && !TabFilePath(tab).empty();
+}
+
+std::string CMainDialog::TabLabel(int tab) const {
+  std::string label;
+  if (tab == kLogTab || !IsValidTab(tab)) {
+    label = kInitialTabLabels[kLogTab];
+  } else if (tab < kFixedTabCount) {
+    label = m_tabTitles[static_cast<std::size_t>(tab - kSourceTab)];
+  } else {
+    label = includeLabel(m_includePaths[includeIndex(tab)], includeIndex(tab));
+  }
+  return HasUnsavedEdits(tab) ? WithUnsavedMark(label) : label;
 }
 
 void CMainDialog::ResetIncludeTabs(std::size_t count) {
@@ -106,9 +129,8 @@ void CMainDialog::UpdateTabTitles() {
     std::string stem = sourceStem(m_sourcePath);
     m_tabTitles = {stem + ".asm", stem + ".MAP", stem + ".SYM", stem + ".LST", stem + ".HEX"};
   }
-  std::vector<std::string> labels{kInitialTabLabels[kLogTab]};
-  labels.insert(labels.end(), m_tabTitles.begin(), m_tabTitles.end());
-  for (std::size_t i = 0; i < m_includePaths.size(); ++i) labels.push_back(includeLabel(m_includePaths[i], i));
+  std::vector<std::string> labels;
+  for (int tab = 0; tab < TabCount(); ++tab) labels.push_back(TabLabel(tab));
 
   int previous = m_view.GetCurrentTab();
   m_view.SetTabItems(labels);
@@ -223,7 +245,7 @@ void CMainDialog::ReloadTabFromDisk(int tab) {
 
 void CMainDialog::CaptureTabText(int tab) {
   std::string* buffer = TabBuffer(tab);
-  if (buffer == nullptr || !m_view.ControlExists(ControlId::OutputText)) return;
+  if (buffer == nullptr || ShowsPlaceholder(tab) || !m_view.ControlExists(ControlId::OutputText)) return;
   *buffer = m_view.GetEditorText();
   if (!m_settingText && m_view.IsEditorModified() && IsEditableTab(tab)) MarkTabDirty(tab, true);
 }

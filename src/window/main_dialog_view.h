@@ -88,6 +88,7 @@ class MainDialogView {
 
   // The tab strip. Setting items or the current tab sends no change event.
   virtual void SetTabItems(const std::vector<std::string>& labels) = 0;
+  virtual void SetTabLabel(int tab, const std::string& label) = 0;
   virtual int GetCurrentTab() const = 0;
   virtual void SetCurrentTab(int tab) = 0;
   // Shown when the pointer rests on the tab; empty for none.

@@ -27,6 +27,12 @@ std::string shortenedRest(std::string_view rest, std::size_t budget) {
   return std::string(rest.substr(0, budget));
 }
 
+// Where the extension starts; npos when the title has none.
+std::size_t extensionStart(std::string_view title) {
+  std::size_t dot = title.rfind('.');
+  return (dot != std::string_view::npos && dot != 0 && dot != title.size() - 1) ? dot : std::string_view::npos;
+}
+
 }  // namespace
 
 std::string SplitTabTitle(std::string_view title, int budget) {
@@ -34,12 +40,19 @@ std::string SplitTabTitle(std::string_view title, int budget) {
   if (budget <= 0) return std::string(title);
   std::size_t limit = static_cast<std::size_t>(budget);
 
-  std::size_t dot = title.rfind('.');
-  if (dot != std::string_view::npos && dot != 0 && dot != title.size() - 1) {
+  std::size_t dot = extensionStart(title);
+  if (dot != std::string_view::npos) {
     return shortenedName(title.substr(0, dot), limit) + std::string(kLineBreak) + std::string(title.substr(dot));
   }
   if (title.size() <= limit) return std::string(title);
   return std::string(title.substr(0, limit)) + std::string(kLineBreak) + shortenedRest(title.substr(limit), limit);
+}
+
+std::string WithUnsavedMark(std::string_view title) {
+  std::string marked(title);
+  std::size_t dot = extensionStart(title);
+  marked.insert(dot == std::string_view::npos ? marked.size() : dot, "*");
+  return marked;
 }
 
 int TabLabelBudget(int textWidth, std::optional<int> letterWidth) {

@@ -16,6 +16,11 @@ namespace qv {
 // front when that is longer than the budget too.
 std::string SplitTabTitle(std::string_view title, int budget);
 
+// The title with "*" after its name, before the extension that
+// SplitTabTitle puts on the second line (at the end without one): the
+// label of a tab with unsaved edits.
+std::string WithUnsavedMark(std::string_view title);
+
 // Characters that fit the label's text width; letterWidth is the width of
 // "W", absent when it cannot be measured.
 int TabLabelBudget(int textWidth, std::optional<int> letterWidth);

@@ -91,6 +91,9 @@ class FakeView : public MainDialogView {
     tabs = labels;
     currentTab = labels.empty() ? -1 : 0;
   }
+  void SetTabLabel(int tab, const std::string& label) override {
+    if (tab >= 0 && tab < static_cast<int>(tabs.size())) tabs[static_cast<std::size_t>(tab)] = label;
+  }
   int GetCurrentTab() const override { return currentTab; }
   void SetCurrentTab(int tab) override {
     if (tab >= 0 && tab < static_cast<int>(tabs.size())) currentTab = tab;

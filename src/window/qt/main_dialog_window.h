@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
@@ -71,6 +72,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SelectRecentItem(int index) override;
 
   void SetTabItems(const std::vector<std::string>& labels) override;
+  void SetTabLabel(int tab, const std::string& label) override;
   int GetCurrentTab() const override;
   void SetCurrentTab(int tab) override;
   void SetTabToolTip(int tab, const std::string& text) override;
@@ -122,6 +124,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
   void FitPendingOuterRect();
+  void NoteInsertedText(int position, int added);
+  bool FoldInsertedText();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
@@ -135,6 +139,10 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // An outer rectangle asked for before the window frame was known.
   std::optional<PixelRect> m_pendingOuterRect;
   bool m_changeNotifications = false;
+  // Set while the model replaces the editor's text, which is not folded.
+  bool m_settingEditorText = false;
+  // Where the user's edits inserted text since it was last folded.
+  std::optional<std::pair<int, int>> m_insertedText;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

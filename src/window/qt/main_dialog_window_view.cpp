@@ -11,8 +11,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include "platform/error_report.h"
+#include "window/qt/editor_font.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
@@ -203,6 +205,8 @@ void CMainDialogWindow::SetTabItems(const std::vector<std::string>& labels) {
   for (const std::string& label : labels) m_tabBar->addTab(toQt(label));
 }
 
+void CMainDialogWindow::SetTabLabel(int tab, const std::string& label) { m_tabBar->setTabText(tab, toQt(label)); }
+
 int CMainDialogWindow::GetCurrentTab() const { return m_tabBar->currentIndex(); }
 
 void CMainDialogWindow::SetCurrentTab(int tab) {
@@ -216,7 +220,12 @@ void CMainDialogWindow::SetTabToolTip(int tab, const std::string& text) { m_tabB
 
 std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
 
-void CMainDialogWindow::SetEditorText(const std::string& text) { m_editor->setPlainText(toEditorQt(text)); }
+void CMainDialogWindow::SetEditorText(const std::string& text) {
+  m_settingEditorText = true;
+  m_editor->setPlainText(toEditorQt(text));
+  m_settingEditorText = false;
+  m_insertedText.reset();
+}
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 
@@ -262,8 +271,12 @@ void CMainDialogWindow::RepaintEditor() { m_editor->viewport()->update(); }
 void CMainDialogWindow::EnableEditorChangeNotifications() {
   if (m_changeNotifications) return;
   m_changeNotifications = true;
+  connect(m_editor->document(), &QTextDocument::contentsChange, this,
+          [this](int position, int, int added) { NoteInsertedText(position, added); });
   connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
     try {
+      // Folding changes the text again, and that change notifies the model.
+      if (FoldInsertedText()) return;
       m_model.OnEditorChange();
     } catch (...) {
       reportUnhandledException("OnChangeOutputText", 0);
@@ -271,13 +284,25 @@ void CMainDialogWindow::EnableEditorChangeNotifications() {
   });
 }
 
+void CMainDialogWindow::NoteInsertedText(int position, int added) {
+  if (m_settingEditorText || added <= 0) return;
+  int end = position + added;
+  if (m_insertedText) {
+    position = std::min(position, m_insertedText->first);
+    end = std::max(end, m_insertedText->second);
+  }
+  m_insertedText = {position, end};
+}
+
+bool CMainDialogWindow::FoldInsertedText() {
+  if (!m_insertedText) return false;
+  auto [from, to] = *m_insertedText;
+  m_insertedText.reset();
+  return FoldInsertedCharacters(*m_editor->document(), from, to);
+}
+
 bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
-  QFont font(QString::fromLatin1(request.face));
-  font.setPointSize(request.points);
-  font.setWeight(request.bold ? QFont::Bold : QFont::Normal);
-  // Any fixed-pitch face will do where the named one is missing.
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont(request.face, request.points, request.bold);
   if (request.bold && !QFontInfo(font).bold()) return false;
   m_editor->setFont(font);
   return true;
