@@ -10,11 +10,18 @@
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
 #include "compile/compiler.h"
+#include "compile/warnings.h"
 #include "preprocess/text.h"
 
 namespace qv {
 
 namespace {
+
+// A leading name taken as a label without a colon: with an unknown command
+// after it, most likely a misspelt command (PLAYY HNDL_START, 1).
+bool isBareLabel(const LineWords& words, const LabelSplit& split) {
+  return !split.label.empty() && words.text().find(':') == std::string_view::npos;
+}
 
 class ImageBuilder {
  public:
@@ -42,6 +49,9 @@ class ImageBuilder {
 
     setLocationValue(static_cast<std::int32_t>(compiler_.currentAddress));
     std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, command, statement, evaluator_, line);
+    if (command == Command::None && isBareLabel(words, split)) {
+      compiler_.report(warning::labelBeforeUnknownCommand(placeOf(line), split.label), placeOf(line));
+    }
     if (bytes.empty()) return;
     if (command == Command::SkemeStart) {
       compiler_.schemeBase = compiler_.currentAddress;

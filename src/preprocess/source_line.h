@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "compile/message_place.h"
+
 namespace qv {
 
 // One line of the flattened source.
@@ -16,10 +18,15 @@ struct SourceLine {
   bool active = true;
 };
 
+inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{line.file, line.lineNumber}; }
+
 struct PreprocessResult {
   std::vector<SourceLine> lines;
   std::vector<std::string> notes;
   std::vector<std::string> errors;  // each begins "ERROR:"
+  // Where each note and error is about, index for index.
+  std::vector<MessagePlace> notePlaces;
+  std::vector<MessagePlace> errorPlaces;
 };
 
 // What is to be read: a file on disk, or a carried copy when carriedName is
