@@ -101,7 +101,7 @@ std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<Source
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
     }
     const SourceLine& line = lines[i];
-    if (!line.active) continue;
+    if (!isAssembled(line)) continue;
     LineWords words(line.code);
     if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
   }

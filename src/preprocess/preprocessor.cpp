@@ -124,7 +124,10 @@ void SourceWalk::walkLine(const SourceRef& source, std::string_view lineText, st
       result_.notes.push_back(warning::strayConditional(MessagePlace{source.path, lineNumber}, word));
       placeNewMessages(source.path, lineNumber);
     }
-    if (step.keepRecord && includeInactive_) lines.push_back(record());
+    if (step.keepRecord && includeInactive_) {
+      lines.push_back(record());
+      lines.back().viewOnly = true;
+    }
     return;
   }
   if (!active) {

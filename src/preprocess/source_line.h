@@ -16,7 +16,13 @@ struct SourceLine {
   std::string file;
   std::int32_t lineNumber = 0;
   bool active = true;
+  // An IF, ELSE or ENDIF kept only so that inactive lines can be shown in
+  // their blocks: never assembled, so that showing them cannot move a byte.
+  bool viewOnly = false;
 };
+
+// True for the lines the assembler passes look at.
+inline bool isAssembled(const SourceLine& line) { return line.active && !line.viewOnly; }
 
 inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{line.file, line.lineNumber}; }
 

@@ -134,5 +134,33 @@ TEST(Diagnostics, PreprocessingErrorsAndDefinesKeepTheirPlaces) {
   EXPECT_EQ(absent.messagePlaces[0].line, 0) << "the root source has no place to point at";
 }
 
+// Lines shown only because of Show Inactive are never assembled: an IF in a
+// CBLOCK would otherwise take a handle number, and IF/ENDIF become symbols.
+TEST(Diagnostics, ShowingInactiveLinesChangesNoOutput) {
+  const char* source =
+      "        CBLOCK 1\n"
+      "        IF 0\n"
+      "HNDL_OFF\n"
+      "        ELSE\n"
+      "HNDL_ON\n"
+      "        ENDIF\n"
+      "HNDL_NEXT\n"
+      "        ENDC\n"
+      "        SKEME_START 1\n"
+      "        PLAY HNDL_NEXT, 0, 0\n"
+      "IFX = 5\n"  // an IF (of "= 5"), though it looks like a definition
+      "        ENDIF\n"
+      "        SKEME_END\n";
+  TempFolder folder;
+  CompileResult hidden = compileIn(folder, source, false);
+  CompileResult shown = compileIn(folder, source, true);
+  EXPECT_GT(shown.lines.size(), hidden.lines.size());
+  EXPECT_EQ(shown.hexText, hidden.hexText);
+  EXPECT_EQ(shown.mapText, hidden.mapText);
+  EXPECT_EQ(shown.symbolText, hidden.symbolText);
+  EXPECT_EQ(shown.listingText, hidden.listingText);
+  EXPECT_EQ(shown.messages, hidden.messages);
+}
+
 }  // namespace
 }  // namespace qv
