@@ -51,7 +51,8 @@ std::string consoleLine(const std::string& message, const MessagePlace& place) {
 void printDiagnostics(std::FILE* out, const CompileResult& result) {
   for (std::size_t i = 0; i < result.messages.size(); ++i) {
     if (classifyMessage(shownText(result.messages[i])) == MessageClass::Note) continue;
-    std::string line = consoleLine(result.messages[i], result.messagePlaces[i]);
+    const MessagePlace place = i < result.messagePlaces.size() ? result.messagePlaces[i] : MessagePlace{};
+    std::string line = consoleLine(result.messages[i], place);
     line += '\n';
     std::fputs(line.c_str(), out);
   }
