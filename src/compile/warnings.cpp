@@ -72,6 +72,12 @@ std::string duplicateSymbol(const MessagePlace& place, std::string_view name, co
          std::to_string(first.line) + ")";
 }
 
+std::string letterCaseMatches(const MessagePlace& place, std::size_t count, std::string_view path,
+                              std::string_view used) {
+  return prefix(place) + std::to_string(count) + " files match " + std::string(path) +
+         " apart from letter case; using " + std::string(used);
+}
+
 std::string labelBeforeUnknownCommand(const MessagePlace& place, std::string_view label) {
   return prefix(place) + std::string(label) +
          " is taken as a label because the word after it is no command (a misspelt command?)";

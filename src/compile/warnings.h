@@ -3,6 +3,7 @@
 // names a mistake that still builds an image; the image stays exactly what
 // the source asks for, so a warning never changes a byte or fails a compile.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ std::string strayConditional(const MessagePlace& place, std::string_view directi
 
 // "WARNING: song.asm:14: START is defined again (first defined at song.asm:13)"
 std::string duplicateSymbol(const MessagePlace& place, std::string_view name, const MessagePlace& first);
+
+// "WARNING: song.asm:2: 2 files match /p/Waves.inc apart from letter case; using /p/WAVES.inc"
+std::string letterCaseMatches(const MessagePlace& place, std::size_t count, std::string_view path,
+                              std::string_view used);
 
 // "WARNING: song.asm:5: PLAYY is taken as a label because the word after it is no command (a misspelt command?)"
 std::string labelBeforeUnknownCommand(const MessagePlace& place, std::string_view label);
