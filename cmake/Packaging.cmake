@@ -21,6 +21,8 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quaverton)
+# The version the program itself reports (quaverton --version).
+set(CPACK_PACKAGE_VERSION 1.2a)
 set(CPACK_PACKAGE_VENDOR Quaverton)
 set(CPACK_PACKAGE_CONTACT "Quaverton developers <quaverton@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Workbench and assembler for SDL sound projects of model-railway decoders")

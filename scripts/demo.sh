@@ -25,8 +25,9 @@ for extension in HEX MAP LST SYM; do
 done
 
 # Messages follow the log's four header lines; notes are the definitions
-# seen and the include files used.
-messages=$(tail -n +5 "$log" 2>/dev/null | tr -d '\r' | grep -v -E '^(Define: |Using |Recursive include skipped: )')
+# seen and the include files used, as the console counts them.
+messages=$(tail -n +5 "$log" 2>/dev/null | tr -d '\r' |
+  grep -v -E -e '^(Define: |Using bundled include )' -e '^Using .* \(letter case differs\)$')
 errors=$(grep -c -i '^ERROR:' <<< "$messages")
 warnings=$(grep -c -v -i -e '^ERROR:' -e '^$' <<< "$messages")
 echo "$warnings warning(s), $errors error(s)"

@@ -46,7 +46,8 @@ std::pair<std::string, std::string> languageAndName(const std::string& info) {
 }
 
 bool isPromiseKind(const std::string& word) {
-  static const std::array<std::string, 7> kinds{"bytes", "listing", "hex", "lst", "sym", "map", "messages"};
+  static const std::array<std::string, 8> kinds{"bytes",   "listing", "hex",     "lst",
+                                                "sym",     "map",     "messages", "console"};
   for (const std::string& kind : kinds) {
     if (word == kind) return true;
   }

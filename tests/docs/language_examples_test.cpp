@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "docs/doc_examples.h"
+#include "harness/console_diagnostics.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -61,10 +62,12 @@ std::string wordsOf(const std::string& text) {
   return words;
 }
 
-// The definitions seen and the include files used.
-bool isNote(const std::string& message) {
-  return message.rfind("Define: ", 0) == 0 || message.rfind("Using ", 0) == 0 ||
-         message.rfind("Recursive include skipped: ", 0) == 0;
+// The text with the work folder left out of its paths.
+std::string withoutFolder(std::string text, const std::string& folder) {
+  for (std::size_t at = text.find(folder + "/"); at != std::string::npos; at = text.find(folder + "/")) {
+    text.erase(at, folder.size() + 1);
+  }
+  return text;
 }
 
 // The log's messages but the notes, with the work folder left out of paths
@@ -74,11 +77,8 @@ std::string reportedMessages(const std::string& log, const std::string& folder) 
   std::vector<std::string> lines = linesOf(log);
   std::string text;
   for (std::size_t i = kLogHeaderLines; i < lines.size(); ++i) {
-    if (isNote(lines[i])) continue;
-    std::string line = lines[i];
-    for (std::size_t at = line.find(folder + "/"); at != std::string::npos; at = line.find(folder + "/")) {
-      line.erase(at, folder.size() + 1);
-    }
+    if (classifyMessage(lines[i]) == MessageClass::Note) continue;
+    std::string line = withoutFolder(lines[i], folder);
     line.erase(line.find_last_not_of(' ') + 1);
     text += line + "\n";
   }
@@ -105,7 +105,7 @@ TEST_P(LanguageReference, CompilesAsTheTextPromises) {
   test::TempFolder work;
   for (const auto& [name, text] : example.files) work.write(name, text);
   work.write("song.asm", example.source);
-  test::runQuaverton({"--harness", "song.asm"}, work.path());
+  test::ProcessResult run = test::runQuaverton({"--harness", "song.asm"}, work.path());
 
   auto output = [&](const std::string& extension) { return test::readFile(work.file("song_Z." + extension)); };
   bool messagesPromised = false;
@@ -115,6 +115,9 @@ TEST_P(LanguageReference, CompilesAsTheTextPromises) {
       EXPECT_EQ(hexDataBytes(output("HEX")), wordsOf(promise.text));
     } else if (promise.kind == "listing") {
       EXPECT_EQ(joined(linesOf(output("LST")), 3), promise.text);
+    } else if (promise.kind == "console") {
+      messagesPromised = true;
+      EXPECT_EQ(withoutFolder(run.standardError, work.path()), promise.text);
     } else if (promise.kind == "messages") {
       messagesPromised = true;
       EXPECT_EQ(reportedMessages(test::readFile(work.file("song_Z.HARNESS_LOG")), work.path()), promise.text);
@@ -126,7 +129,7 @@ TEST_P(LanguageReference, CompilesAsTheTextPromises) {
   }
   if (!messagesPromised) {
     EXPECT_EQ(reportedMessages(test::readFile(work.file("song_Z.HARNESS_LOG")), work.path()), "")
-        << "an example that reports messages shows them in a messages block";
+        << "an example that reports messages shows them in a messages or console block";
   }
 }
 
