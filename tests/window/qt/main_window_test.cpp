@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
 #include "window/qt/main_window_runner.h"
@@ -238,6 +239,24 @@ TEST_F(MainWindowRun, ReopensWithTheSourceSuffixSwitchesAndTabItClosedWith) {
     EXPECT_EQ(editor->textCursor().selectedText(), "line");
     EXPECT_EQ(dialog.frameGeometry(), closedAt);
   });
+}
+
+TEST(MainWindowProcess, WithoutADisplayItSaysSoAndEndsWithCodeOne) {
+  const std::string said = "quaverton: cannot open the window (no display); use --harness to compile without one\n";
+  test::TraceLogCapture trace;
+  test::EnvironmentVariable platform("QT_QPA_PLATFORM", std::nullopt);
+  test::EnvironmentVariable wayland("WAYLAND_DISPLAY", std::nullopt);
+  // None named, and one named where nothing listens (Qt's own complaint comes first).
+  for (const std::optional<std::string>& name : {std::optional<std::string>(), std::optional<std::string>(":97")}) {
+    test::EnvironmentVariable display("DISPLAY", name);
+    test::ProcessResult result = test::runQuaverton({});
+    EXPECT_EQ(result.exitCode, 1) << name.value_or("none");
+    if (name) {
+      EXPECT_TRUE(result.standardError.ends_with(said)) << result.standardError;
+    } else {
+      EXPECT_EQ(result.standardError, said);
+    }
+  }
 }
 
 }  // namespace
