@@ -165,7 +165,8 @@ void CMainDialog::OnSuffixChanged() {
 void CMainDialog::OnActivateApp(bool active) {
   bool returning = active && !m_appActive;
   m_appActive = active;
-  if (returning && SelectedTab() == kSourceTab) CheckExternalChange();
+  // No question while a compile runs; it reads the source afresh anyway.
+  if (returning && !m_compileRunning && SelectedTab() == kSourceTab) CheckExternalChange();
 }
 
 }  // namespace qv

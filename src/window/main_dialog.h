@@ -159,6 +159,8 @@ class CMainDialog {
   std::uint32_t m_compileMillis = 0;
   int m_progressPos = 0;
   std::uint32_t m_progressTick = 0;
+  // The compiler is running away from the window's thread.
+  bool m_compileRunning = false;
   WindowClock m_clock = SystemClock();
 
  private:

@@ -1,16 +1,15 @@
 // Choosing a source and compiling it from the window.
 #include <algorithm>
-#include <memory>
 
-#include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
 #include "window/browse_folder.h"
+#include "window/compile_job.h"
 #include "window/compile_log.h"
 #include "window/editor_text.h"
+#include "window/flag_scope.h"
 #include "window/include_tab_paths.h"
 #include "window/main_dialog.h"
 #include "window/symbol_table_text.h"
@@ -23,10 +22,6 @@ namespace {
 
 constexpr int kFullProgress = 1000;
 constexpr std::uint32_t kProgressRepaintMs = 25;
-
-void reportProgress(void* context, std::uint32_t done, std::uint32_t total, const char*) {
-  static_cast<CMainDialog*>(context)->OnCompileProgress(done, total);
-}
 
 void showMessage(MainDialogView& view, const std::string& text) {
   view.ShowMessageBox(text, MessageBoxButtons::Ok, MessageBoxIcon::None);
@@ -44,6 +39,8 @@ void CMainDialog::OnBrowse() {
 }
 
 void CMainDialog::OnCompile() {
+  // The evaluator's location value belongs to the whole process.
+  if (m_compileRunning) return;
   try {
     m_compileMillis = 0;
     int rememberedTab = SelectedTab();
@@ -141,15 +138,14 @@ void CMainDialog::CompileSelectedSource(int rememberedTab) {
   }
   RecordSourceFileTime();
 
-  CompileRequest request = makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive);
-  request.progressCallback = reportProgress;
-  request.progressContext = this;
+  CompileJob job(m_sourcePath, makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive),
+                 [this](std::uint32_t done, std::uint32_t total) { OnCompileProgress(done, total); });
   std::uint32_t started = m_clock.ticks();
   {
-    auto compiler = std::make_unique<Compiler>();
-    compiler->setBuiltInIncludeProvider(carriedIncludeProvider);
-    m_lastResult = compiler->compile(m_sourcePath, request);
+    FlagScope running(m_compileRunning);
+    m_view.RunAwayFromWindowThread([&job] { job.Run(); }, [&job] { job.ShowPendingProgress(); });
   }
+  m_lastResult = job.TakeResult();
   m_compileMillis = m_clock.ticks() - started;
 
   RebuildIncludeTabs();

@@ -3,6 +3,7 @@
 // implementation; tests use a fake. Editor positions count every line break
 // as one character, in the text that GetEditorText returns.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ class MainDialogView {
   virtual void RepaintWindow() = 0;
   // Draws what is pending without handling any other event.
   virtual void PumpPaintMessages() = 0;
+  // Runs work on another thread and returns once it has ended. Meanwhile the
+  // window stays drawn but no user input reaches it, and poll runs on the
+  // window's thread every few milliseconds.
+  virtual void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) = 0;
 
   // Any control of the template, and the progress bar once made.
   virtual bool ControlExists(ControlId id) const = 0;

@@ -55,6 +55,8 @@ class FakeView : public MainDialogView {
     if (onRepaintWindow) onRepaintWindow();
   }
   void PumpPaintMessages() override { ++paintPumps; }
+  // On the calling thread: progress reports then reach the model at once.
+  void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>&) override { work(); }
 
   // Controls.
   bool ControlExists(ControlId id) const override { return existing.count(id) != 0; }

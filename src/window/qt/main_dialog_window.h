@@ -51,6 +51,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool IsWindowVisible() const override;
   void RepaintWindow() override;
   void PumpPaintMessages() override;
+  void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) override;
 
   bool ControlExists(ControlId id) const override;
   const void* ControlHandle(ControlId id) const override;

@@ -14,6 +14,7 @@
 
 #include "platform/error_report.h"
 #include "window/qt/main_dialog_window.h"
+#include "window/qt/off_thread_run.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
 #include "window/qt/tool_tip_delay_style.h"
@@ -107,6 +108,11 @@ void CMainDialogWindow::PumpPaintMessages() {
   // events in the middle of a compile.
   if (m_progress != nullptr && m_progress->isVisible()) m_progress->repaint();
   m_status->repaint();
+}
+
+void CMainDialogWindow::RunAwayFromWindowThread(const std::function<void()>& work,
+                                                const std::function<void()>& poll) {
+  RunOffWindowThread(work, poll);
 }
 
 // Controls.

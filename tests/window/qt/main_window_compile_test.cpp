@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "support/trace_log_capture.h"
 #include "window/demo_project.h"
@@ -162,6 +165,56 @@ TEST_F(MainWindowCompileTest, BrowseOffersTheSourceFiltersInTheStartFolder) {
   EXPECT_EQ(window.CMainDialogWindow::AskOpenFile(request), "");
   EXPECT_EQ(filters, (QStringList{"SDF Source (*.asm)", "All Files (*.*)"}));
   EXPECT_EQ(directory.toStdString(), folder.path());
+}
+
+// Counts the paint events a widget gets.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+TEST_F(MainWindowCompileTest, WhileTheCompileRunsTheWindowIsDrawnAndRefusesInput) {
+  std::atomic<bool> released{false};
+  std::atomic<int> compiles{0};
+  window.beforeWork = [&] {
+    ++compiles;
+    while (!released) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
+  PaintCount paints(editor()->viewport());
+  bool looked = false;
+  QTimer::singleShot(0, [&] {
+    // Let the compile go on however this ends.
+    struct Release {
+      std::atomic<bool>& flag;
+      ~Release() { flag = true; }
+    } release{released};
+    EXPECT_EQ(status(), "Compiling:");
+    EXPECT_TRUE(window.Find<QWidget>(ControlId::Progress)->isVisible());
+    QTest::mouseClick(tabs(), Qt::LeftButton, Qt::NoModifier, tabs()->tabRect(kHexTab).center());
+    QTest::keyClick(editor(), Qt::Key_F5);
+    window.close();
+    int before = paints.count;
+    editor()->viewport()->update();
+    QTRY_VERIFY(paints.count > before);
+    EXPECT_EQ(tabs()->currentIndex(), kLogTab);
+    EXPECT_TRUE(window.isVisible());
+    looked = true;
+  });
+  CompileWithF5();
+  EXPECT_TRUE(looked);
+  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  // Nothing refused comes back once the compile is over.
+  QApplication::processEvents();
+  EXPECT_EQ(tabs()->currentIndex(), kLogTab);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(compiles, 1);
 }
 
 TEST_F(MainWindowCompileTest, PaintingDuringACompileRunsNoOtherEvents) {
