@@ -17,8 +17,11 @@ CompileJob::CompileJob(std::string sourcePath, CompileRequest request, ProgressS
   m_request.progressContext = this;
 }
 
+void CompileJob::DiscardAlongside(CompileResult previous) { m_previous = std::move(previous); }
+
 void CompileJob::Run() {
   try {
+    std::jthread discarding([previous = std::move(m_previous)]() mutable { previous = CompileResult(); });
     auto compiler = std::make_unique<Compiler>();
     compiler->setBuiltInIncludeProvider(carriedIncludeProvider);
     m_result = compiler->compile(m_sourcePath, m_request);

@@ -24,6 +24,8 @@ class CompileJob {
   // Made on the window's thread; showProgress only ever runs there.
   CompileJob(std::string sourcePath, CompileRequest request, ProgressSink showProgress);
 
+  // The last compile's result, let go of beside this compile.
+  void DiscardAlongside(CompileResult previous);
   // Compiles on any thread. Never throws: an exception waits for TakeResult.
   void Run();
   // On the window's thread: shows the latest report made elsewhere, if new.
@@ -44,6 +46,7 @@ class CompileJob {
   std::thread::id m_windowThread;
   std::mutex m_reportLock;
   std::optional<Report> m_pendingReport;
+  CompileResult m_previous;
   CompileResult m_result;
   std::exception_ptr m_failure;
 };

@@ -172,7 +172,7 @@ class CMainDialog {
   void ClearSourceSelection(bool missing, bool showSource);
   void EmptyOutputBuffers();
   bool SaveIncludesBeforeCompile();
-  void CompileSelectedSource(int rememberedTab);
+  void CompileSelectedSource(int rememberedTab, CompileResult previous);
   void EndAbortedCompile(int rememberedTab);
   void EndCompileWithException();
   void ShowProgressBar();

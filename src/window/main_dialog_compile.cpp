@@ -1,5 +1,6 @@
 // Choosing a source and compiling it from the window.
 #include <algorithm>
+#include <utility>
 
 #include "platform/error_report.h"
 #include "platform/files.h"
@@ -63,7 +64,8 @@ void CMainDialog::OnCompile() {
     m_noWrite = m_view.IsChecked(ControlId::NoWrite);
     m_showInactive = m_view.IsChecked(ControlId::ShowInactive);
 
-    m_lastResult = CompileResult();
+    // Letting go of a big result takes a while; the compile's thread does it.
+    CompileResult previous = std::exchange(m_lastResult, CompileResult());
     m_compiled = false;
     EmptyOutputBuffers();
     m_findText.clear();
@@ -83,7 +85,7 @@ void CMainDialog::OnCompile() {
       EndAbortedCompile(rememberedTab);
       return;
     }
-    CompileSelectedSource(rememberedTab);
+    CompileSelectedSource(rememberedTab, std::move(previous));
   } catch (...) {
     EndCompileWithException();
   }
@@ -107,7 +109,7 @@ bool CMainDialog::SaveIncludesBeforeCompile() {
   return true;
 }
 
-void CMainDialog::CompileSelectedSource(int rememberedTab) {
+void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previous) {
   m_logText = "Compiling...";
   m_progressPos = 0;
   m_progressTick = 0;
@@ -140,6 +142,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab) {
 
   CompileJob job(m_sourcePath, makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive),
                  [this](std::uint32_t done, std::uint32_t total) { OnCompileProgress(done, total); });
+  job.DiscardAlongside(std::move(previous));
   std::uint32_t started = m_clock.ticks();
   {
     FlagScope running(m_compileRunning);

@@ -1,5 +1,6 @@
 #include "window/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -144,7 +145,10 @@ bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd
   const std::size_t limit = SourceReadLimits{}.bytes;
   std::string bytes;
   if (!readWholeFile(path, bytes, limit + 1) || bytes.size() > limit) return false;
-  UnifiedLineEnds unified = unifyLineEnds(foldTo7Bit(decodeFileBytes(bytes)));
+  // Plain ASCII, as most sources are, needs neither decoding nor folding.
+  bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  std::string folded = ascii ? std::string() : foldTo7Bit(decodeFileBytes(bytes));
+  UnifiedLineEnds unified = unifyLineEnds(ascii ? std::string_view(bytes) : std::string_view(folded));
   text = ExpandTabs(unified.text);
   lineEnd = (unified.sawBareEnd && !unified.sawCrLf) ? "\n" : "\r\n";
   return true;

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <utility>
 
 #include "platform/error_report.h"
@@ -150,6 +151,9 @@ void CMainDialogWindow::ConnectControls() {
   connect(m_tabBar, &QTabBar::currentChanged, this, [this] { m_model.OnTabChanged(); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     guarded("OnActivateApp", [&] { m_model.OnActivateApp(state == Qt::ApplicationActive); });
+  });
+  connect(m_editor->document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+    m_editorText.Apply(*m_editor->document(), position, removed, added);
   });
   qApp->installEventFilter(this);
   m_editor->viewport()->installEventFilter(this);

@@ -9,6 +9,7 @@
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
+#include "window/qt/editor_document_text.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -127,6 +128,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // An outer rectangle asked for before the window frame was known.
   std::optional<PixelRect> m_pendingOuterRect;
   bool m_changeNotifications = false;
+  // What GetEditorText returns, kept up to date as the document changes.
+  mutable CEditorTextMirror m_editorText;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

@@ -215,9 +215,15 @@ void CMainDialogWindow::SetCurrentTab(int tab) {
 
 // The shared editor.
 
-std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
+std::string CMainDialogWindow::GetEditorText() const { return m_editorText.Text(*m_editor->document()); }
 
-void CMainDialogWindow::SetEditorText(const std::string& text) { m_editor->setPlainText(toEditorQt(text)); }
+void CMainDialogWindow::SetEditorText(const std::string& text) {
+  {
+    CEditorTextMirror::Pause known(m_editorText);
+    m_editor->setPlainText(EditorDocumentText(text, true));
+  }
+  m_editorText.Reset(text);
+}
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 
