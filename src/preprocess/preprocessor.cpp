@@ -28,8 +28,6 @@ void reserveMore(std::vector<SourceLine>& lines, std::size_t more) {
   if (needed > lines.capacity()) lines.reserve(std::max(needed, 2 * lines.capacity()));
 }
 
-bool isInclude(const DirectiveWord& first) { return first.beginsWith("INCLUDE") || first.beginsWith("#INCLUDE"); }
-
 // One preprocess call: walks the root source and, in place of each INCLUDE,
 // the file it names.
 class SourceWalk {
@@ -105,7 +103,7 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
       if (includeInactive_) lines.push_back(record());
       continue;
     }
-    if (isInclude(first)) {
+    if (isIncludeDirective(first)) {
       walkInclude(source, record(), first.argument, depth);
     } else {
       lines.push_back(record());

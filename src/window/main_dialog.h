@@ -4,7 +4,8 @@
 // over files by concern: main_dialog.cpp (start and appearance),
 // main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
 // main_dialog_files.cpp, main_dialog_compile.cpp, main_dialog_find.cpp,
-// main_dialog_keys.cpp, main_dialog_navigate.cpp and main_dialog_close.cpp.
+// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_close.cpp and
+// main_dialog_colouring.cpp.
 
 #include <array>
 #include <cstdint>
@@ -168,6 +169,9 @@ class CMainDialog {
   std::string TextToShow(int tab);
   void SetTabDirtyFlag(int tab, bool dirty);
   void RecolourEditorText();
+  // Source colouring of an editable tab's text, greying what the last
+  // compile switched off while the tab holds the text as compiled.
+  EditorColouring SourceColouringFor(int tab, const std::string& text) const;
   void SetEditorFontFromTemplate();
   void ClearSourceSelection(bool missing, bool showSource);
   void EmptyOutputBuffers();

@@ -117,6 +117,7 @@ void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModi
     // The change notifications the window causes itself are no typing.
     FlagScope setting(m_settingText);
     bool editable = IsEditableTab(tab);
+    m_view.SetEditorColouring(editable ? SourceColouringFor(tab, text) : EditorColouring{});
     m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
     if (editable) RecolourEditorText();
   }

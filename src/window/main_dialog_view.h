@@ -29,6 +29,14 @@ struct EditorFont {
   bool bold = false;
 };
 
+// How the editor colours the text it is given next.
+struct EditorColouring {
+  // As SDL source; otherwise plain.
+  bool source = false;
+  // Lines (from 0) that the last compile switched off, to be greyed.
+  std::vector<int> switchedOffLines;
+};
+
 struct OpenFileRequest {
   std::string initialFolder;
   std::string defaultExtension;
@@ -93,6 +101,7 @@ class MainDialogView {
   // The shared editor.
   virtual std::string GetEditorText() const = 0;
   virtual void SetEditorText(const std::string& text) = 0;
+  virtual void SetEditorColouring(const EditorColouring& colouring) = 0;
   virtual int EditorTextLength() const = 0;
   virtual EditorSelection GetEditorSelection() const = 0;
   virtual void SetEditorSelection(int start, int end) = 0;

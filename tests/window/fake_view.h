@@ -109,6 +109,7 @@ class FakeView : public MainDialogView {
     editorModified = false;
     ++editorTextChanges;
   }
+  void SetEditorColouring(const EditorColouring& colouring) override { editorColouring = colouring; }
   int EditorTextLength() const override { return static_cast<int>(editorText.size()); }
   EditorSelection GetEditorSelection() const override { return selection; }
   void SetEditorSelection(int start, int end) override { selection = {start, end}; }
@@ -192,6 +193,7 @@ class FakeView : public MainDialogView {
   int currentTab = -1;
   std::string editorText;
   std::string lastEditorInput;
+  EditorColouring editorColouring;
   int editorTextChanges = 0;
   EditorSelection selection;
   int firstVisibleLine = 0;

@@ -31,8 +31,12 @@ void toPlainCharacters(QString& text) {
 
 }  // namespace
 
-QString EditorDocumentText(const std::string& text, bool groupLines) {
-  if (!groupLines || std::count(text.begin(), text.end(), '\n') < kGroupingLineCount) return toEditorQt(text);
+int LinesPerEditorBlock(const std::string& text) {
+  return std::count(text.begin(), text.end(), '\n') < kGroupingLineCount ? 1 : kLinesPerBlock;
+}
+
+QString EditorDocumentText(const std::string& text, int linesPerBlock) {
+  if (linesPerBlock <= 1) return toEditorQt(text);
   QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
   QChar* out = shown.data();
   int line = 0;
@@ -40,7 +44,7 @@ QString EditorDocumentText(const std::string& text, bool groupLines) {
     char byte = text[i];
     if (byte == '\r' || byte == '\n') {
       if (byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      *out++ = ++line % kLinesPerBlock == 0 ? QChar(QChar::ParagraphSeparator) : QChar(QChar::LineSeparator);
+      *out++ = ++line % linesPerBlock == 0 ? QChar(QChar::ParagraphSeparator) : QChar(QChar::LineSeparator);
     } else {
       *out++ = QChar(static_cast<char16_t>(static_cast<unsigned char>(byte)));
     }

@@ -10,11 +10,14 @@ class QTextDocument;
 namespace qv {
 
 // Every byte one character; CR LF, CR and LF each one line break. A text of
-// many lines may be cut into blocks of several lines each (line separators
+// many lines is cut into blocks of several lines each (line separators
 // inside, paragraph breaks between), which the document loads many times
 // faster than one block per line; positions and the plain text stay the
-// same.
-QString EditorDocumentText(const std::string& text, bool groupLines);
+// same, but block numbers are no line numbers there.
+QString EditorDocumentText(const std::string& text, int linesPerBlock);
+
+// 1, or more for a text of many lines.
+int LinesPerEditorBlock(const std::string& text);
 
 // The editor's plain text as the model reads it, kept up to date change by
 // change, so that reading it after a keystroke does not convert the whole

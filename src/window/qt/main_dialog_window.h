@@ -10,6 +10,7 @@
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
 #include "window/qt/editor_document_text.h"
+#include "window/qt/source_highlighter.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -78,6 +79,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
   std::string GetEditorText() const override;
   void SetEditorText(const std::string& text) override;
+  void SetEditorColouring(const EditorColouring& colouring) override;
   int EditorTextLength() const override;
   EditorSelection GetEditorSelection() const override;
   void SetEditorSelection(int start, int end) override;
@@ -130,6 +132,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool m_changeNotifications = false;
   // What GetEditorText returns, kept up to date as the document changes.
   mutable CEditorTextMirror m_editorText;
+  CSourceHighlighter* m_highlighter = nullptr;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

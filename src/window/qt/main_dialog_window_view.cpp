@@ -220,10 +220,14 @@ std::string CMainDialogWindow::GetEditorText() const { return m_editorText.Text(
 void CMainDialogWindow::SetEditorText(const std::string& text) {
   {
     CEditorTextMirror::Pause known(m_editorText);
-    m_editor->setPlainText(EditorDocumentText(text, true));
+    int linesPerBlock = LinesPerEditorBlock(text);
+    CSourceHighlighter::Loading loading(*m_highlighter, linesPerBlock);
+    m_editor->setPlainText(EditorDocumentText(text, linesPerBlock));
   }
   m_editorText.Reset(text);
 }
+
+void CMainDialogWindow::SetEditorColouring(const EditorColouring& colouring) { m_highlighter->SetColouring(colouring); }
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 

@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -19,6 +20,7 @@
 #include "window/editor_text.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/test_window.h"
+#include "window/window_colours.h"
 
 namespace qv {
 namespace {
@@ -215,6 +217,48 @@ TEST_F(MainWindowCompileTest, WhileTheCompileRunsTheWindowIsDrawnAndRefusesInput
   EXPECT_EQ(tabs()->currentIndex(), kLogTab);
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(compiles, 1);
+}
+
+// The colour the editor draws a character of a line in; black when plain.
+QColor ColourAt(QPlainTextEdit* editor, int line, int column) {
+  QTextBlock block = editor->document()->findBlockByNumber(line);
+  for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+    if (column >= range.start && column < range.start + range.length) return range.format.foreground().color();
+  }
+  return QColor(Qt::black);
+}
+
+QColor Colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+TEST_F(MainWindowCompileTest, SourceLinesTakeTheColoursOfTheirKind) {
+  window.Model().SelectSource(folder.write("kinds.asm",
+                                           "; a comment\n"
+                                           "TOP:\n"
+                                           "        TITLE \"kinds\"\n"
+                                           "VALUE   EQU 0x1F\n"
+                                           "        SKEME_START 0\n"
+                                           "        IF VALUE == 1\n"
+                                           "        END_SOUND\n"
+                                           "        ENDIF\n"
+                                           "        SKEME_END\n"),
+                              true);
+  window.Model().OnCompile();
+  ASSERT_EQ(tabs()->currentIndex(), kSourceTab);
+  editor()->viewport()->repaint();
+  struct Case {
+    int line;
+    int column;
+    Rgb colour;
+  };
+  for (const Case& c : {Case{0, 2, kSourceColours.comment}, Case{1, 0, kSourceColours.label},
+                        Case{2, 8, kSourceColours.directive}, Case{2, 14, kSourceColours.string},
+                        Case{3, 0, kSourceColours.label}, Case{3, 8, kSourceColours.directive},
+                        Case{3, 12, kSourceColours.number}, Case{4, 8, kSourceColours.command},
+                        Case{5, 8, kSourceColours.directive}, Case{6, 8, kSourceColours.switchedOff},
+                        Case{7, 8, kSourceColours.directive}, Case{8, 8, kSourceColours.command}}) {
+    EXPECT_EQ(ColourAt(editor(), c.line, c.column), Colour(c.colour)) << c.line << ":" << c.column;
+  }
+  EXPECT_EQ(ColourAt(editor(), 5, 11), QColor(Qt::black));
 }
 
 TEST_F(MainWindowCompileTest, PaintingDuringACompileRunsNoOtherEvents) {
