@@ -2,7 +2,8 @@
 //   window_bench BIG.asm MEDIUM.asm
 // 1. a compile of BIG.asm from F5 in the window, against the headless
 //    compile of the same source in this process (best of three each);
-// 2. the switch to the LST tab of that compile, until it is drawn;
+// 2. the switch to the LST tab of that compile, until it is drawn (then to
+//    the Source tab, for comparison);
 // 3. one typed character in the Source tab of MEDIUM.asm, until it is
 //    drawn (the slowest of 40 keystrokes spread over the text).
 #include <QApplication>
@@ -83,6 +84,11 @@ void compileFigures(const std::string& big) {
   std::printf("compile of %s: window %.3f s, headless %.3f s, ratio %.2f (target 1.30)\n", big.c_str(), compile,
               headless, compile / headless);
   std::printf("switch to its LST tab (%zu bytes): %.3f s (target 1.000)\n", (*window).Model().m_lstText.size(), lst);
+  double source = secondsOf([&] {
+    window.tabs()->setCurrentIndex(qv::kSourceTab);
+    window.editor()->viewport()->repaint();
+  });
+  std::printf("switch to its Source tab, coloured (%zu bytes): %.3f s\n", (*window).Model().m_sourceText.size(), source);
 }
 
 void keystrokeFigure(const std::string& medium) {
