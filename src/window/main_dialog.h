@@ -4,8 +4,8 @@
 // over files by concern: main_dialog.cpp (start and appearance),
 // main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
 // main_dialog_files.cpp, main_dialog_compile.cpp, main_dialog_find.cpp,
-// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_close.cpp and
-// main_dialog_colouring.cpp.
+// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_close.cpp,
+// main_dialog_colouring.cpp and main_dialog_layout.cpp.
 
 #include <array>
 #include <cstdint>
@@ -20,6 +20,7 @@
 #include "window/settings_store.h"
 #include "window/tab_set.h"
 #include "window/window_clock.h"
+#include "window/window_layout.h"
 
 namespace qv {
 
@@ -51,6 +52,8 @@ class CMainDialog {
   void UpdateStatusLine();
   void SetupToolTips();
   void OnSize(int clientWidth, int clientHeight);
+  // Small enough for small screens, large enough to show every control.
+  void SetMinimumWindowSize();
   void OnSuffixChanged();
   void OnActivateApp(bool active);
 
@@ -173,6 +176,8 @@ class CMainDialog {
   // compile switched off while the tab holds the text as compiled.
   EditorColouring SourceColouringFor(int tab, const std::string& text) const;
   void SetEditorFontFromTemplate();
+  int LayoutTopFromControls() const;
+  BottomRowNeeds MeasureBottomRow() const;
   void ClearSourceSelection(bool missing, bool showSource);
   void EmptyOutputBuffers();
   bool SaveIncludesBeforeCompile();

@@ -55,6 +55,7 @@ class MainDialogView {
   virtual int TemplateWindowWidth() const = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;
   virtual void MakeResizable() = 0;
+  virtual void SetMinimumClientSize(int width, int height) = 0;
   virtual void SetWindowColours(const WindowColours& colours) = 0;
   virtual PixelRect WorkArea() const = 0;
   virtual PixelRect GetWindowRect() const = 0;
@@ -71,6 +72,10 @@ class MainDialogView {
   // window's thread every few milliseconds.
   virtual void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) = 0;
 
+  // The template's dialog units, and the width of a text, in the window's font.
+  virtual DialogBaseUnits BaseUnits() const = 0;
+  virtual int TextWidth(const std::string& text) const = 0;
+
   // Any control of the template, and the progress bar once made.
   virtual bool ControlExists(ControlId id) const = 0;
   // Identity of the control for trace lines; null when absent.
@@ -83,6 +88,9 @@ class MainDialogView {
   // Client coordinates; absent when the control does not exist.
   virtual std::optional<PixelRect> ControlRect(ControlId id) const = 0;
   virtual void MoveControl(ControlId id, const PixelRect& rect) = 0;
+  // The least height at which the control shows its text and frame whole;
+  // 0 when it needs no particular height.
+  virtual int ControlHeightHint(ControlId id) const = 0;
   virtual void ShowControl(ControlId id, bool visible) = 0;
   virtual void FocusControl(ControlId id) = 0;
   virtual bool ControlHasFocus(ControlId id) const = 0;

@@ -115,6 +115,10 @@ int CMainDialogWindow::TemplateWindowWidth() const {
   return DialogToPixels(kMainDialogTemplateSize, baseUnitsOf(font())).width + frame;
 }
 
+DialogBaseUnits CMainDialogWindow::BaseUnits() const { return baseUnitsOf(font()); }
+
+int CMainDialogWindow::TextWidth(const std::string& text) const { return fontMetrics().horizontalAdvance(toQt(text)); }
+
 void CMainDialogWindow::CreateControls() {
   DialogBaseUnits units = baseUnitsOf(font());
   for (const TemplateControl& entry : MainDialogTemplate()) {
@@ -187,6 +191,12 @@ bool CMainDialogWindow::event(QEvent* event) {
 }
 
 void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
+  // Without a window manager nothing holds the window to its minimum size.
+  QSize least = size().expandedTo(minimumSize());
+  if (least != size()) {
+    resize(least);
+    return;
+  }
   QDialog::resizeEvent(event);
   guarded("OnSize", [&] { m_model.OnSize(width(), height()); });
 }

@@ -43,6 +43,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   int TemplateWindowWidth() const override;
   void SetWindowTitle(const std::string& title) override;
   void MakeResizable() override;
+  void SetMinimumClientSize(int width, int height) override;
   void SetWindowColours(const WindowColours& colours) override;
   PixelRect WorkArea() const override;
   PixelRect GetWindowRect() const override;
@@ -55,6 +56,8 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void PumpPaintMessages() override;
   void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) override;
 
+  DialogBaseUnits BaseUnits() const override;
+  int TextWidth(const std::string& text) const override;
   bool ControlExists(ControlId id) const override;
   const void* ControlHandle(ControlId id) const override;
   std::string GetControlText(ControlId id) const override;
@@ -64,6 +67,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetChecked(ControlId id, bool checked) override;
   std::optional<PixelRect> ControlRect(ControlId id) const override;
   void MoveControl(ControlId id, const PixelRect& rect) override;
+  int ControlHeightHint(ControlId id) const override;
   void ShowControl(ControlId id, bool visible) override;
   void FocusControl(ControlId id) override;
   bool ControlHasFocus(ControlId id) const override;

@@ -47,6 +47,8 @@ void CMainDialogWindow::MakeResizable() {
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 }
 
+void CMainDialogWindow::SetMinimumClientSize(int width, int height) { setMinimumSize(width, height); }
+
 void CMainDialogWindow::SetWindowColours(const WindowColours& colours) {
   m_colours = colours;
   QPalette background = palette();
@@ -164,6 +166,11 @@ std::optional<PixelRect> CMainDialogWindow::ControlRect(ControlId id) const {
 
 void CMainDialogWindow::MoveControl(ControlId id, const PixelRect& rect) {
   if (QWidget* widget = Control(id)) widget->setGeometry(rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0));
+}
+
+int CMainDialogWindow::ControlHeightHint(ControlId id) const {
+  QWidget* widget = Control(id);
+  return widget != nullptr ? widget->sizeHint().height() : 0;
 }
 
 void CMainDialogWindow::ShowControl(ControlId id, bool visible) {

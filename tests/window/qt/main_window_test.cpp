@@ -18,6 +18,7 @@
 #include "support/trace_log_capture.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
+#include "window/dialog_template.h"
 #include "window/qt/test_window.h"
 
 namespace qv {
@@ -146,8 +147,33 @@ TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
   EXPECT_EQ(strip.width(), 800);
   EXPECT_EQ(strip.height(), 52);
   EXPECT_EQ(editor()->geometry().top(), strip.bottom() + 1);
-  EXPECT_EQ(window.Find<QLineEdit>(ControlId::FindText)->geometry(), QRect(256, 578, 240, 14));
-  EXPECT_EQ(window.Find<QLabel>(ControlId::Status)->geometry(), QRect(8, 578, 200, 16));
+  // The bottom row is as tall as the font needs, and the status words fit.
+  QWidget* find = window.Find<QLineEdit>(ControlId::FindText);
+  EXPECT_GE(find->height(), find->sizeHint().height());
+  EXPECT_GT(find->geometry().top(), editor()->geometry().bottom());
+  EXPECT_LE(find->geometry().bottom(), 600);
+  QLabel* status = window.Find<QLabel>(ControlId::Status);
+  EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance("Compile completed with warnings   INS"));
+}
+
+TEST_F(MainWindowTest, AtItsSmallestEveryControlIsWholeInTheWindow) {
+  window.resize(200, 150);
+  QTRY_COMPARE(window.size(), window.minimumSize());
+  EXPECT_LT(window.width(), 800);
+  QRect client = window.rect();
+  QRect editorPlace = editor()->geometry();
+  for (const TemplateControl& entry : MainDialogTemplate()) {
+    QWidget* control = window.Find<QWidget>(entry.id);
+    QRect place = control->geometry();
+    EXPECT_TRUE(client.contains(place)) << entry.text << " " << place.x() << "," << place.y();
+    if (place.top() > editorPlace.top()) {
+      EXPECT_GT(place.top(), editorPlace.bottom()) << entry.text;
+      EXPECT_GE(place.height(), control->sizeHint().height()) << entry.text;
+    }
+  }
+  for (ControlId id : {ControlId::SourcePath, ControlId::RecentSources}) {
+    EXPECT_LT(window.Find<QWidget>(id)->geometry().right(), window.Find<QWidget>(ControlId::SourceLabel)->x());
+  }
 }
 
 TEST_F(MainWindowTest, TabLabelsPaint) {
