@@ -1,5 +1,6 @@
 // Choosing a source and compiling it from the window.
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 #include "platform/error_report.h"
@@ -132,22 +133,41 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
     m_sourcePath = candidate;
     m_view.SetControlText(ControlId::SourcePath, m_sourcePath);
   }
-  if (m_sourcePath.empty() || !ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) {
+  // Reading a big source again takes as long as compiling a small one: both
+  // run away from the window's thread, so that it stays drawn.
+  std::string text;
+  std::string lineEnd;
+  bool reread = false;
+  std::uint32_t started = 0;
+  std::exception_ptr failure;
+  CompileJob job(m_sourcePath, makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive),
+                 [this](std::uint32_t done, std::uint32_t total) { OnCompileProgress(done, total); });
+  job.DiscardAlongside(std::move(previous));
+  {
+    FlagScope running(m_compileRunning);
+    m_view.RunAwayFromWindowThread(
+        [&] {
+          try {
+            reread = !m_sourcePath.empty() && ReadTabFile(m_sourcePath, text, lineEnd);
+            if (!reread) return;
+            started = m_clock.ticks();
+            job.Run();
+          } catch (...) {
+            failure = std::current_exception();
+          }
+        },
+        [&job] { job.ShowPendingProgress(); });
+  }
+  if (failure) std::rethrow_exception(failure);
+  if (!reread) {
     showMessage(m_view, "Unable to reload source file.");
     m_logText = "Compile aborted: cannot read source file.";
     EndAbortedCompile(rememberedTab);
     return;
   }
+  m_sourceText = std::move(text);
+  m_sourceEol = std::move(lineEnd);
   RecordSourceFileTime();
-
-  CompileJob job(m_sourcePath, makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive),
-                 [this](std::uint32_t done, std::uint32_t total) { OnCompileProgress(done, total); });
-  job.DiscardAlongside(std::move(previous));
-  std::uint32_t started = m_clock.ticks();
-  {
-    FlagScope running(m_compileRunning);
-    m_view.RunAwayFromWindowThread([&job] { job.Run(); }, [&job] { job.ShowPendingProgress(); });
-  }
   m_lastResult = job.TakeResult();
   m_compileMillis = m_clock.ticks() - started;
 
