@@ -101,19 +101,23 @@ void keystrokeFigure(const std::string& medium) {
   const std::string& text = (*window).Model().m_sourceText;
   long lines = std::count(text.begin(), text.end(), '\n');
   int length = editor->document()->characterCount() - 1;
-  double slowest = 0;
+  std::size_t before = text.size();
+  std::vector<double> strokes;
   for (int stroke = 0; stroke < 40; ++stroke) {
     QTextCursor caret(editor->document());
     caret.setPosition(static_cast<int>(static_cast<long long>(length) * stroke / 40));
     editor->setTextCursor(caret);
     editor->ensureCursorVisible();
     editor->viewport()->repaint();
-    slowest = std::max(slowest, secondsOf([&] {
-                         QTest::keyClick(editor, Qt::Key_X);
-                         editor->viewport()->repaint();
-                       }));
+    strokes.push_back(secondsOf([&] {
+      QTest::keyClick(editor, Qt::Key_X);
+      editor->viewport()->repaint();
+    }));
   }
-  std::printf("typed character in a %ld-line source: slowest %.1f ms (target 16.0)\n", lines, slowest * 1000);
+  if (text.size() != before + strokes.size()) std::fprintf(stderr, "window_bench: the keys did not reach the source\n");
+  std::sort(strokes.begin(), strokes.end());
+  std::printf("typed character in a %ld-line source: median %.1f ms, slowest %.1f ms (target 16.0)\n", lines,
+              strokes[strokes.size() / 2] * 1000, strokes.back() * 1000);
 }
 
 }  // namespace

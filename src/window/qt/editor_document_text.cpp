@@ -12,7 +12,10 @@ namespace {
 
 // Below this many lines a text keeps one block per line.
 constexpr int kGroupingLineCount = 10000;
-constexpr int kLinesPerBlock = 128;
+// Fewer for text that is typed in, as a keystroke lays out its whole block
+// again; more for the outputs, which load faster so.
+constexpr int kLinesPerTypedBlock = 32;
+constexpr int kLinesPerReadBlock = 128;
 
 constexpr char16_t kNoBreakSpace = 0x00A0;
 
@@ -31,8 +34,9 @@ void toPlainCharacters(QString& text) {
 
 }  // namespace
 
-int LinesPerEditorBlock(const std::string& text) {
-  return std::count(text.begin(), text.end(), '\n') < kGroupingLineCount ? 1 : kLinesPerBlock;
+int LinesPerEditorBlock(const std::string& text, bool typedIn) {
+  if (std::count(text.begin(), text.end(), '\n') < kGroupingLineCount) return 1;
+  return typedIn ? kLinesPerTypedBlock : kLinesPerReadBlock;
 }
 
 QString EditorDocumentText(const std::string& text, int linesPerBlock) {

@@ -16,8 +16,8 @@ namespace qv {
 // same, but block numbers are no line numbers there.
 QString EditorDocumentText(const std::string& text, int linesPerBlock);
 
-// 1, or more for a text of many lines.
-int LinesPerEditorBlock(const std::string& text);
+// 1, or more for a text of many lines: fewer for one that is typed in.
+int LinesPerEditorBlock(const std::string& text, bool typedIn);
 
 // The editor's plain text as the model reads it, kept up to date change by
 // change, so that reading it after a keystroke does not convert the whole

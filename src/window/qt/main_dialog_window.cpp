@@ -131,7 +131,7 @@ void CMainDialogWindow::CreateControls() {
   }
   m_tabBar = static_cast<COutputTabBar*>(Control(ControlId::OutputTab));
   m_editor = static_cast<QPlainTextEdit*>(Control(ControlId::OutputText));
-  m_highlighter = new CSourceHighlighter(*m_editor);
+  m_colourer = new CSourceColourer(*m_editor);
   m_status = static_cast<QLabel*>(Control(ControlId::Status));
   m_recent = static_cast<QComboBox*>(Control(ControlId::RecentSources));
 }

@@ -10,7 +10,7 @@
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
 #include "window/qt/editor_document_text.h"
-#include "window/qt/source_highlighter.h"
+#include "window/qt/source_colourer.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -136,7 +136,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool m_changeNotifications = false;
   // What GetEditorText returns, kept up to date as the document changes.
   mutable CEditorTextMirror m_editorText;
-  CSourceHighlighter* m_highlighter = nullptr;
+  CSourceColourer* m_colourer = nullptr;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

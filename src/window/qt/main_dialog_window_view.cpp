@@ -225,16 +225,17 @@ void CMainDialogWindow::SetCurrentTab(int tab) {
 std::string CMainDialogWindow::GetEditorText() const { return m_editorText.Text(*m_editor->document()); }
 
 void CMainDialogWindow::SetEditorText(const std::string& text) {
+  int linesPerBlock = LinesPerEditorBlock(text, m_colourer->ColoursSource());
   {
     CEditorTextMirror::Pause known(m_editorText);
-    int linesPerBlock = LinesPerEditorBlock(text);
-    CSourceHighlighter::Loading loading(*m_highlighter, linesPerBlock);
+    CSourceColourer::Loading loading(*m_colourer);
     m_editor->setPlainText(EditorDocumentText(text, linesPerBlock));
   }
+  m_colourer->MarkLoadedLines(linesPerBlock);
   m_editorText.Reset(text);
 }
 
-void CMainDialogWindow::SetEditorColouring(const EditorColouring& colouring) { m_highlighter->SetColouring(colouring); }
+void CMainDialogWindow::SetEditorColouring(const EditorColouring& colouring) { m_colourer->SetColouring(colouring); }
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 
@@ -304,6 +305,9 @@ bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
 // Status line and progress bar.
 
 void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
+  // Every keystroke in a source says "Unsaved changes" again.
+  QString shown = toQt(text);
+  if (shown == m_status->text() && highlight == m_status->autoFillBackground()) return;
   try {
     QPalette colours = palette();
     if (highlight) {
@@ -315,7 +319,7 @@ void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
   } catch (...) {
     reportUnhandledException("OnCtlColor", 0);
   }
-  m_status->setText(toQt(text));
+  m_status->setText(shown);
   m_status->repaint();
 }
 
