@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include "platform/paths.h"
 
@@ -19,6 +20,51 @@ namespace {
 bool statPath(std::string_view path, struct stat& info) {
   std::string native = toNativePath(path);
   return !native.empty() && ::stat(native.c_str(), &info) == 0;
+}
+
+constexpr mode_t kPermissionBits = 07777;
+// What a newly made file gets before the user's umask.
+constexpr mode_t kNewFileMode = 0666;
+// Enough tries to step over leftovers of earlier interrupted saves.
+constexpr int kTemporaryNameAttempts = 100;
+
+bool writeAll(int descriptor, std::string_view bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;
+    written += static_cast<std::size_t>(count);
+  }
+  return true;
+}
+
+// "." for a bare name, "/" for a file in the root folder.
+std::string folderOf(const std::string& nativePath) {
+  std::size_t slash = nativePath.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : nativePath.substr(0, slash);
+}
+
+// A new file of its own beside the target, open for writing.
+int createTemporaryBeside(const std::string& target, mode_t mode, std::string& temporaryPath) {
+  std::size_t nameStart = target.rfind('/') + 1;  // 0 when there is no folder
+  std::string stem = target.substr(0, nameStart) + "." + target.substr(nameStart) + ".saving-";
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    temporaryPath = stem + std::to_string(attempt);
+    int descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (descriptor >= 0 || errno != EEXIST) return descriptor;
+  }
+  return -1;
+}
+
+// The replacement keeps the old file's permission bits, and its owner and
+// group where the user may set them (else the group alone, else neither,
+// as for any new file the user makes).
+bool takeOverAccess(int descriptor, const struct stat& old) {
+  static_cast<void>(::fchown(descriptor, old.st_uid, old.st_gid) == 0 ||
+                    ::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid) == 0);
+  return ::fchmod(descriptor, old.st_mode & kPermissionBits) == 0;
 }
 
 }  // namespace
@@ -108,19 +154,77 @@ bool deleteFile(std::string_view path) {
 }
 
 bool copyFileNoOverwrite(std::string_view from, std::string_view to) {
+  struct stat original {};
   std::string bytes;
-  if (!readWholeFile(from, bytes)) return false;
+  if (!statPath(from, original) || !readWholeFile(from, bytes)) return false;
   std::string native = toNativePath(to);
-  int descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  // Private until it carries the original's bits, so that a copy is never
+  // readable by more users than the original.
+  int descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
   if (descriptor < 0) return false;
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-    if (count <= 0) break;
-    written += static_cast<std::size_t>(count);
+  bool complete = writeAll(descriptor, bytes) && ::fchmod(descriptor, original.st_mode & kPermissionBits) == 0;
+  complete = ::close(descriptor) == 0 && complete;
+  if (!complete) ::unlink(native.c_str());
+  return complete;
+}
+
+SaveTargetFacts saveTargetFacts(std::string_view path) {
+  SaveTargetFacts facts;
+  std::string native = toNativePath(path);
+  if (native.empty()) return facts;
+  struct stat info {};
+  if (::stat(native.c_str(), &info) == 0) {
+    facts.exists = true;
+    facts.writable = S_ISREG(info.st_mode) && ::access(native.c_str(), W_OK) == 0;
+    facts.linkCount = static_cast<std::uint64_t>(info.st_nlink);
   }
-  bool complete = written == bytes.size();
-  return ::close(descriptor) == 0 && complete;
+  facts.folderWritable = ::access(folderOf(native).c_str(), W_OK | X_OK) == 0;
+  return facts;
+}
+
+bool replaceFileAtomically(std::string_view path, std::string_view bytes) {
+  std::string target = toNativePath(path);
+  if (target.empty()) return false;
+  struct stat old {};
+  bool replacing = ::stat(target.c_str(), &old) == 0;
+  std::string temporary;
+  int descriptor = createTemporaryBeside(target, replacing ? S_IRUSR | S_IWUSR : kNewFileMode, temporary);
+  if (descriptor < 0) return false;
+  bool complete = (!replacing || takeOverAccess(descriptor, old)) && writeAll(descriptor, bytes) &&
+                  ::fsync(descriptor) == 0;
+  complete = ::close(descriptor) == 0 && complete;
+  if (complete && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
+bool overwriteFileInPlace(std::string_view path, std::string_view bytes) {
+  std::string native = toNativePath(path);
+  if (native.empty()) return false;
+  int descriptor = ::open(native.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  bool written = writeAll(descriptor, bytes);
+  return ::close(descriptor) == 0 && written;
+}
+
+bool namesIgnoreCase(std::string_view path) {
+  std::string native = toNativePath(path);
+  std::string otherCase = native;
+  bool swapped = false;
+  for (std::size_t i = native.rfind('/') + 1; i < otherCase.size(); ++i) {
+    char& c = otherCase[i];
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+      swapped = true;
+    } else if (c >= 'A' && c <= 'Z') {
+      c = static_cast<char>(c - 'A' + 'a');
+      swapped = true;
+    }
+  }
+  struct stat asNamed {};
+  struct stat asSwapped {};
+  return swapped && ::stat(native.c_str(), &asNamed) == 0 && ::stat(otherCase.c_str(), &asSwapped) == 0 &&
+         asNamed.st_dev == asSwapped.st_dev && asNamed.st_ino == asSwapped.st_ino;
 }
 
 std::string temporaryFolder() {

@@ -40,8 +40,33 @@ bool lastWriteTime(std::string_view path, std::int64_t& time);
 
 bool deleteFile(std::string_view path);
 
-// Copies without replacing an existing target.
+// Copies without replacing an existing target. The copy gets the
+// original's permission bits; a copy that fails part-way is removed.
 bool copyFileNoOverwrite(std::string_view from, std::string_view to);
+
+// What deciding how to save over a path needs to know about it.
+struct SaveTargetFacts {
+  bool exists = false;
+  // The user may open it for writing.
+  bool writable = false;
+  // The user may create and rename files in its folder.
+  bool folderWritable = false;
+  std::uint64_t linkCount = 0;
+};
+SaveTargetFacts saveTargetFacts(std::string_view path);
+
+// Writes the bytes to a new file beside the target, then renames it over
+// the target, which keeps its permission bits and, where the user may set
+// them, its owner and group. A failure leaves the target as it was.
+bool replaceFileAtomically(std::string_view path, std::string_view bytes);
+
+// Empties the existing file and writes the bytes into it, so that every
+// hard link keeps sharing it. False on any open, write or close error.
+bool overwriteFileInPlace(std::string_view path, std::string_view bytes);
+
+// True when the file system reaches this file under a differently cased
+// name too, so names there are compared ignoring case.
+bool namesIgnoreCase(std::string_view path);
 
 // The temporary folder, ending with "/".
 std::string temporaryFolder();

@@ -29,7 +29,7 @@ std::string currentFolder() {
   return error ? std::string("/") : folder;
 }
 
-// Folds "." and ".." and repeated separators of an absolute "/" path.
+// Folds "." and ".." and repeated separators of the "/" path below a root.
 std::string foldDots(std::string_view path) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
@@ -46,10 +46,10 @@ std::string foldDots(std::string_view path) {
   }
   std::string folded;
   for (std::string_view part : parts) {
-    folded += '/';
+    if (!folded.empty()) folded += '/';
     folded += part;
   }
-  if (folded.empty() || (!path.empty() && path.back() == '/' && !parts.empty())) folded += '/';
+  if (!parts.empty() && !path.empty() && path.back() == '/') folded += '/';
   return folded;
 }
 
@@ -70,15 +70,23 @@ bool hasDriveLetter(std::string_view path) {
 }
 
 bool isAbsolutePath(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') return true;
-  return !path.empty() && isSeparator(path[0]);
+  if (path.size() >= 2 && (path[1] == ':' || (isSeparator(path[0]) && isSeparator(path[1])))) return true;
+  return !path.empty() && path[0] == '/';
+}
+
+std::size_t rootLength(std::string_view path) {
+  if (hasDriveLetter(path)) return path.size() > 2 && isSeparator(path[2]) ? 3 : 2;
+  if (path.empty() || !isSeparator(path[0])) return 0;
+  bool twoSeparators = path.size() >= 2 && isSeparator(path[1]) && (path.size() == 2 || !isSeparator(path[2]));
+  return twoSeparators ? 2 : 1;
 }
 
 std::string canonicalPath(std::string_view path) {
   std::string native = toNativePath(path);
-  if (native.empty() || hasDriveLetter(native)) return native;
-  if (native[0] != '/') native = currentFolder() + "/" + native;
-  return foldDots(native);
+  if (native.empty()) return native;
+  if (rootLength(native) == 0) native = joinPath(currentFolder(), native);
+  std::size_t root = rootLength(native);
+  return native.substr(0, root) + foldDots(std::string_view(native).substr(root));
 }
 
 std::string directoryOf(std::string_view path) {

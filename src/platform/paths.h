@@ -1,9 +1,9 @@
 #pragma once
 // Path text operations. "\" and "/" are both separators on input; paths this
-// layer produces use "/". A leading separator makes a path absolute, and a
-// drive-letter path ("X:...") is kept as written, never joined to the
-// current folder.
+// layer produces use "/". A drive-letter path ("X:...") is never joined to
+// the current folder.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,11 +15,20 @@ bool isSeparator(char c);
 std::string toNativePath(std::string_view path);
 
 // Full absolute form: separators unified, relative paths joined to the
-// current folder, "." and ".." folded without resolving links.
+// current folder, "." and ".." folded below the root without resolving
+// links.
 std::string canonicalPath(std::string_view path);
 
+// Drive-letter paths, paths beginning with two separators, and paths
+// beginning with "/". A single leading "\" is not absolute: projects written
+// on Windows mean a folder below the including file's one by it.
 bool isAbsolutePath(std::string_view path);
 bool hasDriveLetter(std::string_view path);
+
+// Length of the root that ".." never climbs above: "X:/" or "X:" for a
+// drive, a leading "//" (kept, as network paths need it), "/"; 0 for a
+// relative path.
+std::size_t rootLength(std::string_view path);
 
 // Text before the last separator; empty when there is none.
 std::string directoryOf(std::string_view path);

@@ -1,7 +1,11 @@
 #include "preprocess/include_resolver.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "compile/warnings.h"
+#include "platform/case_blind_lookup.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
@@ -13,13 +17,35 @@ namespace {
 
 SourceRef diskSource(std::string path) { return SourceRef{std::move(path), {}}; }
 
+// The file a composed path names: the path itself, else, as on the file
+// systems that projects are written on, a file whose path differs only in
+// letter case (the first in byte order when there are several).
+std::optional<std::string> findFile(const std::string& path, const SourceLine& includeLine,
+                                    PreprocessResult& result) {
+  if (fileExists(path)) return path;
+  std::vector<std::string> matches = caseBlindMatches(path);
+  if (matches.empty()) return std::nullopt;
+  if (matches.size() == 1) {
+    result.notes.push_back("Using " + matches.front() + " for " + path + " (letter case differs)");
+  } else {
+    result.notes.push_back(warning::letterCaseMatches(placeOf(includeLine), matches.size(), path, matches.front()));
+  }
+  return matches.front();
+}
+
 // Projects written on another machine name their includes on drive X:.
-std::optional<std::string> remapDriveX(const std::string& candidate) {
+std::optional<std::string> remapDriveX(const std::string& candidate, const SourceLine& includeLine,
+                                       PreprocessResult& result) {
   std::string mapped = driveMappedCandidate(candidate);
   if (mapped.empty()) return std::nullopt;
-  std::string remapped = canonicalPath(mapped);
-  if (!fileExists(remapped)) return std::nullopt;
-  return remapped;
+  return findFile(canonicalPath(mapped), includeLine, result);
+}
+
+// A name that is not absolute lies below the including file's folder, even
+// with the single leading "\" that projects written on Windows use for it.
+std::string belowFolder(const std::string& folder, const std::string& name) {
+  bool leadingSeparator = !name.empty() && isSeparator(name.front());
+  return joinPath(folder, leadingSeparator ? std::string_view(name).substr(1) : std::string_view(name));
 }
 
 }  // namespace
@@ -39,14 +65,18 @@ std::optional<SourceRef> resolveInclude(const SourceRef& including, std::string_
   std::string base = fileNameOf(name);
   std::string folder = directoryOf(including.path);
 
-  std::string candidate = canonicalPath(isAbsolutePath(name) ? name : joinPath(folder, name));
-  if (fileExists(candidate)) return diskSource(candidate);
+  std::string candidate = canonicalPath(isAbsolutePath(name) ? name : belowFolder(folder, name));
+  if (std::optional<std::string> found = findFile(candidate, includeLine, result)) return diskSource(*found);
 
-  if (std::optional<std::string> remapped = remapDriveX(candidate)) return diskSource(*remapped);
+  if (std::optional<std::string> remapped = remapDriveX(candidate, includeLine, result)) {
+    return diskSource(*remapped);
+  }
 
   if (base != name) {
     std::string besideIncluding = canonicalPath(joinPath(folder, base));
-    if (fileExists(besideIncluding)) return diskSource(besideIncluding);
+    if (std::optional<std::string> found = findFile(besideIncluding, includeLine, result)) {
+      return diskSource(*found);
+    }
   }
 
   std::optional<std::string> carried = carriedIncludeName(base);

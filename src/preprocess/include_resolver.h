@@ -17,8 +17,10 @@ std::optional<std::string> carriedIncludeName(std::string_view fileName);
 // The source an INCLUDE argument names: a file beside the including one (or
 // an absolute path), then the same path under the default project folder
 // for "X:\" paths, then the bare file name beside the including file, and
-// last the carried copy (read from the project folder's name for it).
-// Reports to the result's notes or errors; includeLine gives the location.
+// last the carried copy (read from the project folder's name for it). At each
+// step a file whose path differs only in letter case also serves, with a note
+// (or a warning when several do). Reports to the result's notes or errors;
+// includeLine gives the location.
 std::optional<SourceRef> resolveInclude(const SourceRef& including, std::string_view argument,
                                         const SourceLine& includeLine, const std::string& projectFolder,
                                         bool haveProvider, PreprocessResult& result);

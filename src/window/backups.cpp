@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kBackupMarker = "_bak";
-// Keeps "largest + 1" inside int whatever digits a stray file name holds.
+// Keeps "largest + 1" inside int. A stray name with a larger number is no
+// backup, so it cannot use up the numbers of every later one.
 constexpr int kLargestBackupNumber = std::numeric_limits<int>::max() - 1;
 
 struct StemAndExtension {
@@ -37,30 +38,34 @@ std::string folderPrefix(std::string_view folder) {
   return prefix;
 }
 
-int leadingNumber(std::string_view digits) {
+// Nothing when the digits give a number above kLargestBackupNumber.
+std::optional<int> leadingNumber(std::string_view digits) {
   int number = 0;
   for (char c : digits) {
     if (!isDigit(c)) break;
     int digit = c - '0';
-    number = number > (kLargestBackupNumber - digit) / 10 ? kLargestBackupNumber : number * 10 + digit;
+    if (number > (kLargestBackupNumber - digit) / 10) return std::nullopt;
+    number = number * 10 + digit;
   }
   return number;
 }
 
-std::optional<int> backupNumberOf(std::string_view candidate, const StemAndExtension& original) {
+std::optional<int> backupNumberOf(std::string_view candidate, const StemAndExtension& original, bool ignoreCase) {
+  auto same = [ignoreCase](std::string_view a, std::string_view b) { return ignoreCase ? equalsNoCase(a, b) : a == b; };
   std::size_t prefixLength = original.stem.size() + kBackupMarker.size();
   if (candidate.size() <= prefixLength + original.extension.size()) return std::nullopt;
-  if (!equalsNoCase(candidate.substr(0, original.stem.size()), original.stem)) return std::nullopt;
-  if (!equalsNoCase(candidate.substr(original.stem.size(), kBackupMarker.size()), kBackupMarker)) return std::nullopt;
+  if (!same(candidate.substr(0, original.stem.size()), original.stem)) return std::nullopt;
+  if (!same(candidate.substr(original.stem.size(), kBackupMarker.size()), kBackupMarker)) return std::nullopt;
   std::string_view ending = candidate.substr(candidate.size() - original.extension.size());
-  if (!equalsNoCase(ending, original.extension)) return std::nullopt;
+  if (!same(ending, original.extension)) return std::nullopt;
   std::string_view middle = candidate.substr(prefixLength);
   if (!isDigit(middle.front())) return std::nullopt;
   return leadingNumber(middle);
 }
 
-bool trimBackupsToLimit(std::string_view folder, std::string_view fileName, const BackupOptions& options) {
-  std::optional<std::vector<BackupFile>> backups = ListBackups(folder, fileName);
+bool trimBackupsToLimit(std::string_view folder, std::string_view fileName, bool ignoreCase,
+                        const BackupOptions& options) {
+  std::optional<std::vector<BackupFile>> backups = ListBackups(folder, fileName, ignoreCase);
   if (!backups) return false;
   if (backups->size() <= kMaxBackupsPerFile) return true;
   if (!options.confirmClearBackups || !options.confirmClearBackups()) return true;
@@ -86,7 +91,8 @@ bool EnsureFolder(std::string_view folder) {
   return createFolder(folder) || folderExists(folder);
 }
 
-std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName) {
+std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName,
+                                                   bool ignoreCase) {
   StemAndExtension original = splitFileName(fileName);
   std::string prefix = folderPrefix(folder);
   std::vector<BackupFile> backups;
@@ -101,7 +107,7 @@ std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std:
     std::error_code typeError;
     if (entries->is_directory(typeError)) continue;
     std::string name = entries->path().filename().string();
-    std::optional<int> number = backupNumberOf(name, original);
+    std::optional<int> number = backupNumberOf(name, original, ignoreCase);
     if (!number) continue;
     backups.push_back({*number, prefix + name});
   }
@@ -119,13 +125,15 @@ bool BackupBeforeSave(std::string_view path, const BackupOptions& options) {
   if (!EnsureFolder(folder)) return false;
 
   std::string fileName = fileNameOf(path);
-  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName);
+  // Song.asm and song.asm are two files where the file system tells them apart.
+  bool ignoreCase = namesIgnoreCase(path);
+  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName, ignoreCase);
   int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
   StemAndExtension parts = splitFileName(fileName);
   std::string target = folderPrefix(folder);
   target.append(parts.stem).append(kBackupMarker).append(std::to_string(number)).append(parts.extension);
   if (!copyFileNoOverwrite(path, target)) return false;
-  return trimBackupsToLimit(folder, fileName, options);
+  return trimBackupsToLimit(folder, fileName, ignoreCase, options);
 }
 
 }  // namespace qv

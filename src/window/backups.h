@@ -35,12 +35,14 @@ std::string BackupsFolderFor(std::string_view path, std::string_view fallbackFol
 // folder is there afterwards; a file of that name or an empty name fails.
 bool EnsureFolder(std::string_view folder);
 
-// The backups of fileName in folder, by number ascending. Nothing when the
+// The backups of fileName in folder, by number ascending; names are
+// compared ignoring case only where the file system does. Nothing when the
 // folder exists but cannot be read.
-std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName);
+std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std::string_view fileName,
+                                                   bool ignoreCase);
 
-// Copies the existing file at path to its next backup number, then offers to
-// trim its backups to kMaxBackupsPerFile. A file that does not exist needs no
+// Copies the existing file at path to its next backup number (with its
+// permission bits), then offers to trim its backups to kMaxBackupsPerFile. A file that does not exist needs no
 // backup and succeeds; every failure is for the caller to ignore.
 bool BackupBeforeSave(std::string_view path, const BackupOptions& options);
 

@@ -1,9 +1,11 @@
 #include "window/compile_log.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "preprocess/text.h"
 #include "window/recent_sources.h"
+#include "window/status_words.h"
 
 namespace qv {
 
@@ -14,6 +16,17 @@ constexpr char kDashes[] = "----------------------------------------------------
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
+
+int lineBreaksIn(std::string_view text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+const char* verdictText(CompileVerdict verdict) {
+  switch (verdict) {
+    case CompileVerdict::Errors: return "Compile completed with errors.";
+    case CompileVerdict::Warnings: return "Compile completed with warnings.";
+    case CompileVerdict::Success: break;
+  }
+  return "Compile completed successfully.";
+}
 
 }  // namespace
 
@@ -28,10 +41,12 @@ bool IsDefineNote(std::string_view message) {
   return first != std::string_view::npos && startsWithNoCase(message.substr(first), "DEFINE");
 }
 
-std::string FormatCompileLog(const CompileLogHeader& header, const CompileResult& result, std::uint32_t millis,
-                             std::string_view timeOfDay) {
+CompileLog FormatCompileLog(const CompileLogHeader& header, const CompileResult& result, std::uint32_t millis,
+                            std::string_view timeOfDay) {
   std::string time(timeOfDay);
-  std::string log = "Compile invoked [" + time + "]:\r\n";
+  CompileLog compileLog;
+  std::string& log = compileLog.text;
+  log = "Compile invoked [" + time + "]:\r\n";
   log += "  Source: " + (header.sourcePath.empty() ? std::string(kNoSourceSelectedText) : header.sourcePath) + "\r\n";
   log += "  Suffix: " + header.suffix + "\r\n";
   log += std::string("  NoWrite: ") + onOff(header.noWrite) + "\r\n";
@@ -39,42 +54,42 @@ std::string FormatCompileLog(const CompileLogHeader& header, const CompileResult
   log += kDashes;
   log += "\r\n";
 
-  bool anyShown = false;
-  bool anyError = false;
-  bool anyWarning = false;
-  unsigned number = 0;
-  for (const std::string& message : result.messages) {
-    ++number;
+  int line = lineBreaksIn(log);
+  for (std::size_t index = 0; index < result.messages.size(); ++index) {
+    const std::string& message = result.messages[index];
     if (IsDefineNote(message)) continue;
-    std::string_view word = MessageSeverityWord(message);
-    anyShown = true;
-    anyError = anyError || word == "error";
-    anyWarning = anyWarning || word == "warning";
-    char numberText[16];
-    std::snprintf(numberText, sizeof numberText, "%03u", number);
-    log.append("\r\n[").append(time).append("] ").append(numberText).append(" [").append(word).append("] ");
+    char numberText[24];
+    std::snprintf(numberText, sizeof numberText, "%03zu", index + 1);
+    log.append("\r\n[").append(time).append("] ").append(numberText).append(" [");
+    log.append(MessageSeverityWord(message)).append("] ");
     log += message;
+    ++line;
+    // A message may hold line breaks of its own.
+    int lastLine = line + lineBreaksIn(message);
+    compileLog.messages.push_back({index, line, lastLine});
+    line = lastLine;
   }
 
   log += "\r\n";
   log += kDashes;
   log += "\r\n";
-  if (!anyShown) log += "No compiler diagnostics were emitted.";
+  if (compileLog.messages.empty()) log += "No compiler diagnostics were emitted.";
   log += "\r\n";
-  if (result.failed || anyError) {
-    log += "Compile completed with errors.";
-  } else if (anyWarning) {
-    log += "Compile completed with warnings.";
-  } else {
-    log += "Compile completed successfully.";
-  }
+  log += verdictText(VerdictOf(result));
   if (millis != 0) {
     char duration[64];
     std::snprintf(duration, sizeof duration, " (in %lu.%03lu seconds)", static_cast<unsigned long>(millis / 1000),
                   static_cast<unsigned long>(millis % 1000));
     log += duration;
   }
-  return log;
+  return compileLog;
+}
+
+std::optional<std::size_t> MessageOnLogLine(const CompileLog& log, int line) {
+  for (const LoggedMessage& shown : log.messages) {
+    if (line >= shown.firstLine && line <= shown.lastLine) return shown.message;
+  }
+  return std::nullopt;
 }
 
 }  // namespace qv

@@ -119,6 +119,7 @@ void CMainDialog::UpdateWindowTitle() {
 
 void CMainDialog::UpdateStatusLine() {
   m_view.SetStatusLine(StatusLineText(m_statusText, m_statusHighlight, m_overwrite), m_statusHighlight);
+  UpdateCaretPlace();
 }
 
 void CMainDialog::SetupToolTips() {

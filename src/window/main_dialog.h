@@ -4,8 +4,8 @@
 // over files by concern: main_dialog.cpp (start and appearance),
 // main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
 // main_dialog_files.cpp, main_dialog_compile.cpp, main_dialog_find.cpp,
-// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_close.cpp,
-// main_dialog_colouring.cpp and main_dialog_layout.cpp.
+// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_places.cpp,
+// main_dialog_close.cpp, main_dialog_colouring.cpp and main_dialog_layout.cpp.
 
 #include <array>
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "compile/compile_result.h"
+#include "window/compile_log.h"
 #include "window/main_dialog_view.h"
 #include "window/search_text.h"
 #include "window/settings_store.h"
@@ -29,12 +30,13 @@ struct SourceFileTime {
   bool valid = false;
 };
 
-enum class WindowKey { Other, Insert, F, F3, F5, Enter };
+enum class WindowKey { Other, Insert, F, G, S, F3, F4, F5, Enter };
 
 struct KeyDown {
   WindowKey key = WindowKey::Other;
   bool ctrl = false;
   bool alt = false;
+  bool shift = false;
 };
 
 class CMainDialog {
@@ -93,7 +95,8 @@ class CMainDialog {
   PixelRect FallbackWindowRect() const;
   void OnRecentSourceChosen(const std::string& text);
 
-  // Text files and saving.
+  // Text files and saving. Reading notes in the Log tab any characters that
+  // the editor's 7-bit text cannot hold.
   bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
   bool EnsureBackupsFolderFor(const std::string& path);
   // Every save the window makes: a numbered backup of the old file first.
@@ -121,9 +124,19 @@ class CMainDialog {
   bool NavigateToName(const std::string& name);
   void CheckExternalChange();
 
+  // Places in files: the messages' (F4 and Shift+F4), typed line numbers
+  // (Ctrl+G) and the caret's own.
+  bool GoToMessage(std::size_t index);
+  void OnNextMessage(bool forward);
+  void OnGoToLine();
+  void OnEditorCaretMoved();
+
   // Closing: offers to save unsaved Source and include edits. False keeps
   // the window open.
   bool CanClose();
+  // The same offer before another source replaces the tabs, worded for
+  // that. False keeps the current source and its edits.
+  bool OfferToSaveEdits(const char* question);
 
   // Window state, open to every concern of the window.
   std::string m_sourcePath;
@@ -146,8 +159,10 @@ class CMainDialog {
   std::array<bool, kFixedTabCount> m_tabDirty{};
   std::array<int, kFixedTabCount> m_tabSelStart{};
   std::array<int, kFixedTabCount> m_tabSelEnd{};
+  std::array<int, kFixedTabCount> m_tabFirstLine{};
   std::vector<int> m_includeSelStart;
   std::vector<int> m_includeSelEnd;
+  std::vector<int> m_includeFirstLine;
   int m_currentTab = kLogTab;
   bool m_settingText = false;
   std::array<std::string, kTitledTabCount> m_tabTitles;
@@ -158,7 +173,8 @@ class CMainDialog {
   bool m_statusHighlight = false;
   std::vector<std::string> m_recentSources;
   std::string m_findText;
-  int m_findPos = 0;
+  // The message F4 and Shift+F4 go on from; -1 before the first.
+  int m_currentMessage = -1;
   bool m_toolTipCreated = false;
   std::uint32_t m_compileMillis = 0;
   int m_progressPos = 0;
@@ -166,11 +182,19 @@ class CMainDialog {
   // The compiler is running away from the window's thread.
   bool m_compileRunning = false;
   WindowClock m_clock = SystemClock();
+  // Log lines about folded characters in the files read for the current log.
+  std::vector<std::string> m_foldingNotes;
 
  private:
   std::string* TabBuffer(int tab);
   std::string TextToShow(int tab);
   void SetTabDirtyFlag(int tab, bool dirty);
+  bool ShowsPlaceholder(int tab) const;
+  bool HasUnsavedEdits(int tab) const;
+  std::string TabLabel(int tab) const;
+  void MarkTabSaved(int tab);
+  std::string LineEndOfTab(int tab) const;
+  void AppendFoldingNotes();
   void RecolourEditorText();
   // Source colouring of an editable tab's text, greying what the last
   // compile switched off while the tab holds the text as compiled.
@@ -178,7 +202,7 @@ class CMainDialog {
   void SetEditorFontFromTemplate();
   int LayoutTopFromControls() const;
   BottomRowNeeds MeasureBottomRow() const;
-  void ClearSourceSelection(bool missing, bool showSource);
+  void ClearSourceSelection(bool showSource);
   void EmptyOutputBuffers();
   bool SaveIncludesBeforeCompile();
   void CompileSelectedSource(int rememberedTab, CompileResult previous);
@@ -188,7 +212,13 @@ class CMainDialog {
   void RebuildIncludeTabs();
   std::optional<std::size_t> FindInEditor(const std::string& what, const SearchOptions& options);
   void FindFromBox(bool forward);
-  void ShowSourceTab();
+  CompileLog CompileLogOfResult() const;
+  std::optional<std::size_t> MessageAtLogPosition(const std::string& text, std::size_t position) const;
+  std::optional<int> TabOfFile(const std::string& file) const;
+  void ShowTabForNavigation(int tab);
+  void PutCaretAtLine(int line);
+  void ShowFileLine(const std::string& file, int line, const std::string& status);
+  void UpdateCaretPlace();
 
   MainDialogView& m_view;
   SettingsStore& m_settings;

@@ -16,7 +16,6 @@
 #include "window/main_dialog.h"
 #include "window/symbol_table_text.h"
 #include "window/window_layout.h"
-#include "window/window_texts.h"
 
 namespace qv {
 
@@ -47,7 +46,6 @@ void CMainDialog::OnCompile() {
     m_compileMillis = 0;
     int rememberedTab = SelectedTab();
     m_findText.clear();
-    m_findPos = 0;
 
     std::string boxText = m_view.GetControlText(ControlId::SourcePath);
     std::string typed = NormalizeSourcePath(boxText, false);
@@ -67,11 +65,15 @@ void CMainDialog::OnCompile() {
 
     // Letting go of a big result takes a while; the compile's thread does it.
     CompileResult previous = std::exchange(m_lastResult, CompileResult());
+    m_currentMessage = -1;
     m_compiled = false;
     EmptyOutputBuffers();
     m_findText.clear();
     m_logText.clear();
+    m_foldingNotes.clear();
     CaptureTabText(rememberedTab);
+    // The text comes back the same after the compile: so do the caret and the view on it.
+    SaveTabSelection(rememberedTab);
 
     if (IsTabDirty(kSourceTab) && !editedSource.empty()) {
       if (!SaveTabText(editedSource, m_sourceText, m_sourceEol)) {
@@ -80,7 +82,7 @@ void CMainDialog::OnCompile() {
         EndAbortedCompile(rememberedTab);
         return;
       }
-      MarkTabDirty(kSourceTab, false);
+      MarkTabSaved(kSourceTab);
     }
     if (!SaveIncludesBeforeCompile()) {
       EndAbortedCompile(rememberedTab);
@@ -98,14 +100,14 @@ bool CMainDialog::SaveIncludesBeforeCompile() {
   for (std::size_t i = 0; i < count; ++i) {
     const std::string& path = m_includePaths[i];
     if (!m_includeDirty[i] || path.empty()) continue;
-    std::string lineEnd = m_includeEols[i].empty() ? std::string(kDefaultLineEnd) : m_includeEols[i];
-    if (!SaveTabText(path, m_includeTexts[i], lineEnd)) {
+    int tab = kFixedTabCount + static_cast<int>(i);
+    if (!SaveTabText(path, m_includeTexts[i], LineEndOfTab(tab))) {
       showMessage(m_view, "Unable to save include file before compile.");
       std::string name = fileNameOf(path);
       m_logText = "Compile aborted: cannot save include file: " + (name.empty() ? path : name);
       return false;
     }
-    MarkTabDirty(kFixedTabCount + static_cast<int>(i), false);
+    MarkTabSaved(tab);
   }
   return true;
 }
@@ -181,6 +183,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
   m_lstText = ExpandTabs(m_lastResult.listingText);
   m_hexText = m_lastResult.hexText;
   m_logText = BuildCompileLog();
+  AppendFoldingNotes();
   m_compiled = true;
   m_tabDirty.fill(false);
 
@@ -241,17 +244,26 @@ void CMainDialog::OnCompileProgress(std::uint32_t done, std::uint32_t total) {
 void CMainDialog::RebuildIncludeTabs() {
   const std::string& mainPath = m_lastResult.sourcePath.empty() ? m_sourcePath : m_lastResult.sourcePath;
   std::vector<std::string> paths = IncludeTabPaths(m_lastResult.lines, mainPath);
+  // An include that stays keeps its caret, selection and scroll position.
+  std::vector<std::string> oldPaths = std::move(m_includePaths);
+  std::vector<int> oldStart = std::move(m_includeSelStart);
+  std::vector<int> oldEnd = std::move(m_includeSelEnd);
+  std::vector<int> oldFirstLine = std::move(m_includeFirstLine);
   ResetIncludeTabs(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     m_includePaths[i] = std::move(paths[i]);
     ReadTabFile(m_includePaths[i], m_includeTexts[i], m_includeEols[i]);
+    std::size_t kept = static_cast<std::size_t>(std::find(oldPaths.begin(), oldPaths.end(), m_includePaths[i]) -
+                                                oldPaths.begin());
+    if (kept < oldStart.size() && kept < oldEnd.size() && kept < oldFirstLine.size()) {
+      m_includeSelStart[i] = oldStart[kept];
+      m_includeSelEnd[i] = oldEnd[kept];
+      m_includeFirstLine[i] = oldFirstLine[kept];
+    }
   }
 }
 
-std::string CMainDialog::BuildCompileLog() const {
-  CompileLogHeader header{m_sourcePath, m_suffix, m_noWrite, m_showInactive};
-  return FormatCompileLog(header, m_lastResult, m_compileMillis, m_clock.timeOfDay());
-}
+std::string CMainDialog::BuildCompileLog() const { return CompileLogOfResult().text; }
 
 std::string CMainDialog::FormatSymbolTable() const { return qv::FormatSymbolTable(m_lastResult.symbols); }
 

@@ -1,7 +1,10 @@
 // Reading the source and include files into tabs, and saving a tab's text
 // with a numbered backup of the file it replaces.
+#include <algorithm>
+
 #include "compile/output_paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "window/backups.h"
 #include "window/main_dialog.h"
 #include "window/text_file.h"
@@ -10,6 +13,18 @@
 namespace qv {
 
 namespace {
+
+// The compiler writes its outputs with CR LF, so their tabs are saved so too.
+constexpr char kOutputLineEnd[] = "\r\n";
+
+std::string foldingNote(const std::string& path, std::size_t count) {
+  std::string folded = count == 1 ? "1 character outside 7-bit ASCII is shown as a look-alike or \"?\"; "
+                                    "saving writes it that way"
+                                  : std::to_string(count) +
+                                        " characters outside 7-bit ASCII are shown as look-alikes or \"?\"; "
+                                        "saving writes them that way";
+  return "NOTE: " + fileNameOf(path) + ": " + folded + " (the previous version goes to backups).";
+}
 
 // A file named without a folder has no folder of its own to keep backups
 // in; the program's folder is no place for them either, as users cannot
@@ -34,7 +49,24 @@ BackupOptions backupOptionsFor(MainDialogView& view) {
 }  // namespace
 
 bool CMainDialog::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd) {
-  return ReadTextFile(path, text, lineEnd);
+  std::size_t folded = 0;
+  if (!ReadTextFile(path, text, lineEnd, &folded)) return false;
+  if (folded > 0) {
+    std::string note = foldingNote(path, folded);
+    if (std::find(m_foldingNotes.begin(), m_foldingNotes.end(), note) == m_foldingNotes.end()) {
+      m_foldingNotes.push_back(note);
+    }
+    AppendFoldingNotes();
+  }
+  return true;
+}
+
+void CMainDialog::AppendFoldingNotes() {
+  for (const std::string& note : m_foldingNotes) {
+    if (m_logText.find(note) != std::string::npos) continue;
+    if (!m_logText.empty()) m_logText += "\r\n";
+    m_logText += note;
+  }
 }
 
 bool CMainDialog::EnsureBackupsFolderFor(const std::string& path) {
@@ -48,22 +80,32 @@ bool CMainDialog::SaveTabText(const std::string& path, const std::string& text, 
   return SaveTextFile(path, text, lineEnd, backupOptionsFor(m_view));
 }
 
+void CMainDialog::MarkTabSaved(int tab) {
+  SetTabDirtyFlag(tab, false);
+  // Else the editor's own mark would make the tab unsaved again when it is left.
+  if (tab == m_currentTab) m_view.SetEditorModified(false);
+}
+
+std::string CMainDialog::LineEndOfTab(int tab) const {
+  if (tab == kSourceTab) return m_sourceEol;
+  std::size_t include = static_cast<std::size_t>(tab - kFixedTabCount);
+  if (tab >= kFixedTabCount && include < m_includeEols.size()) return m_includeEols[include];
+  return kOutputLineEnd;
+}
+
 void CMainDialog::OnSaveFiles() {
   int tab = m_view.GetCurrentTab();
   std::string* buffer = TabBuffer(tab);
   if (buffer == nullptr) return;
   CaptureTabText(tab);
-  std::string target = TabFilePath(tab);
+  // A placeholder is no text of the tab's file and must never replace it.
+  std::string target = ShowsPlaceholder(tab) ? std::string() : TabFilePath(tab);
   if (target.empty()) {
     m_view.ShowMessageBox("No file target for this tab.", MessageBoxButtons::Ok, MessageBoxIcon::None);
     return;
   }
-  // Only include files keep the line ends they were read with.
-  std::string lineEnd = kDefaultLineEnd;
-  std::size_t include = static_cast<std::size_t>(tab - kFixedTabCount);
-  if (tab >= kFixedTabCount && include < m_includeEols.size()) lineEnd = m_includeEols[include];
-  if (SaveTabText(target, *buffer, lineEnd)) {
-    MarkTabDirty(tab, false);
+  if (SaveTabText(target, *buffer, LineEndOfTab(tab))) {
+    MarkTabSaved(tab);
     // The window's own save is no change by another editor.
     if (tab == kSourceTab) m_sourceFileTime.valid = lastWriteTime(target, m_sourceFileTime.time);
     m_statusText = "Saved";

@@ -20,21 +20,15 @@ void CMainDialog::FindFromBox(bool forward) {
   SearchOptions options{forward, m_view.IsChecked(ControlId::MatchCase), m_view.IsChecked(ControlId::WholeWord)};
   if (!FindInEditor(text, options)) {
     m_view.ShowMessageBox("Text not found: " + text, MessageBoxButtons::Ok, MessageBoxIcon::None);
-    m_findPos = 0;
   }
 }
 
 std::optional<std::size_t> CMainDialog::FindInEditor(const std::string& what, const SearchOptions& options) {
   std::string text = m_view.GetEditorText();
   EditorSelection selection = m_view.GetEditorSelection();
-  int selectionStart = std::min(selection.start, selection.end);
-  int selectionEnd = std::max(selection.start, selection.end);
-  int start = selectionEnd;  // the caret when nothing is selected
-  if (selectionStart != selectionEnd) {
-    start = options.forward ? selectionEnd : selectionStart;
-  } else if (m_findPos >= 1) {
-    start = m_findPos;
-  }
+  // The search goes on from where the caret is now, which after a match is
+  // the match itself and after a click is wherever the user put it.
+  int start = options.forward ? std::max(selection.start, selection.end) : std::min(selection.start, selection.end);
   std::size_t from = static_cast<std::size_t>(std::max(start, 0));
   std::optional<std::size_t> found = FindInText(text, what, from, options);
   if (!found) return std::nullopt;
@@ -42,7 +36,6 @@ std::optional<std::size_t> CMainDialog::FindInEditor(const std::string& what, co
   m_view.SetEditorSelection(static_cast<int>(*found), matchEnd);
   m_view.FocusControl(ControlId::OutputText);
   m_view.ScrollCaretIntoView();
-  m_findPos = matchEnd;
   return found;
 }
 
@@ -59,7 +52,6 @@ void CMainDialog::OnFindShortcut() {
       std::size_t to = std::min(static_cast<std::size_t>(selectionEnd), text.size());
       findText = CleanSearchText(std::string_view(text).substr(from, to - from));
     }
-    m_findPos = selectionEnd;
   }
   m_view.SetControlText(ControlId::FindText, findText);
   m_view.FocusControl(ControlId::FindText);

@@ -7,9 +7,11 @@ namespace qv {
 
 namespace {
 
+// Printable characters and tab only: Delete (127), Backspace and every other
+// key with a control text are the editor's own editing.
 bool isTypedText(char typed) {
   unsigned char code = static_cast<unsigned char>(typed);
-  return (code >= 32 && code <= 127) || typed == '\t';
+  return (code >= 32 && code <= 126) || typed == '\t';
 }
 
 }  // namespace
@@ -26,15 +28,33 @@ bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
       if (!key.ctrl) return false;
       OnFindShortcut();
       return true;
+    case WindowKey::G:
+      if (!key.ctrl) return false;
+      OnGoToLine();
+      return true;
+    case WindowKey::S:
+      if (!key.ctrl) return false;
+      OnSaveFiles();
+      return true;
     case WindowKey::F3:
       OnFindNext();
+      return true;
+    case WindowKey::F4:
+      OnNextMessage(!key.shift);
       return true;
     case WindowKey::F5:
       OnCompile();
       return true;
     case WindowKey::Enter:
+      if (m_view.ControlHasFocus(ControlId::FindText)) {
+        FindFromBox(!key.shift);
+        // So that Enter again finds on, instead of breaking the line of the match.
+        m_view.FocusControl(ControlId::FindText);
+        return true;
+      }
       if (!typingInEditableTab) return false;
       m_view.ReplaceEditorSelection("\n", false);
+      m_view.ScrollCaretIntoView();
       CaptureTabText(SelectedTab());
       MarkTabDirty(SelectedTab(), true);
       return true;
@@ -58,6 +78,7 @@ bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
     }
   }
   m_view.ReplaceEditorSelection(std::string(1, typed), true);
+  m_view.ScrollCaretIntoView();
   CaptureTabText(tab);
   MarkTabDirty(tab, true);
   return true;

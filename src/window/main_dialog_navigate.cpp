@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "preprocess/text.h"
 #include "window/main_dialog.h"
 #include "window/symbol_row.h"
@@ -26,39 +27,34 @@ bool CMainDialog::OnEditorDoubleClick(int position) {
   std::string text = m_view.GetEditorText();
   if (position < 0 || static_cast<std::size_t>(position) >= text.size()) return false;
   std::size_t at = static_cast<std::size_t>(position);
-  if (SelectedTab() == kSymbolsTab) {
+  int tab = SelectedTab();
+  if (tab == kLogTab) {
+    std::optional<std::size_t> message = MessageAtLogPosition(text, at);
+    if (message && GoToMessage(*message)) return true;
+  }
+  if (tab == kSymbolsTab) {
     if (std::optional<std::string> name = NameFromSymbolsLine(LineAround(text, at))) return NavigateToName(*name);
   }
   std::string word(WordAround(text, at));
-  return !word.empty() && NavigateToName(word);
-}
-
-void CMainDialog::ShowSourceTab() {
-  if (IsValidTab(m_currentTab) && m_currentTab != kSourceTab) {
-    CaptureTabText(m_currentTab);
-    SaveTabSelection(m_currentTab);
-  }
-  m_view.SetCurrentTab(kSourceTab);
-  RefreshOutput();
+  if (word.empty()) return false;
+  // In the texts one edits, a word that is no symbol is only selected.
+  if (IsEditableTab(tab) && findSymbol(m_lastResult.symbols, word) == nullptr) return false;
+  return NavigateToName(word);
 }
 
 bool CMainDialog::NavigateToName(const std::string& name) {
   const SymbolRecord* symbol = findSymbol(m_lastResult.symbols, name);
   if (symbol == nullptr) {
-    ShowSourceTab();
+    ShowTabForNavigation(kSourceTab);
     FindInEditor(name, SearchOptions{true, false, false});
     return true;
   }
   if (symbol->line < 1 || m_sourcePath.empty()) return false;
 
-  int line = symbol->line;
-  // Showing the tab reads the source when its text is not there yet.
-  ShowSourceTab();
-  int caret = static_cast<int>(LineStart(m_view.GetEditorText(), line));
-  m_view.SetEditorSelection(caret, caret);
-  m_view.FocusControl(ControlId::OutputText);
-  m_view.ScrollCaretIntoView();
-  m_view.SetStatusLine("Symbol: " + name + " (line " + std::to_string(line) + ")", false);
+  std::string line = std::to_string(symbol->line);
+  std::optional<int> tab = TabOfFile(symbol->file);
+  std::string where = tab == kSourceTab ? "line " + line : fileNameOf(symbol->file) + " line " + line;
+  ShowFileLine(symbol->file, symbol->line, "Symbol: " + name + " (" + where + ")");
   return true;
 }
 
@@ -67,18 +63,26 @@ void CMainDialog::CheckExternalChange() {
   std::int64_t current = 0;
   if (!lastWriteTime(m_sourcePath, current) || current <= m_sourceFileTime.time) return;
 
+  // Taken before asking, so that coming back to the window while the
+  // question is open does not ask about the same change again.
+  SourceFileTime askedAbout = m_sourceFileTime;
+  m_sourceFileTime = {current, true};
   std::string question = IsTabDirty(kSourceTab)
                              ? "The source file was changed by another editor.\r\nReload and discard unsaved "
                                "changes in Source tab?"
                              : "The source file was changed by another editor.\r\nReload now?";
   MessageBoxAnswer answer = m_view.ShowMessageBox(question, MessageBoxButtons::YesNo, MessageBoxIcon::Question);
   if (answer != MessageBoxAnswer::Yes) {
-    m_sourceFileTime = {current, true};
+    // The tab keeps its text, which the file no longer has: it is unsaved
+    // now, so the next showing does not read the file over it and the next
+    // save writes it (the changed file going to backups).
+    MarkTabDirty(kSourceTab, true);
     return;
   }
   std::string text;
   std::string lineEnd;
   if (!ReadTabFile(m_sourcePath, text, lineEnd)) {
+    m_sourceFileTime = askedAbout;
     m_view.ShowMessageBox("Unable to reload source file.", MessageBoxButtons::Ok, MessageBoxIcon::None);
     return;
   }

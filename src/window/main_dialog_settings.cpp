@@ -46,6 +46,7 @@ void CMainDialog::LoadSettingsFromRegistry() {
   m_compiled = false;
   // The start-up warning about the backups folder must stay readable.
   if (m_logText != kBackupsFolderWarning) m_logText = m_sourcePath.empty() ? kNoSourceLogText : kNoCompileYetText;
+  AppendFoldingNotes();
 
   m_tabDirty.fill(false);
   m_tabSelStart = stored.tabSelStart;

@@ -23,15 +23,17 @@ std::string CMainDialog::NormalizeSourcePath(std::string_view text, bool resolve
   return !candidate.empty() && pathExists(candidate) ? candidate : std::string();
 }
 
+// The tabs' files follow the selected source, not the text in the source
+// box: a path typed there becomes the source when it is compiled, so until
+// then each tab's text stays paired with the file it came from.
 std::string CMainDialog::OutputBasePath() const {
-  std::string source = NormalizeSourcePath(m_view.GetControlText(ControlId::SourcePath), true);
-  if (source.empty()) return {};
+  if (m_sourcePath.empty()) return {};
   // Named like the compiler names its outputs, so the tabs find those files.
-  return outputBaseFor(source, "") + m_suffix;
+  return outputBaseFor(m_sourcePath, "") + m_suffix;
 }
 
 std::string CMainDialog::TabFilePath(int tab) const {
-  if (tab == kSourceTab) return NormalizeSourcePath(m_view.GetControlText(ControlId::SourcePath), false);
+  if (tab == kSourceTab) return m_sourcePath;
   if (tab == kLogTab || !IsValidTab(tab)) return {};
   std::string base = OutputBasePath();
   if (base.empty()) return {};
@@ -50,8 +52,7 @@ void CMainDialog::EmptyOutputBuffers() {
   m_hexText.clear();
 }
 
-void CMainDialog::ClearSourceSelection(bool missing, bool showSource) {
-  if (missing) m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
+void CMainDialog::ClearSourceSelection(bool showSource) {
   ResetIncludeTabs(0);
   m_sourcePath.clear();
   m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
@@ -67,17 +68,25 @@ void CMainDialog::ClearSourceSelection(bool missing, bool showSource) {
 
 void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   std::string chosen = trim(path);
-  if (chosen.empty() || chosen == kNoSourceSelectedText) {
-    ClearSourceSelection(false, showSource);
+  bool none = chosen.empty() || chosen == kNoSourceSelectedText;
+  bool missing = !none && !pathExists(chosen);
+  if (missing) m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
+  if (!OfferToSaveEdits("Save changes to the source and include files before switching?")) {
+    // The recent list shows the current source again.
+    RefreshRecentCombo();
     return;
   }
-  if (!pathExists(chosen)) {
-    ClearSourceSelection(true, showSource);
+  // Whatever the answer, the edits of the old source are done with.
+  MarkTabDirty(kSourceTab, false);
+  m_foldingNotes.clear();
+  if (none || missing) {
+    ClearSourceSelection(showSource);
     return;
   }
 
   m_sourcePath = chosen;
   m_view.SetControlText(ControlId::SourcePath, m_sourcePath);
+  m_logText = kNoCompileYetText;
   // A source that cannot be read must not keep the previous source's text,
   // which a save would then write over the new file.
   m_sourceText.clear();
@@ -85,12 +94,10 @@ void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
   m_compiled = false;
   ResetIncludeTabs(0);
-  m_logText = kNoCompileYetText;
   EmptyOutputBuffers();
   UpdateTabTitles();
   AddRecentSource(m_sourcePath);
   RefreshRecentCombo();
-  MarkTabDirty(kSourceTab, false);
   if (showSource) m_view.SetCurrentTab(kSourceTab);
   if (m_view.GetCurrentTab() == kSourceTab) {
     SetOutputText(m_sourceText, kSourceTab, true);

@@ -12,6 +12,7 @@
 #include "window/main_dialog.h"
 #include "window/recent_sources.h"
 #include "window/status_words.h"
+#include "window/tab_label.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -69,11 +70,33 @@ std::string* CMainDialog::TabBuffer(int tab) {
 }
 
 void CMainDialog::SetTabDirtyFlag(int tab, bool dirty) {
+  bool was = IsTabDirty(tab);
   if (tab >= 0 && tab < kFixedTabCount) {
     m_tabDirty[static_cast<std::size_t>(tab)] = dirty;
   } else if (IsValidTab(tab) && includeIndex(tab) < m_includeDirty.size()) {
     m_includeDirty[includeIndex(tab)] = dirty;
   }
+  if (was != dirty && IsEditableTab(tab) && m_view.ControlExists(ControlId::OutputTab)) {
+    m_view.SetTabLabel(tab, TabLabel(tab));
+  }
+}
+
+bool CMainDialog::ShowsPlaceholder(int tab) const { return tab >= kMapTab && tab <= kHexTab && !m_compiled; }
+
+bool CMainDialog::HasUnsavedEdits(int tab) const {
+  return IsEditableTab(tab) && IsTabDirty(tab) && !TabFilePath(tab).empty();
+}
+
+std::string CMainDialog::TabLabel(int tab) const {
+  std::string label;
+  if (tab == kLogTab || !IsValidTab(tab)) {
+    label = kInitialTabLabels[kLogTab];
+  } else if (tab < kFixedTabCount) {
+    label = m_tabTitles[static_cast<std::size_t>(tab - kSourceTab)];
+  } else {
+    label = includeLabel(m_includePaths[includeIndex(tab)], includeIndex(tab));
+  }
+  return HasUnsavedEdits(tab) ? WithUnsavedMark(label) : label;
 }
 
 void CMainDialog::ResetIncludeTabs(std::size_t count) {
@@ -83,6 +106,7 @@ void CMainDialog::ResetIncludeTabs(std::size_t count) {
   m_includeDirty.assign(count, false);
   m_includeSelStart.assign(count, 0);
   m_includeSelEnd.assign(count, 0);
+  m_includeFirstLine.assign(count, 0);
 }
 
 void CMainDialog::UpdateTabTitles() {
@@ -93,12 +117,15 @@ void CMainDialog::UpdateTabTitles() {
     std::string stem = sourceStem(m_sourcePath);
     m_tabTitles = {stem + ".asm", stem + ".MAP", stem + ".SYM", stem + ".LST", stem + ".HEX"};
   }
-  std::vector<std::string> labels{kInitialTabLabels[kLogTab]};
-  labels.insert(labels.end(), m_tabTitles.begin(), m_tabTitles.end());
-  for (std::size_t i = 0; i < m_includePaths.size(); ++i) labels.push_back(includeLabel(m_includePaths[i], i));
+  std::vector<std::string> labels;
+  for (int tab = 0; tab < TabCount(); ++tab) labels.push_back(TabLabel(tab));
 
   int previous = m_view.GetCurrentTab();
   m_view.SetTabItems(labels);
+  for (int tab = 0; tab < TabCount(); ++tab) {
+    std::string path = TabFilePath(tab);
+    m_view.SetTabToolTip(tab, path.empty() ? path : canonicalPath(path));
+  }
   m_view.SetCurrentTab(IsValidTab(previous) ? previous : kLogTab);
   m_view.RepaintWindow();
 }
@@ -120,6 +147,7 @@ void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModi
     m_view.SetEditorColouring(editable ? SourceColouringFor(tab, text) : EditorColouring{});
     m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
     if (editable) RecolourEditorText();
+    m_view.ShowLineNumbers(editable || tab == kLstTab);
   }
   if (resetModified) SetTabDirtyFlag(tab, false);
   m_view.SetEditorModified(false);
@@ -207,7 +235,7 @@ void CMainDialog::ReloadTabFromDisk(int tab) {
 
 void CMainDialog::CaptureTabText(int tab) {
   std::string* buffer = TabBuffer(tab);
-  if (buffer == nullptr || !m_view.ControlExists(ControlId::OutputText)) return;
+  if (buffer == nullptr || ShowsPlaceholder(tab) || !m_view.ControlExists(ControlId::OutputText)) return;
   *buffer = m_view.GetEditorText();
   if (!m_settingText && m_view.IsEditorModified() && IsEditableTab(tab)) MarkTabDirty(tab, true);
 }
@@ -225,31 +253,39 @@ void CMainDialog::SaveTabSelection(int tab) {
   int length = m_view.EditorTextLength();
   EditorSelection selection = m_view.GetEditorSelection();
   EditorSelection stored = ordered(std::clamp(selection.start, 0, length), std::clamp(selection.end, 0, length));
+  int firstLine = m_view.GetFirstVisibleLine();
   if (tab < kFixedTabCount) {
     m_tabSelStart[static_cast<std::size_t>(tab)] = stored.start;
     m_tabSelEnd[static_cast<std::size_t>(tab)] = stored.end;
+    m_tabFirstLine[static_cast<std::size_t>(tab)] = firstLine;
     return;
   }
   std::size_t index = includeIndex(tab);
   if (index < m_includeSelStart.size()) m_includeSelStart[index] = stored.start;
   if (index < m_includeSelEnd.size()) m_includeSelEnd[index] = stored.end;
+  if (index < m_includeFirstLine.size()) m_includeFirstLine[index] = firstLine;
 }
 
 void CMainDialog::RestoreTabSelection(int tab) {
   if (!IsValidTab(tab)) return;
   int start = 0;
   int end = 0;
+  int firstLine = 0;
   if (tab < kFixedTabCount) {
     start = m_tabSelStart[static_cast<std::size_t>(tab)];
     end = m_tabSelEnd[static_cast<std::size_t>(tab)];
+    firstLine = m_tabFirstLine[static_cast<std::size_t>(tab)];
   } else {
     std::size_t index = includeIndex(tab);
     if (index < m_includeSelStart.size()) start = m_includeSelStart[index];
     if (index < m_includeSelEnd.size()) end = m_includeSelEnd[index];
+    if (index < m_includeFirstLine.size()) firstLine = m_includeFirstLine[index];
   }
   int length = m_view.EditorTextLength();
   EditorSelection restored = ordered(std::clamp(start, 0, length), std::clamp(end, 0, length));
   m_view.SetEditorSelection(restored.start, restored.end);
+  // After the selection, which may scroll the editor to show the caret.
+  m_view.SetFirstVisibleLine(std::max(firstLine, 0));
 }
 
 void CMainDialog::OnTabChanged() {

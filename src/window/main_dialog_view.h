@@ -23,6 +23,12 @@ struct EditorSelection {
   int end = 0;
 };
 
+// A line and a column, both counted from 1.
+struct TextPlace {
+  int line = 1;
+  int column = 1;
+};
+
 struct EditorFont {
   const char* face = "";
   int points = 0;
@@ -103,8 +109,11 @@ class MainDialogView {
 
   // The tab strip. Setting items or the current tab sends no change event.
   virtual void SetTabItems(const std::vector<std::string>& labels) = 0;
+  virtual void SetTabLabel(int tab, const std::string& label) = 0;
   virtual int GetCurrentTab() const = 0;
   virtual void SetCurrentTab(int tab) = 0;
+  // Shown when the pointer rests on the tab; empty for none.
+  virtual void SetTabToolTip(int tab, const std::string& text) = 0;
 
   // The shared editor.
   virtual std::string GetEditorText() const = 0;
@@ -125,15 +134,23 @@ class MainDialogView {
   virtual void EnableEditorChangeNotifications() = 0;
   // True when the font made has the requested weight.
   virtual bool SetEditorFont(const EditorFont& font) = 0;
+  virtual TextPlace GetCaretPlace() const = 0;
+  // The line numbers beside the editor's text.
+  virtual void ShowLineNumbers(bool shown) = 0;
 
   // Status line and progress bar.
   virtual void SetStatusLine(const std::string& text, bool highlight) = 0;
+  // The caret's place, shown at the status line's end; empty for none.
+  virtual void SetCaretPlace(const std::string& text) = 0;
   virtual void CreateProgressBar(int range) = 0;
   virtual void SetProgressPosition(int position) = 0;
 
   // Modal questions.
   virtual MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons,
                                           MessageBoxIcon icon) = 0;
+  // A line number from 1 to lastLine, offering the current one; none when
+  // cancelled.
+  virtual std::optional<int> AskLineNumber(int currentLine, int lastLine) = 0;
   // The chosen full path; empty when cancelled.
   virtual std::string AskOpenFile(const OpenFileRequest& request) = 0;
 

@@ -14,12 +14,21 @@ bool mentionsError(const std::string& message) {
 
 }  // namespace
 
+CompileVerdict VerdictOf(const CompileResult& result) {
+  if (result.failed || std::any_of(result.messages.begin(), result.messages.end(), mentionsError)) {
+    return CompileVerdict::Errors;
+  }
+  return result.messages.empty() ? CompileVerdict::Success : CompileVerdict::Warnings;
+}
+
 std::string StatusWordsFor(bool compiled, const CompileResult& result, bool sourceSelected) {
   if (!compiled) return sourceSelected ? "Not evaluated - run Compile (F5)" : "No source selected";
-  if (result.failed || std::any_of(result.messages.begin(), result.messages.end(), mentionsError)) {
-    return "Compile completed with errors";
+  switch (VerdictOf(result)) {
+    case CompileVerdict::Errors: return "Compile completed with errors";
+    case CompileVerdict::Warnings: return "Compile completed with warnings";
+    case CompileVerdict::Success: break;
   }
-  return result.messages.empty() ? "Compile complete" : "Compile completed with warnings";
+  return "Compile complete";
 }
 
 std::string StatusLineText(std::string_view statusText, bool highlight, bool overwrite) {

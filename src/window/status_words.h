@@ -8,6 +8,13 @@
 
 namespace qv {
 
+enum class CompileVerdict { Errors, Warnings, Success };
+
+// What a finished compile came to: errors when it failed or a message says
+// "ERROR:" or "ERROR :", warnings when it said anything else, else success.
+// The status line and the Log's last line both tell it.
+CompileVerdict VerdictOf(const CompileResult& result);
+
 // What the last compile came to, or why there is none.
 std::string StatusWordsFor(bool compiled, const CompileResult& result, bool sourceSelected);
 

@@ -11,10 +11,15 @@
 namespace qv {
 
 // Lines joined by "\r\n". With a last "." inside the title: the name
-// (shortened with "..." past the budget) over the extension. Otherwise a
+// (past the budget, its middle replaced by "...") over the extension. Otherwise a
 // long title is cut after budget characters, its rest shortened from the
 // front when that is longer than the budget too.
 std::string SplitTabTitle(std::string_view title, int budget);
+
+// The title with "*" after its name, before the extension that
+// SplitTabTitle puts on the second line (at the end without one): the
+// label of a tab with unsaved edits.
+std::string WithUnsavedMark(std::string_view title);
 
 // Characters that fit the label's text width; letterWidth is the width of
 // "W", absent when it cannot be measured.

@@ -1,8 +1,6 @@
 #include "window/text_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -16,9 +14,6 @@ namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Enough tries to step over leftovers of earlier interrupted saves.
-constexpr int kTemporaryNameAttempts = 100;
 
 std::string_view replacementFor(char32_t c) {
   switch (c) {
@@ -61,7 +56,6 @@ std::u32string decodeFileBytes(std::string_view bytes) {
 struct UnifiedLineEnds {
   std::string text;
   bool sawCrLf = false;
-  bool sawBareEnd = false;
 };
 
 UnifiedLineEnds unifyLineEnds(std::string_view text) {
@@ -73,8 +67,7 @@ UnifiedLineEnds unifyLineEnds(std::string_view text) {
       result.sawCrLf = true;
       ++i;
       c = '\n';
-    } else if (c == '\r' || c == '\n') {
-      result.sawBareEnd = true;
+    } else if (c == '\r') {
       c = '\n';
     }
     result.text += c;
@@ -83,46 +76,15 @@ UnifiedLineEnds unifyLineEnds(std::string_view text) {
 }
 
 std::string bytesToSave(std::string_view text, std::string_view lineEnd) {
-  return WithLineEnds(foldTo7Bit(decodeWindows1252(text)), lineEnd);
+  return WithLineEnds(foldTo7Bit(decodeWindows1252(text)), SavedLineEnd(lineEnd));
 }
 
-// A linked file is replaced where it lives, so the link keeps working.
+// A symbolic link is followed, so that the link keeps pointing at the saved file.
 std::string finalTarget(const std::string& nativePath) {
   std::error_code error;
   if (!fs::is_symlink(nativePath, error)) return nativePath;
   fs::path resolved = fs::canonical(nativePath, error);
   return error ? nativePath : resolved.string();
-}
-
-// A new file of its own beside the target, open for writing.
-std::FILE* createTemporaryBeside(const std::string& target, std::string& temporaryPath) {
-  std::size_t nameStart = target.rfind('/') + 1;  // 0 when there is no folder
-  std::string stem = target.substr(0, nameStart) + "." + target.substr(nameStart) + ".saving-";
-  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    temporaryPath = stem + std::to_string(attempt);
-    std::FILE* file = std::fopen(temporaryPath.c_str(), "wbx");
-    if (file != nullptr || errno != EEXIST) return file;
-  }
-  return nullptr;
-}
-
-bool replaceFileContent(std::string_view path, std::string_view bytes) {
-  std::string target = finalTarget(toNativePath(path));
-  std::string temporaryPath;
-  std::FILE* file = createTemporaryBeside(target, temporaryPath);
-  if (file == nullptr) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  bool closed = std::fclose(file) == 0;
-  std::error_code error;
-  if (written && closed) {
-    fs::file_status old = fs::status(target, error);
-    if (fs::exists(old)) fs::permissions(temporaryPath, old.permissions(), error);
-    error.clear();
-    fs::rename(temporaryPath, target, error);
-    if (!error) return true;
-  }
-  fs::remove(temporaryPath, error);
-  return false;
 }
 
 }  // namespace
@@ -140,25 +102,51 @@ std::string foldTo7Bit(std::u32string_view text) {
   return folded;
 }
 
-bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd) {
+std::string_view SavedLineEnd(std::string_view readStyle) {
+#ifdef _WIN32
+  static_cast<void>(readStyle);
+  return "\r\n";
+#else
+  return readStyle == "\r\n" ? "\r\n" : "\n";
+#endif
+}
+
+SaveMethod ChooseSaveMethod(const SaveTargetFacts& target) {
+  if (target.exists ? !target.writable : !target.folderWritable) return SaveMethod::Refuse;
+  if (target.exists && (target.linkCount > 1 || !target.folderWritable)) return SaveMethod::WriteInPlace;
+  return SaveMethod::ReplaceAtomically;
+}
+
+bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd, std::size_t* foldedCount) {
   // A file larger than a compile would read is refused, not loaded whole.
   const std::size_t limit = SourceReadLimits{}.bytes;
   std::string bytes;
   if (!readWholeFile(path, bytes, limit + 1) || bytes.size() > limit) return false;
   // Plain ASCII, as most sources are, needs neither decoding nor folding.
   bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  std::string folded = ascii ? std::string() : foldTo7Bit(decodeFileBytes(bytes));
+  std::u32string characters = ascii ? std::u32string() : decodeFileBytes(bytes);
+  std::string folded = ascii ? std::string() : foldTo7Bit(characters);
   UnifiedLineEnds unified = unifyLineEnds(ascii ? std::string_view(bytes) : std::string_view(folded));
   text = ExpandTabs(unified.text);
-  lineEnd = (unified.sawBareEnd && !unified.sawCrLf) ? "\n" : "\r\n";
+  lineEnd = unified.sawCrLf ? "\r\n" : "\n";
+  if (foldedCount != nullptr) {
+    *foldedCount = static_cast<std::size_t>(
+        std::count_if(characters.begin(), characters.end(), [](char32_t c) { return c >= 128; }));
+  }
   return true;
 }
 
 bool SaveTextFile(std::string_view path, std::string_view text, std::string_view lineEnd,
                   const BackupOptions& backups) {
   if (path.empty()) return false;
+  std::string target = finalTarget(toNativePath(path));
+  SaveMethod method = ChooseSaveMethod(saveTargetFacts(target));
+  // A refused save leaves nothing behind, not even a backup.
+  if (method == SaveMethod::Refuse) return false;
   BackupBeforeSave(path, backups);
-  return replaceFileContent(path, bytesToSave(text, lineEnd));
+  std::string bytes = bytesToSave(text, lineEnd);
+  if (method == SaveMethod::WriteInPlace) return overwriteFileInPlace(target, bytes);
+  return replaceFileAtomically(target, bytes);
 }
 
 }  // namespace qv

@@ -4,8 +4,10 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
+#include "compile/compiler.h"
 #include "harness/carried_include_provider.h"
 #include "preprocess/conditional.h"
 #include "preprocess/source_reader.h"
@@ -172,6 +174,76 @@ TEST(CarriedTexts, OneBalancedMacroPerCommandKeyword) {
       {"END_SDF", ""},
   };
   EXPECT_EQ(operandsOf, commands);
+}
+
+// The commands' operands and the DB lines that the macros' comments give,
+// by macro name.
+struct MacroDoc {
+  std::string operands;
+  std::vector<std::string> dbLines;
+};
+
+std::map<std::string, MacroDoc> macroDocs() {
+  SourceText text = SourceText::fromCarriedText(carriedText("QVX5_SND_MACS.INC"));
+  std::map<std::string, MacroDoc> docs;
+  MacroDoc* open = nullptr;
+  for (std::size_t i = 0; i < text.lineCount(); ++i) {
+    SourceLine line = makeSourceLine(text.line(i), "", static_cast<std::int32_t>(i + 1), true);
+    std::vector<std::string> words = splitWords(line.code);
+    if (words.size() >= 2 && words[1] == "MACRO") {
+      open = &docs[words[0]];
+      open->operands = trim(line.code.substr(line.code.find("MACRO") + 5));
+    } else if (!words.empty() && words[0] == "ENDM") {
+      open = nullptr;
+    } else if (open != nullptr && !line.comment.empty()) {
+      std::string comment = trim(line.comment.substr(1));
+      if (comment.rfind("DB ", 0) == 0) open->dbLines.push_back(comment);
+    }
+  }
+  return docs;
+}
+
+// A user learns the commands from those DB lines: with the operand names
+// defined in range, each must give its command's bytes.
+TEST(CarriedTexts, EveryDbLineOfTheMacrosGivesItsCommandsBytes) {
+  // Macro, which of its DB lines, definitions of its operand names.
+  const std::vector<std::tuple<std::string, std::size_t, std::string>> samples = {
+      {"SDL_VERSION", 0, "version EQU VERSION_5"},
+      {"CHANNEL_START", 0, "channel EQU 200"},
+      {"INITIATE_SOUND", 0, "trigger EQU TRIG_FUNC_2\npreempt EQU PRI_HIGH+PREEMPT_LOWER"},
+      {"BRANCH_TO", 0, "target EQU START+0x234"},
+      {"BRANCH_TO16", 0, "target EQU START+0x1234"},
+      {"DELAY_SOUND", 0, "mode EQU DELAY_RANDOM\nvalue EQU 100\nglobal EQU DELAY_GLOBAL"},
+      {"SKIP_ON_TRIGGER", 0, "logic EQU SKIP_IF_FALLEN\ntrigger EQU TRIG_FLAG_3"},
+      {"GENERATE_TRIGGER", 0, "trigger EQU TRIG_FLAG_7"},
+      {"END_SOUND", 0, ""},
+      {"PLAY", 0, "handle EQU 45\nbreak EQU BRK_LOOP_UNTIL_TRIG+BRK_AT_ONCE\nflags EQU PLAYF_SYNC+PLAYF_PITCH"},
+      {"PLAY", 1, "handle EQU 230\nbreak EQU 31\nflags EQU PLAYF_VOLUME"},
+      {"LOAD_MODIFIER", 0, "type EQU MOD_TIMER_1\narg1 EQU 10\narg2 EQU 20\narg3 EQU 255"},
+      {"MASK_COMPARE", 0,
+       "source EQU SRC_FLAGS\nimmediate EQU CMP_TO_VALUE\ntarget EQU 0x5A\nmask EQU 0xF0\nskip EQU 3"},
+  };
+  std::map<std::string, MacroDoc> docs = macroDocs();
+  std::size_t documented = 0;
+  for (const auto& [name, doc] : docs) documented += doc.dbLines.size();
+  EXPECT_EQ(documented, samples.size());
+
+  test::TempFolder folder;
+  for (const auto& [name, index, definitions] : samples) {
+    const MacroDoc& doc = docs[name];
+    ASSERT_LT(index, doc.dbLines.size()) << name;
+    std::string source = folder.write("song.asm", " INCLUDE QVX5_SND_CMD.INC\nSTART: SKEME_START 1\n" + definitions +
+                                                      "\n " + name + " " + doc.operands + "\n " + doc.dbLines[index] +
+                                                      "\n");
+    Compiler compiler;
+    compiler.setBuiltInIncludeProvider(carriedIncludeProvider);
+    CompileRequest request;
+    request.writeOutputs = false;
+    CompileResult result = compiler.compile(source, request);
+    ASSERT_EQ(result.emitted.size(), 3u) << name;
+    EXPECT_FALSE(result.emitted[1].bytes.empty()) << name;
+    EXPECT_EQ(result.emitted[1].bytes, result.emitted[2].bytes) << doc.dbLines[index];
+  }
 }
 
 }  // namespace

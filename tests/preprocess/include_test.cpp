@@ -71,6 +71,46 @@ TEST(Include, FolderThatDoesNotExistFallsBackToTheFileBesideTheIncludingFile) {
   EXPECT_THAT(project.asked, IsEmpty());
 }
 
+// Projects written where the file system ignores letter case. Each file on
+// disk holds its own name as its only line, so the lines show which was read.
+TEST(Include, NamesThatDifferOnlyInLetterCaseFindTheFileOnDisk) {
+  struct Case {
+    std::vector<std::string> files;
+    std::string argument;
+    std::string read;
+    std::string message;  // "@" stands for the project folder
+  };
+  const std::vector<Case> cases = {
+      {{"waves.inc"}, "\"WAVES.INC\"", "waves.inc", "Using @/waves.inc for @/WAVES.INC (letter case differs)"},
+      {{"lib/Waves.inc"}, "LIB\\waves.INC", "lib/Waves.inc",
+       "Using @/lib/Waves.inc for @/LIB/waves.INC (letter case differs)"},
+      {{"qvx5_snd_cmd.inc"}, "QVX5_SND_CMD.INC", "qvx5_snd_cmd.inc",
+       "Using @/qvx5_snd_cmd.inc for @/QVX5_SND_CMD.INC (letter case differs)"},
+      {{"qvx5_snd_cmd.inc"}, "nowhere/QVX5_SND_CMD.INC", "qvx5_snd_cmd.inc",
+       "Using @/qvx5_snd_cmd.inc for @/QVX5_SND_CMD.INC (letter case differs)"},
+      {{"Dup.inc", "DUP.inc"}, "dup.inc", "DUP.inc",
+       "WARNING: @/song.asm:1: 2 files match @/dup.inc apart from letter case; using @/DUP.inc"},
+      {{"waves.inc", "WAVES.INC"}, "WAVES.INC", "WAVES.INC", ""},
+      {{"lib/x.inc"}, "\\lib\\x.inc", "lib/x.inc", ""},
+  };
+  for (const Case& c : cases) {
+    PreprocessProject project;
+    for (const std::string& file : c.files) project.write(file, file + "\n");
+    project.write("song.asm", "INCLUDE " + c.argument + "\n");
+    PreprocessResult result = project.run("song.asm");
+    std::string message = c.message;
+    for (std::size_t at = message.find('@'); at != std::string::npos;
+         at = message.find('@', at + project.folder.path().size())) {
+      message.replace(at, 1, project.folder.path());
+    }
+    EXPECT_THAT(codesOf(result), ElementsAre(c.read)) << c.argument;
+    EXPECT_EQ(result.notes, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message})
+        << c.argument;
+    EXPECT_THAT(result.errors, IsEmpty()) << c.argument;
+    EXPECT_THAT(project.asked, IsEmpty()) << c.argument;
+  }
+}
+
 TEST(Include, CarriedCopyServesWhenNothingIsOnDisk) {
   PreprocessProject project;
   project.write("song.asm", "INCLUDE \"qvx7_snd_cmd.inc\"\nINCLUDE sub\\QVX5_SND_MACS.INC\n");

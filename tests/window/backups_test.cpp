@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "platform/files.h"
 #include "support/test_support.h"
 #include "window/text_file.h"
 
@@ -45,9 +46,9 @@ class BackupTest : public testing::Test {
 
   std::string backup(const std::string& name) { return folder.file("backups/" + name); }
 
-  std::vector<int> backupNumbers(const std::string& fileName) {
+  std::vector<int> backupNumbers(const std::string& fileName, bool ignoreCase = false) {
     std::vector<int> numbers;
-    std::optional<std::vector<BackupFile>> files = ListBackups(folder.file("backups"), fileName);
+    std::optional<std::vector<BackupFile>> files = ListBackups(folder.file("backups"), fileName, ignoreCase);
     for (const BackupFile& file : files.value()) numbers.push_back(file.number);
     return numbers;
   }
@@ -80,20 +81,43 @@ TEST_F(BackupTest, NumberComesFromLeadingDigitsOfMatchingNamesOnly) {
   folder.write("backups/song_bak90.txt", "");
   folder.write("backups/songs_bak91.asm", "");
   folder.write("backups/song_bak92.asm/inside", "");
-  EXPECT_EQ(backupNumbers("song.asm"), (std::vector<int>{5, 12}));
+  EXPECT_EQ(backupNumbers("song.asm", true), (std::vector<int>{5, 12}));
+  // Where the file system tells the cases apart, SONG.ASM is another file.
+  EXPECT_EQ(backupNumbers("song.asm", false), (std::vector<int>{12}));
   ASSERT_TRUE(BackupBeforeSave(path, options));
   EXPECT_TRUE(test::exists(backup("song_bak13.asm")));
 }
 
-TEST_F(BackupTest, AbsurdNumbersDoNotOverflow) {
+TEST_F(BackupTest, NamesDifferingInCaseKeepTheirOwnBackupsHere) {
+  ASSERT_FALSE(namesIgnoreCase(folder.write("Song.asm", "upper")));
+  std::string lower = folder.write("song.asm", "lower");
+  for (int n = 1; n <= 25; ++n) folder.write("backups/Song_bak" + std::to_string(n) + ".asm", "");
+  folder.write("backups/song_bak1.asm", "");
+  answer = true;
+  ASSERT_TRUE(BackupBeforeSave(lower, options));
+  EXPECT_EQ(questions, 0);
+  EXPECT_EQ(test::readFile(backup("song_bak2.asm")), "lower");
+  EXPECT_EQ(backupNumbers("Song.asm").size(), 25u);
+}
+
+TEST_F(BackupTest, NumbersTooLargeToCountAreNoBackups) {
   std::string path = folder.write("song.asm", "v");
-  folder.write("backups/song_bak99999999999999999999.asm", "");
+  folder.write("backups/song_bak99999999999.asm", "");
+  folder.write("backups/song_bak" + std::to_string(std::numeric_limits<int>::max()) + ".asm", "");
   EXPECT_TRUE(BackupBeforeSave(path, options));
-  EXPECT_TRUE(test::exists(backup("song_bak" + std::to_string(std::numeric_limits<int>::max()) + ".asm")));
+  EXPECT_TRUE(BackupBeforeSave(path, options));
+  EXPECT_EQ(backupNumbers("song.asm"), (std::vector<int>{1, 2}));
+}
+
+TEST_F(BackupTest, ABackupKeepsThePermissionBitsOfTheOriginal) {
+  std::string path = folder.write("song.asm", "private");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(BackupBeforeSave(path, options));
+  EXPECT_EQ(fs::status(backup("song_bak1.asm")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(BackupTest, ListingAMissingFolderIsEmpty) {
-  EXPECT_EQ(ListBackups(folder.file("nowhere"), "song.asm").value().size(), 0u);
+  EXPECT_EQ(ListBackups(folder.file("nowhere"), "song.asm", false).value().size(), 0u);
 }
 
 TEST_F(BackupTest, MoreThanTwentyFiveAsksAndYesDeletesTheOldest) {

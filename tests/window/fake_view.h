@@ -9,8 +9,11 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "window/main_dialog_view.h"
@@ -95,10 +98,14 @@ class FakeView : public MainDialogView {
     tabs = labels;
     currentTab = labels.empty() ? -1 : 0;
   }
+  void SetTabLabel(int tab, const std::string& label) override {
+    if (tab >= 0 && tab < static_cast<int>(tabs.size())) tabs[static_cast<std::size_t>(tab)] = label;
+  }
   int GetCurrentTab() const override { return currentTab; }
   void SetCurrentTab(int tab) override {
     if (tab >= 0 && tab < static_cast<int>(tabs.size())) currentTab = tab;
   }
+  void SetTabToolTip(int tab, const std::string& text) override { tabToolTips[tab] = text; }
 
   // Editor.
   std::string GetEditorText() const override { return editorText; }
@@ -138,6 +145,14 @@ class FakeView : public MainDialogView {
     fontRequests.push_back(font.bold);
     return !font.bold || boldFontAvailable;
   }
+  TextPlace GetCaretPlace() const override {
+    std::size_t caret = std::min(static_cast<std::size_t>(std::max(selection.end, 0)), editorText.size());
+    std::string_view before(editorText.data(), caret);
+    std::size_t lastBreak = before.rfind('\n');
+    std::size_t column = lastBreak == std::string_view::npos ? caret : caret - lastBreak - 1;
+    return {1 + static_cast<int>(std::count(before.begin(), before.end(), '\n')), static_cast<int>(column) + 1};
+  }
+  void ShowLineNumbers(bool show) override { lineNumbers = show; }
 
   // Status line and progress bar.
   void SetStatusLine(const std::string& text, bool highlight) override {
@@ -145,6 +160,7 @@ class FakeView : public MainDialogView {
     statusHighlight = highlight;
     statusHistory.push_back(text);
   }
+  void SetCaretPlace(const std::string& text) override { caretPlace = text; }
   void CreateProgressBar(int range) override {
     existing.insert(ControlId::Progress);
     shown[ControlId::Progress] = false;
@@ -162,6 +178,10 @@ class FakeView : public MainDialogView {
     MessageBoxAnswer answer = answers.front();
     answers.pop_front();
     return answer;
+  }
+  std::optional<int> AskLineNumber(int currentLine, int lastLine) override {
+    lineNumberQuestions.push_back({currentLine, lastLine});
+    return lineNumberAnswer;
   }
   std::string AskOpenFile(const OpenFileRequest& request) override {
     openFileRequests.push_back(request);
@@ -201,6 +221,7 @@ class FakeView : public MainDialogView {
   int recentSelection = -1;
   std::vector<std::string> tabs;
   int currentTab = -1;
+  std::map<int, std::string> tabToolTips;
   std::string editorText;
   std::string lastEditorInput;
   EditorColouring editorColouring;
@@ -213,7 +234,9 @@ class FakeView : public MainDialogView {
   bool changeNotifications = false;
   bool boldFontAvailable = true;
   std::vector<bool> fontRequests;
+  bool lineNumbers = false;
   std::string statusLine;
+  std::string caretPlace;
   bool statusHighlight = false;
   std::vector<std::string> statusHistory;
   int progressRange = 0;
@@ -225,6 +248,9 @@ class FakeView : public MainDialogView {
   std::function<void()> onRepaintWindow;
   std::vector<MessageBox> messageBoxes;
   std::deque<MessageBoxAnswer> answers;
+  // Each question as {current line, last line}; the answer given to all.
+  std::vector<std::pair<int, int>> lineNumberQuestions;
+  std::optional<int> lineNumberAnswer;
   std::vector<OpenFileRequest> openFileRequests;
   std::string openFileAnswer;
   // No folder: files named without one get no backups.

@@ -34,7 +34,7 @@ TEST_F(CloseTest, YesSavesTheEditsAndCloses) {
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.messageBoxes[0].text, kCloseQuestion);
   EXPECT_EQ(view.messageBoxes[0].buttons, MessageBoxButtons::YesNoCancel);
-  EXPECT_EQ(test::readFile(path), ";A EQU 1\r\n");
+  EXPECT_EQ(test::readFile(path), ";A EQU 1\n");
   EXPECT_FALSE(dialog.IsTabDirty(kSourceTab));
 }
 

@@ -124,7 +124,7 @@ TEST_F(CompileTest, TheLogNumbersEveryMessageButShowsNoDefineNotes) {
                 "\r\n[12:34:56] " +
                 macrosNumber + " [info] " + macros + "\r\n" + kDashes +
                 "\r\n"
-                "\r\nCompile completed successfully.");
+                "\r\nCompile completed with warnings.");
   EXPECT_EQ(view.editorText, WithLineEnds(dialog.BuildCompileLog(), "\n"));
 }
 
@@ -134,7 +134,7 @@ TEST_F(CompileTest, TheLogGivesTheTicksTheCompileTook) {
   dialog.OnCompile();
   ASSERT_GT(dialog.m_compileMillis, 0u);
   char ending[80];
-  std::snprintf(ending, sizeof ending, "Compile completed successfully. (in %u.%03u seconds)",
+  std::snprintf(ending, sizeof ending, "Compile completed with warnings. (in %u.%03u seconds)",
                 dialog.m_compileMillis / 1000, dialog.m_compileMillis % 1000);
   EXPECT_THAT(dialog.BuildCompileLog(), ::testing::EndsWith(ending));
 }
@@ -250,13 +250,13 @@ TEST_F(CompileTest, ProgressRepaintsAtMostEvery25TicksAndAlwaysAtTheEnd) {
   EXPECT_EQ(dialog.m_progressPos, 1000);
 }
 
-TEST_F(CompileTest, AStartingCompileForgetsTheLastSearch) {
+TEST_F(CompileTest, AStartingCompileForgetsTheLastSearchAndMessage) {
   dialog.SelectSource(test::CopyDemoProject(folder), false);
   dialog.m_findText = "CHUFF";
-  dialog.m_findPos = 12;
+  dialog.m_currentMessage = 12;
   dialog.OnCompile();
   EXPECT_EQ(dialog.m_findText, "");
-  EXPECT_EQ(dialog.m_findPos, 0);
+  EXPECT_EQ(dialog.m_currentMessage, -1);
 }
 
 TEST_F(CompileTest, WithoutASourceNothingStarts) {

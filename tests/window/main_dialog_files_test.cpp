@@ -32,13 +32,13 @@ TEST_F(MainDialogTest, TheLogTabHasNoFileToSaveTo) {
   EXPECT_EQ(view.statusLine, "No source selected   INS");
 }
 
-TEST_F(MainDialogTest, SavingTheSourceWritesCrLfBacksUpTheOldFileAndClearsUnsavedChanges) {
+TEST_F(MainDialogTest, SavingTheSourceKeepsItsLineEndsBacksUpTheOldFileAndClearsUnsavedChanges) {
   std::string path = SelectNewSource("song.asm", "a\nb\n");
   view.selection = {0, 0};
   Type("X");
   dialog.OnSaveFiles();
   EXPECT_TRUE(view.messageBoxes.empty());
-  EXPECT_EQ(test::readFile(path), "Xa\r\nb\r\n");
+  EXPECT_EQ(test::readFile(path), "Xa\nb\n");
   EXPECT_EQ(test::readFile(folder.file("backups/song_bak1.asm")), "a\nb\n");
   EXPECT_FALSE(dialog.m_tabDirty[1]);
   std::int64_t written = 0;
@@ -50,8 +50,8 @@ TEST_F(MainDialogTest, SavingTheSourceWritesCrLfBacksUpTheOldFileAndClearsUnsave
   Type("Y");
   EXPECT_EQ(view.statusLine, "Unsaved changes   INS");
   dialog.OnSaveFiles();
-  EXPECT_EQ(test::readFile(folder.file("backups/song_bak2.asm")), "Xa\r\nb\r\n");
-  EXPECT_EQ(test::readFile(path), "XYa\r\nb\r\n");
+  EXPECT_EQ(test::readFile(folder.file("backups/song_bak2.asm")), "Xa\nb\n");
+  EXPECT_EQ(test::readFile(path), "XYa\nb\n");
   EXPECT_EQ(view.statusLine, "Saved   INS");
 }
 
@@ -73,13 +73,12 @@ TEST_F(MainDialogTest, AnIncludeTabKeepsItsOwnLineEnds) {
 }
 
 TEST_F(MainDialogTest, AFailedSaveNamesItsTarget) {
-  SelectNewSource("song.asm", "a\n");
-  std::string folderPath = folder.file("sub");
-  folder.write("sub/inner.asm", "x");
-  view.texts[ControlId::SourcePath] = folderPath;
+  std::string path = SelectNewSource("song.asm", "a\n");
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
   dialog.OnSaveFiles();
   ASSERT_EQ(view.messageBoxes.size(), 1u);
-  EXPECT_EQ(view.messageBoxes[0].text, "Unable to save to " + folderPath);
+  EXPECT_EQ(view.messageBoxes[0].text, "Unable to save to " + path);
   EXPECT_EQ(view.statusLine, "Save failed   INS");
 }
 
@@ -127,7 +126,7 @@ TEST(MainDialogBackups, FilesNamedWithoutAFolderAreBackedUpInTheUsersDataFolder)
   view.TypeInEditor("+");
   dialog.OnEditorChange();
   dialog.OnSaveFiles();
-  EXPECT_EQ(test::readFile(folder.file("song.asm")), "+one\r\n");
+  EXPECT_EQ(test::readFile(folder.file("song.asm")), "+one\n");
   EXPECT_EQ(test::readFile(folder.file("data/Veltrane/Quaverton/backups/song_bak1.asm")), "one\n");
   EXPECT_FALSE(test::exists(folder.file("backups")));
 }

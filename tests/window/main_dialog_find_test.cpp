@@ -19,7 +19,9 @@ class FindTest : public test::MainDialogTest {
     dialog.OnFindNext();
   }
 
-  bool KeyDown(WindowKey key, bool ctrl = false) { return dialog.PreTranslateKeyDown({key, ctrl, false}); }
+  bool KeyDown(WindowKey key, bool ctrl = false, bool shift = false) {
+    return dialog.PreTranslateKeyDown({key, ctrl, false, shift});
+  }
 };
 
 TEST_F(FindTest, NextWrapsAroundToAMatchBeforeTheCaret) {
@@ -29,7 +31,6 @@ TEST_F(FindTest, NextWrapsAroundToAMatchBeforeTheCaret) {
   EXPECT_EQ(view.selection.start, 0);
   EXPECT_EQ(view.selection.end, 5);
   EXPECT_EQ(view.focus, ControlId::OutputText);
-  EXPECT_EQ(dialog.m_findPos, 5);
   EXPECT_EQ(dialog.m_findText, "label");
 }
 
@@ -47,7 +48,18 @@ TEST_F(FindTest, NextGoesOnAfterTheLastMatchAndPrevGoesBack) {
   EXPECT_EQ(view.selection.start, 6);
   dialog.OnFindPrev();
   EXPECT_EQ(view.selection.start, 3);
-  EXPECT_EQ(dialog.m_findPos, 5);
+}
+
+TEST_F(FindTest, TheNextSearchStartsWhereTheUserPutTheCaret) {
+  ShowSource("ab ab ab ab", 0);
+  FindNext("ab");
+  EXPECT_EQ(view.selection.start, 0);
+  view.selection = {7, 7};
+  FindNext("ab");
+  EXPECT_EQ(view.selection.start, 9);
+  view.selection = {4, 4};
+  dialog.OnFindPrev();
+  EXPECT_EQ(view.selection.start, 0);
 }
 
 TEST_F(FindTest, WholeWordSkipsAMatchFollowedByAnUnderscore) {
@@ -63,12 +75,10 @@ TEST_F(FindTest, LetterCaseCountsOnlyWithMatchCase) {
   FindNext("label");
   EXPECT_EQ(view.selection.start, 2);
   view.selection = {0, 0};
-  dialog.m_findPos = 0;
   view.checks[ControlId::MatchCase] = true;
   FindNext("label");
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.messageBoxes[0].text, "Text not found: label");
-  EXPECT_EQ(dialog.m_findPos, 0);
 }
 
 TEST_F(FindTest, TheBoxTextIsCleanedAndWrittenBack) {
@@ -110,7 +120,6 @@ TEST_F(FindTest, CtrlFTakesTheCleanedSelectionOfTheFocusedEditor) {
   EXPECT_TRUE(KeyDown(WindowKey::F, true));
   EXPECT_EQ(view.texts[ControlId::FindText], "first word");
   EXPECT_EQ(view.focus, ControlId::FindText);
-  EXPECT_EQ(dialog.m_findPos, 10);
   EXPECT_EQ(dialog.m_findText, "old");
 }
 
@@ -122,14 +131,11 @@ TEST_F(FindTest, CtrlFWithoutASelectionKeepsTheLastSearch) {
   EXPECT_TRUE(KeyDown(WindowKey::F, true));
   EXPECT_EQ(view.texts[ControlId::FindText], "last");
   EXPECT_EQ(dialog.m_findText, "last");
-  EXPECT_EQ(dialog.m_findPos, 4);
 
   view.focus = ControlId::Browse;
   view.selection = {0, 4};
-  dialog.m_findPos = 0;
   EXPECT_TRUE(KeyDown(WindowKey::F, true));
   EXPECT_EQ(view.texts[ControlId::FindText], "last");
-  EXPECT_EQ(dialog.m_findPos, 0);
   EXPECT_FALSE(KeyDown(WindowKey::F));
 }
 
@@ -201,6 +207,41 @@ TEST_F(FindTest, EnterBreaksTheLineInEditableTabsOnly) {
   EXPECT_TRUE(dialog.IsTabDirty(kSourceTab));
   ShowTab(kLogTab);
   EXPECT_FALSE(KeyDown(WindowKey::Enter));
+}
+
+TEST_F(FindTest, EnterInTheFindBoxIsNextAndShiftEnterPrev) {
+  ShowSource("ab ab ab", 4);
+  view.texts[ControlId::FindText] = "ab";
+  view.focus = ControlId::FindText;
+  EXPECT_TRUE(KeyDown(WindowKey::Enter));
+  EXPECT_EQ(view.selection.start, 6);
+  EXPECT_EQ(view.focus, ControlId::FindText);
+  EXPECT_TRUE(KeyDown(WindowKey::Enter, false, true));
+  EXPECT_EQ(view.selection.start, 3);
+  EXPECT_EQ(dialog.m_sourceText, "ab ab ab");
+}
+
+TEST_F(FindTest, CtrlSSavesAndCtrlGGoesToALine) {
+  ShowSource("one\ntwo\nthree\n", 5);
+  Type("X");
+  EXPECT_TRUE(KeyDown(WindowKey::S, true));
+  EXPECT_FALSE(dialog.IsTabDirty(kSourceTab));
+  EXPECT_EQ(view.statusLine, "Saved   INS");
+
+  struct Case {
+    std::optional<int> answer;
+    int caret;
+  };
+  // The answer is kept to the lines there are; a cancel leaves the caret.
+  for (const Case& c : {Case{3, 9}, Case{99, 15}, Case{std::nullopt, 15}, Case{0, 0}}) {
+    view.lineNumberAnswer = c.answer;
+    EXPECT_TRUE(KeyDown(WindowKey::G, true));
+    EXPECT_EQ(view.selection.start, c.caret);
+    EXPECT_EQ(view.selection.end, c.caret);
+  }
+  EXPECT_EQ(view.lineNumberQuestions.front(), std::make_pair(2, 4));
+  EXPECT_EQ(view.lineNumberQuestions.back(), std::make_pair(4, 4));
+  EXPECT_FALSE(KeyDown(WindowKey::G));
 }
 
 TEST_F(FindTest, F5CompilesFromAnywhere) {

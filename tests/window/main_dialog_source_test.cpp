@@ -108,13 +108,15 @@ TEST_F(MainDialogTest, ASourceNamedTxtGivesOutputsFromItsStem) {
   EXPECT_EQ(dialog.TabFilePath(5), folder.file("song_Y.HEX"));
 }
 
-TEST_F(MainDialogTest, WithoutAnExistingSourceOnlyTheSourceTabHasAFile) {
+TEST_F(MainDialogTest, TheTabsFilesFollowTheSelectedSourceNotTheSourceBox) {
   view.texts[ControlId::SourcePath] = folder.file("missing.asm");
   EXPECT_EQ(dialog.OutputBasePath(), "");
-  EXPECT_EQ(dialog.TabFilePath(1), folder.file("missing.asm"));
-  EXPECT_EQ(dialog.TabFilePath(2), "");
-  view.texts[ControlId::SourcePath] = "<No Source Selected>";
   EXPECT_EQ(dialog.TabFilePath(1), "");
+  EXPECT_EQ(dialog.TabFilePath(2), "");
+  std::string path = SelectNewSource("song.asm", "x\n");
+  view.texts[ControlId::SourcePath] = folder.write("other.asm", "y\n");
+  EXPECT_EQ(dialog.TabFilePath(1), path);
+  EXPECT_EQ(dialog.TabFilePath(2), folder.file("song_Y.MAP"));
 }
 
 TEST_F(MainDialogTest, NormalizingASourcePath) {

@@ -16,7 +16,9 @@ TEST(SplitTabTitle, NameOverExtensionOrCutAtTheBudget) {
   for (const Case& c : std::vector<Case>{
            {twenty, 12, "abcdefghijkl\r\nmnopqrst"},
            {thirty, 12, "abcdefghijkl\r\n...vwxyzABCD"},
-           {"averyveryverylongname.asm", 12, "averyvery...\r\n.asm"},
+           {"averyveryverylongname.asm", 12, "avery...name\r\n.asm"},
+           {"averyveryverylongname_1.inc", 19, "averyver...ngname_1\r\n.inc"},
+           {"averyveryverylongname_2.inc", 19, "averyver...ngname_2\r\n.inc"},
            {"song.mk2.asm", 12, "song.mk2\r\n.asm"},
            {"song.mk2.MAP", 12, "song.mk2\r\n.MAP"},
            {"Log", 12, "Log"},

@@ -41,11 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Utf16Little", std::string("\xFF\xFE" "a\0\r\0\n\0\xE9\0", 10), "a\n?", "\r\n"},
         ReadCase{"Utf16Big", std::string("\xFE\xFF\0a\0\n\x20\x14", 8), "a\n-", "\n"},
         ReadCase{"Utf8WithMark", "\xEF\xBB\xBF" "caf\xC3\xA9\r\n", "caf?\n", "\r\n"},
-        ReadCase{"Utf8WithoutMark", "\xE2\x80\x9Cq\xE2\x80\x9D \xE2\x80\xA6", "\"q\" ...", "\r\n"},
-        ReadCase{"MarkOnly", "\xEF\xBB\xBF", "", "\r\n"},
-        ReadCase{"Empty", "", "", "\r\n"},
-        ReadCase{"InvalidUtf8FallsBackTo1252", "\x93hi\x94 \x96 \xA9", "\"hi\" - (c)", "\r\n"},
-        ReadCase{"FallbackKeepsTheMarkBytes", "\xEF\xBB\xBF" "a\xFF", "???a?", "\r\n"}),
+        ReadCase{"Utf8WithoutMark", "\xE2\x80\x9Cq\xE2\x80\x9D \xE2\x80\xA6", "\"q\" ...", "\n"},
+        ReadCase{"MarkOnly", "\xEF\xBB\xBF", "", "\n"},
+        ReadCase{"Empty", "", "", "\n"},
+        ReadCase{"InvalidUtf8FallsBackTo1252", "\x93hi\x94 \x96 \xA9", "\"hi\" - (c)", "\n"},
+        ReadCase{"FallbackKeepsTheMarkBytes", "\xEF\xBB\xBF" "a\xFF", "???a?", "\n"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,15 +55,32 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"Mixed", "a\r\nb\nc", "a\nb\nc", "\r\n"},
                     ReadCase{"LoneCr", "a\rb\r", "a\nb\n", "\n"},
                     ReadCase{"CrBeforeCrLf", "a\r\r\nb", "a\n\nb", "\r\n"},
-                    ReadCase{"NoLineEnd", "abc", "abc", "\r\n"}),
+                    ReadCase{"NoLineEnd", "abc", "abc", "\n"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Tabs, ReadTextFileCases,
     testing::Values(ReadCase{"ToNextMultipleOfEight", "a\tb\n1234567\tc\n12345678\td", "a       b\n1234567 c\n12345678        d", "\n"},
                     ReadCase{"AfterLoneCr", "abc\r\tx", "abc\n        x", "\n"},
-                    ReadCase{"AfterFolding", "\xC2\xBD\tx", "1/2     x", "\r\n"}),
+                    ReadCase{"AfterFolding", "\xC2\xBD\tx", "1/2     x", "\n"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
+TEST(ReadTextFile, CountsTheFoldedCharacters) {
+  TempFolder folder;
+  struct Case {
+    std::string bytes;
+    std::size_t folded;
+  };
+  for (const Case& c : {Case{"plain ASCII\n", 0}, Case{"caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D", 3},
+                        Case{"\x93hi\x94 \xA9", 3}, Case{std::string("\xFF\xFE" "a\0\xE9\0", 6), 1}}) {
+    std::string path = folder.write("song.asm", c.bytes);
+    std::string text;
+    std::string lineEnd;
+    std::size_t folded = 99;
+    ASSERT_TRUE(ReadTextFile(path, text, lineEnd, &folded));
+    EXPECT_EQ(folded, c.folded) << c.bytes;
+  }
+}
 
 TEST(ReadTextFile, MissingFileFailsAndLeavesTheOutputs) {
   TempFolder folder;
@@ -158,13 +175,54 @@ TEST_F(SaveTextFileTest, TargetThatIsAFolderFailsAndStaysAsItWas) {
   EXPECT_EQ(strayFiles(folder.path(), {"song.asm", "backups"}), std::vector<std::string>{});
 }
 
-TEST_F(SaveTextFileTest, ReadOnlyFolderFailsAndLeavesTheOldFile) {
+TEST(ChooseSaveMethod, ReplacesOrdinaryFilesAndWritesSharedOrLockedInFolderFilesInPlace) {
+  struct Case {
+    SaveTargetFacts target;
+    SaveMethod method;
+  };
+  for (const Case& c : {
+           Case{{true, true, true, 1}, SaveMethod::ReplaceAtomically},
+           Case{{false, false, true, 0}, SaveMethod::ReplaceAtomically},
+           Case{{true, true, true, 2}, SaveMethod::WriteInPlace},
+           Case{{true, true, false, 1}, SaveMethod::WriteInPlace},
+           Case{{true, false, true, 1}, SaveMethod::Refuse},
+           Case{{true, false, false, 2}, SaveMethod::Refuse},
+           Case{{false, false, false, 0}, SaveMethod::Refuse},
+       }) {
+    EXPECT_EQ(ChooseSaveMethod(c.target), c.method)
+        << c.target.exists << c.target.writable << c.target.folderWritable << c.target.linkCount;
+  }
+}
+
+TEST_F(SaveTextFileTest, ReadOnlyFolderWritesTheFileInPlace) {
   std::string path = folder.write("locked/song.asm", "old\r\n");
   std::string locked = folder.file("locked");
   fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-  if (::access(locked.c_str(), W_OK) == 0) GTEST_SKIP() << "permissions do not bind this user";
+  bool binds = ::access(locked.c_str(), W_OK) != 0;
+  bool saved = SaveTextFile(path, "new\n", "\n", noQuestions);
+  fs::permissions(locked, fs::perms::owner_all);
+  if (!binds) GTEST_SKIP() << "permissions do not bind this user";
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(read(path), "new\n");
+  EXPECT_EQ(strayFiles(locked, {"song.asm"}), std::vector<std::string>{});
+}
+
+TEST_F(SaveTextFileTest, ReadOnlyFileIsRefusedWithoutABackup) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind this user";
+  std::string path = folder.write("song.asm", "old\n");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_FALSE(SaveTextFile(path, "new\n", "\n", noQuestions));
-  EXPECT_EQ(read(path), "old\r\n");
+  EXPECT_EQ(read(path), "old\n");
+  EXPECT_FALSE(test::exists(folder.file("backups/song_bak1.asm")));
+}
+
+TEST_F(SaveTextFileTest, HardLinkedFileIsWrittenInPlaceSoTheLinksKeepSharingIt) {
+  std::string path = folder.write("song.asm", "old\n");
+  std::string twin = folder.file("twin.asm");
+  fs::create_hard_link(path, twin);
+  ASSERT_TRUE(SaveTextFile(path, "new\n", "\n", noQuestions));
+  EXPECT_EQ(read(twin), "new\n");
+  EXPECT_EQ(fs::hard_link_count(path), 2u);
 }
 
 // A size limit on written files makes the write itself fail, whoever runs the test.
@@ -187,16 +245,18 @@ class FileSizeLimit {
   void (*previousHandler_)(int) = nullptr;
 };
 
-TEST_F(SaveTextFileTest, FailedWriteLeavesTheOldFileAndNoTemporary) {
-  std::string path = folder.write("song.asm", "old\r\n");
+TEST_F(SaveTextFileTest, FailedWriteLeavesTheOldFileNoTemporaryAndNoPartialBackup) {
+  std::string old(8 * 1024, 'o');
+  std::string path = folder.write("song.asm", old);
   bool saved = true;
   {
     FileSizeLimit limit(4096);
     saved = SaveTextFile(path, std::string(64 * 1024, 'x'), "\n", noQuestions);
   }
   EXPECT_FALSE(saved);
-  EXPECT_EQ(read(path), "old\r\n");
+  EXPECT_EQ(read(path), old);
   EXPECT_EQ(strayFiles(folder.path(), {"song.asm", "backups"}), std::vector<std::string>{});
+  EXPECT_EQ(strayFiles(folder.file("backups"), {}), std::vector<std::string>{});
 }
 
 TEST_F(SaveTextFileTest, KeepsPermissionsAndWritesThroughALink) {

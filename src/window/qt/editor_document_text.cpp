@@ -1,5 +1,7 @@
 #include "window/qt/editor_document_text.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -55,6 +57,40 @@ QString EditorDocumentText(const std::string& text, int linesPerBlock) {
   }
   shown.truncate(out - shown.data());
   return shown;
+}
+
+namespace {
+
+int linesIn(const QTextBlock& block) { return static_cast<int>(block.text().count(QChar::LineSeparator)) + 1; }
+
+void announceSize(QTextDocument& document) {
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  emit layout->documentSizeChanged(layout->documentSize());
+}
+
+}  // namespace
+
+void SetBlockLineCounts(QTextDocument& document, int linesPerBlock) {
+  if (linesPerBlock <= 1) return;
+  QTextBlock last = document.lastBlock();
+  for (QTextBlock block = document.begin(); block != last; block = block.next()) block.setLineCount(linesPerBlock);
+  last.setLineCount(linesIn(last));
+  announceSize(document);
+}
+
+void RestoreBlockLineCounts(QTextDocument& document) {
+  QTextBlock first = document.begin();
+  if (!first.isValid() || first.lineCount() == linesIn(first)) return;
+  for (QTextBlock block = first; block.isValid(); block = block.next()) block.setLineCount(linesIn(block));
+  announceSize(document);
+}
+
+CaretLine LineOfCaret(const QTextCursor& caret) {
+  QTextBlock block = caret.block();
+  QString before = block.text().left(caret.positionInBlock());
+  int lineStart = static_cast<int>(before.lastIndexOf(QChar::LineSeparator)) + 1;
+  return {block.firstLineNumber() + static_cast<int>(before.count(QChar::LineSeparator)) + 1,
+          caret.positionInBlock() - lineStart + 1};
 }
 
 void CEditorTextMirror::Reset(const std::string& text) {

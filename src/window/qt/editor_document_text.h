@@ -5,6 +5,8 @@
 #include <QString>
 #include <string>
 
+class QTextBlock;
+class QTextCursor;
 class QTextDocument;
 
 namespace qv {
@@ -18,6 +20,23 @@ QString EditorDocumentText(const std::string& text, int linesPerBlock);
 
 // 1, or more for a text of many lines: fewer for one that is typed in.
 int LinesPerEditorBlock(const std::string& text, bool typedIn);
+
+// Line numbers, not block numbers, where a block may hold several lines.
+// The document's layout counts each block's lines (QTextBlock::lineCount,
+// the sum of which QTextBlock::firstLineNumber and the scroll bar go by)
+// only for the blocks it has laid out, and one for any other.
+// Sets every block's count for a text just loaded with linesPerBlock, and
+// tells the layout that the document's size changed.
+void SetBlockLineCounts(QTextDocument& document, int linesPerBlock);
+// After the layout has set them back to one, as it does when the editor's
+// width changes; does nothing when the first block's count is right.
+void RestoreBlockLineCounts(QTextDocument& document);
+// Line (from 1) and column (from 1) of the caret.
+struct CaretLine {
+  int line = 1;
+  int column = 1;
+};
+CaretLine LineOfCaret(const QTextCursor& caret);
 
 // The editor's plain text as the model reads it, kept up to date change by
 // change, so that reading it after a keystroke does not convert the whole

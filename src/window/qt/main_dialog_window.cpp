@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "platform/error_report.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
+#include "window/qt/source_editor.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -64,12 +66,7 @@ QWidget* makeControl(const TemplateControl& entry, QWidget* parent) {
     }
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
     case ControlKind::TabStrip: return new COutputTabBar(parent);
-    case ControlKind::Editor: {
-      auto* editor = new QPlainTextEdit(parent);
-      editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-      editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      return editor;
-    }
+    case ControlKind::Editor: return new CSourceEditor(parent);
   }
   return nullptr;
 }
@@ -78,7 +75,10 @@ WindowKey windowKeyOf(int key) {
   switch (key) {
     case Qt::Key_Insert: return WindowKey::Insert;
     case Qt::Key_F: return WindowKey::F;
+    case Qt::Key_G: return WindowKey::G;
+    case Qt::Key_S: return WindowKey::S;
     case Qt::Key_F3: return WindowKey::F3;
+    case Qt::Key_F4: return WindowKey::F4;
     case Qt::Key_F5: return WindowKey::F5;
     case Qt::Key_Return:
     case Qt::Key_Enter: return WindowKey::Enter;
@@ -130,9 +130,10 @@ void CMainDialogWindow::CreateControls() {
     m_controls[entry.id] = widget;
   }
   m_tabBar = static_cast<COutputTabBar*>(Control(ControlId::OutputTab));
-  m_editor = static_cast<QPlainTextEdit*>(Control(ControlId::OutputText));
+  m_editor = static_cast<CSourceEditor*>(Control(ControlId::OutputText));
   m_colourer = new CSourceColourer(*m_editor);
   m_status = static_cast<QLabel*>(Control(ControlId::Status));
+  CreateCaretPlace();
   m_recent = static_cast<QComboBox*>(Control(ControlId::RecentSources));
 }
 
@@ -154,6 +155,8 @@ void CMainDialogWindow::ConnectControls() {
     guarded("OnSelChangeRecent", [&] { m_model.OnRecentSourceChosen(fromQt(m_recent->itemText(index))); });
   });
   connect(m_tabBar, &QTabBar::currentChanged, this, [this] { m_model.OnTabChanged(); });
+  connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
+          [this] { guarded("OnEditorCaretMoved", [&] { m_model.OnEditorCaretMoved(); }); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     guarded("OnActivateApp", [&] { m_model.OnActivateApp(state == Qt::ApplicationActive); });
   });
@@ -223,9 +226,10 @@ bool CMainDialogWindow::IsOwnKeyPress(QObject* receiver) const {
 bool CMainDialogWindow::PreTranslateKey(QKeyEvent* event) {
   bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
   bool alt = event->modifiers().testFlag(Qt::AltModifier);
+  bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
   bool handled = false;
   guarded("PreTranslateMessage", [&] {
-    handled = m_model.PreTranslateKeyDown({windowKeyOf(event->key()), ctrl, alt});
+    handled = m_model.PreTranslateKeyDown({windowKeyOf(event->key()), ctrl, alt, shift});
     QString text = event->text();
     if (!handled && text.size() == 1 && text[0].unicode() < 256) {
       handled = m_model.PreTranslateChar(static_cast<char>(text[0].unicode()), ctrl, alt);
@@ -235,6 +239,7 @@ bool CMainDialogWindow::PreTranslateKey(QKeyEvent* event) {
 }
 
 bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == m_status) PlaceCaretPlace();
   if (event->type() == QEvent::KeyPress && IsOwnKeyPress(watched)) {
     return PreTranslateKey(static_cast<QKeyEvent*>(event));
   }
@@ -268,6 +273,15 @@ MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, Mess
 }
 
 std::string CMainDialogWindow::UserDataFolder() const { return m_userDataFolder; }
+
+std::optional<int> CMainDialogWindow::AskLineNumber(int currentLine, int lastLine) {
+  bool ok = false;
+  int line = QInputDialog::getInt(this, QStringLiteral("Go to Line"),
+                                  QStringLiteral("Line number (1 - %1):").arg(lastLine), currentLine, 1, lastLine, 1,
+                                  &ok);
+  if (!ok) return std::nullopt;
+  return line;
+}
 
 std::string CMainDialogWindow::AskOpenFile(const OpenFileRequest& request) {
   QFileDialog dialog(this);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
@@ -15,12 +16,12 @@
 class QComboBox;
 class QKeyEvent;
 class QLabel;
-class QPlainTextEdit;
 class QProgressBar;
 
 namespace qv {
 
 class COutputTabBar;
+class CSourceEditor;
 
 class CMainDialogWindow : public QDialog, public MainDialogView {
   Q_OBJECT
@@ -78,8 +79,10 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SelectRecentItem(int index) override;
 
   void SetTabItems(const std::vector<std::string>& labels) override;
+  void SetTabLabel(int tab, const std::string& label) override;
   int GetCurrentTab() const override;
   void SetCurrentTab(int tab) override;
+  void SetTabToolTip(int tab, const std::string& text) override;
 
   std::string GetEditorText() const override;
   void SetEditorText(const std::string& text) override;
@@ -98,12 +101,16 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void RepaintEditor() override;
   void EnableEditorChangeNotifications() override;
   bool SetEditorFont(const EditorFont& font) override;
+  TextPlace GetCaretPlace() const override;
+  void ShowLineNumbers(bool shown) override;
 
   void SetStatusLine(const std::string& text, bool highlight) override;
+  void SetCaretPlace(const std::string& text) override;
   void CreateProgressBar(int range) override;
   void SetProgressPosition(int position) override;
 
   MessageBoxAnswer ShowMessageBox(const std::string& text, MessageBoxButtons buttons, MessageBoxIcon icon) override;
+  std::optional<int> AskLineNumber(int currentLine, int lastLine) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
   std::string UserDataFolder() const override;
 
@@ -118,22 +125,32 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
  private:
   void CreateControls();
+  void CreateCaretPlace();
+  void PlaceCaretPlace();
   void ConnectControls();
   QWidget* Control(ControlId id) const;
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
   void FitPendingOuterRect();
+  void NoteInsertedText(int position, int added);
+  bool FoldInsertedText();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
-  QPlainTextEdit* m_editor = nullptr;
+  CSourceEditor* m_editor = nullptr;
   QLabel* m_status = nullptr;
+  // At the status line's right end, over its words.
+  QLabel* m_caretPlace = nullptr;
   QComboBox* m_recent = nullptr;
   QProgressBar* m_progress = nullptr;
   WindowColours m_colours;
   // An outer rectangle asked for before the window frame was known.
   std::optional<PixelRect> m_pendingOuterRect;
   bool m_changeNotifications = false;
+  // Set while the model replaces the editor's text, which is not folded.
+  bool m_settingEditorText = false;
+  // Where the user's edits inserted text since it was last folded.
+  std::optional<std::pair<int, int>> m_insertedText;
   // What GetEditorText returns, kept up to date as the document changes.
   mutable CEditorTextMirror m_editorText;
   CSourceColourer* m_colourer = nullptr;

@@ -11,17 +11,22 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include "platform/error_report.h"
+#include "window/qt/editor_font.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/off_thread_run.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
+#include "window/qt/source_editor.h"
 #include "window/qt/tool_tip_delay_style.h"
 
 namespace qv {
 
 namespace {
+
+constexpr int kCaretPlaceGap = 8;
 
 QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -213,12 +218,16 @@ void CMainDialogWindow::SetTabItems(const std::vector<std::string>& labels) {
   for (const std::string& label : labels) m_tabBar->addTab(toQt(label));
 }
 
+void CMainDialogWindow::SetTabLabel(int tab, const std::string& label) { m_tabBar->setTabText(tab, toQt(label)); }
+
 int CMainDialogWindow::GetCurrentTab() const { return m_tabBar->currentIndex(); }
 
 void CMainDialogWindow::SetCurrentTab(int tab) {
   QSignalBlocker quiet(m_tabBar);
   m_tabBar->setCurrentIndex(tab);
 }
+
+void CMainDialogWindow::SetTabToolTip(int tab, const std::string& text) { m_tabBar->setTabToolTip(tab, toQt(text)); }
 
 // The shared editor.
 
@@ -229,8 +238,12 @@ void CMainDialogWindow::SetEditorText(const std::string& text) {
   {
     CEditorTextMirror::Pause known(m_editorText);
     CSourceColourer::Loading loading(*m_colourer);
+    m_settingEditorText = true;
     m_editor->setPlainText(EditorDocumentText(text, linesPerBlock));
+    m_settingEditorText = false;
   }
+  m_insertedText.reset();
+  SetBlockLineCounts(*m_editor->document(), linesPerBlock);
   m_colourer->MarkLoadedLines(linesPerBlock);
   m_editorText.Reset(text);
 }
@@ -281,8 +294,12 @@ void CMainDialogWindow::RepaintEditor() { m_editor->viewport()->update(); }
 void CMainDialogWindow::EnableEditorChangeNotifications() {
   if (m_changeNotifications) return;
   m_changeNotifications = true;
+  connect(m_editor->document(), &QTextDocument::contentsChange, this,
+          [this](int position, int, int added) { NoteInsertedText(position, added); });
   connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
     try {
+      // Folding changes the text again, and that change notifies the model.
+      if (FoldInsertedText()) return;
       m_model.OnEditorChange();
     } catch (...) {
       reportUnhandledException("OnChangeOutputText", 0);
@@ -290,17 +307,36 @@ void CMainDialogWindow::EnableEditorChangeNotifications() {
   });
 }
 
+void CMainDialogWindow::NoteInsertedText(int position, int added) {
+  if (m_settingEditorText || added <= 0) return;
+  int end = position + added;
+  if (m_insertedText) {
+    position = std::min(position, m_insertedText->first);
+    end = std::max(end, m_insertedText->second);
+  }
+  m_insertedText = {position, end};
+}
+
+bool CMainDialogWindow::FoldInsertedText() {
+  if (!m_insertedText) return false;
+  auto [from, to] = *m_insertedText;
+  m_insertedText.reset();
+  return FoldInsertedCharacters(*m_editor->document(), from, to);
+}
+
 bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
-  QFont font(QString::fromLatin1(request.face));
-  font.setPointSize(request.points);
-  font.setWeight(request.bold ? QFont::Bold : QFont::Normal);
-  // Any fixed-pitch face will do where the named one is missing.
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont(request.face, request.points, request.bold);
   if (request.bold && !QFontInfo(font).bold()) return false;
   m_editor->setFont(font);
   return true;
 }
+
+TextPlace CMainDialogWindow::GetCaretPlace() const {
+  CaretLine place = LineOfCaret(m_editor->textCursor());
+  return {place.line, place.column};
+}
+
+void CMainDialogWindow::ShowLineNumbers(bool shown) { m_editor->ShowLineNumbers(shown); }
 
 // Status line and progress bar.
 
@@ -321,6 +357,26 @@ void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
   }
   m_status->setText(shown);
   m_status->repaint();
+}
+
+void CMainDialogWindow::CreateCaretPlace() {
+  m_caretPlace = new QLabel(m_status);
+  m_caretPlace->hide();
+}
+
+void CMainDialogWindow::SetCaretPlace(const std::string& text) {
+  if (fromQt(m_caretPlace->text()) == text) return;
+  m_caretPlace->setText(toQt(text));
+  m_caretPlace->setVisible(!text.empty());
+  PlaceCaretPlace();
+}
+
+void CMainDialogWindow::PlaceCaretPlace() {
+  m_caretPlace->adjustSize();
+  int width = m_caretPlace->text().isEmpty() ? 0 : m_caretPlace->width();
+  m_caretPlace->move(m_status->width() - width, (m_status->height() - m_caretPlace->height()) / 2);
+  // The status words end where the caret's place begins.
+  m_status->setContentsMargins(0, 0, width == 0 ? 0 : width + kCaretPlaceGap, 0);
 }
 
 void CMainDialogWindow::CreateProgressBar(int range) {

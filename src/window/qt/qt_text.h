@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "window/qt/editor_folding.h"
+
 namespace qv {
 
 inline QString toQt(const std::string& text) {
@@ -18,6 +20,8 @@ inline QString toEditorQt(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string fromEditorQt(const QString& text) { return text.toLatin1().toStdString(); }
+// Folds what the editor may still hold beyond one byte per character, so
+// that no listed character becomes "?".
+inline std::string fromEditorQt(const QString& text) { return EditorTextBytes(text); }
 
 }  // namespace qv

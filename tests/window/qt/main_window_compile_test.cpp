@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
@@ -18,6 +19,7 @@
 #include "support/trace_log_capture.h"
 #include "window/demo_project.h"
 #include "window/editor_text.h"
+#include "window/search_text.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/test_window.h"
 #include "window/window_colours.h"
@@ -134,6 +136,78 @@ TEST_F(MainWindowCompileTest, FindNextSelectsInTheEditor) {
   QTextCursor found = editor()->textCursor();
   EXPECT_EQ(found.selectedText().toStdString(), "CHUFF_TOP:");
   EXPECT_EQ(found.blockNumber() + 1, test::kChuffTopLine);
+}
+
+TEST_F(MainWindowCompileTest, AnErrorInTheLogLeadsToItsLineAndF5KeepsThePlace) {
+  std::string text = test::readFile(source);
+  std::size_t line37 = LineStart(text, 37);
+  text.insert(line37, "        INCLUDE \"missing_file.inc\"\r\n");
+  folder.write("demo.asm", text);
+  window.resize(700, 400);
+  CompileWithF5();
+  ASSERT_EQ(status(), "Compile completed with errors   INS");
+  const std::vector<std::string>& messages = window.Model().m_lastResult.messages;
+  std::size_t error = static_cast<std::size_t>(
+      std::find_if(messages.begin(), messages.end(), [](const std::string& m) { return m.rfind("ERROR:", 0) == 0; }) -
+      messages.begin());
+  ASSERT_LT(error, messages.size());
+  EXPECT_EQ(window.Model().m_lastResult.messagePlaces.at(error).line, 37);
+
+  DoubleClickAt(static_cast<int>(shownText().find("missing_file.inc but")));
+  EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
+  EXPECT_EQ(status(), "demo.asm line 37");
+  QTextCursor caret = editor()->textCursor();
+  EXPECT_EQ(caret.blockNumber() + 1, 37);
+  EXPECT_EQ(caret.positionInBlock(), 0);
+  EXPECT_TRUE(editor()->viewport()->rect().contains(editor()->cursorRect().center()));
+
+  // The fix, and a compile that leaves the caret and the view where they were.
+  FocusEditor();
+  QTest::keyClick(editor(), Qt::Key_End, Qt::ShiftModifier);
+  QTest::keyClicks(editor(), "; fixed");
+  QTest::keyClick(editor(), Qt::Key_Left, Qt::ShiftModifier);
+  int firstLine = editor()->verticalScrollBar()->value();
+  int selectionStart = editor()->textCursor().selectionStart();
+  QTest::keyClick(editor(), Qt::Key_F5);
+  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
+  EXPECT_EQ(editor()->textCursor().selectionStart(), selectionStart);
+  EXPECT_EQ(editor()->textCursor().selectedText(), "d");
+  EXPECT_EQ(editor()->verticalScrollBar()->value(), firstLine);
+  EXPECT_GT(firstLine, 0);
+}
+
+TEST_F(MainWindowCompileTest, TypingPastTheRightEdgeOrTheLastLineKeepsTheCaretInView) {
+  window.Model().SelectSource(folder.write("song.asm", "ab\r\n"), true);
+  window.resize(700, 400);
+  FocusEditor();
+  QTest::keyClicks(editor(), QString(200, QLatin1Char('x')));
+  EXPECT_TRUE(editor()->viewport()->rect().contains(editor()->cursorRect().center()));
+  QTRY_VERIFY(editor()->horizontalScrollBar()->isVisible());
+  for (int i = 0; i < 40; ++i) QTest::keyClick(editor(), Qt::Key_Return);
+  EXPECT_TRUE(editor()->viewport()->rect().contains(editor()->cursorRect().center()));
+  EXPECT_EQ(editor()->textCursor().blockNumber(), 40);
+}
+
+TEST_F(MainWindowCompileTest, EnterInTheFindBoxFindsOnAndShiftEnterBack) {
+  window.Model().SelectSource(source, true);
+  auto* find = window.Find<QLineEdit>(ControlId::FindText);
+  window.activateWindow();
+  QTRY_VERIFY(window.isActiveWindow());
+  find->setFocus();
+  QTRY_VERIFY(find->hasFocus());
+  QTest::keyClicks(find, "branch_to chuff");
+  std::vector<int> found;
+  for (Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+    QTest::keyClick(find, Qt::Key_Return, modifier);
+    EXPECT_EQ(editor()->textCursor().selectedText(), "BRANCH_TO CHUFF");
+    found.push_back(editor()->textCursor().selectionStart());
+  }
+  EXPECT_LT(found[0], found[1]);
+  EXPECT_EQ(found[2], found[0]);
+  EXPECT_TRUE(find->hasFocus());
+  EXPECT_FALSE(window.Model().IsTabDirty(kSourceTab));
+  EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindowCompileTest, ClosingWithUnsavedEditsAsksFirst) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,9 +17,11 @@
 #include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
+#include "window/qt/editor_font.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
 #include "window/dialog_template.h"
+#include "window/editor_text.h"
 #include "window/qt/test_window.h"
 
 namespace qv {
@@ -78,10 +81,19 @@ TEST_F(MainWindowTest, ToolTipsOnTheirControls) {
   }
 }
 
+// Fixed pitch as the eye sees it: the face's own flag is unset in some
+// monospaced faces, and which faces a machine has is not the test's to know.
+bool linesUpColumns(const QFont& font) {
+  return HasFixedAdvance(font) || font.family() == QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
+
 TEST_F(MainWindowTest, EditorFontIsBoldAndFixedPitch) {
-  QFontInfo font(editor()->font());
-  EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
-  EXPECT_TRUE(font.bold());
+  QFont font = editor()->font();
+  EXPECT_TRUE(linesUpColumns(font)) << QFontInfo(font).family().toStdString();
+  EXPECT_TRUE(QFontInfo(font).bold());
+  for (const char* face : {"Courier New", "Sans Serif", "No Such Face"}) {
+    EXPECT_TRUE(linesUpColumns(FixedPitchFont(face, 9, false))) << face;
+  }
 }
 
 TEST_F(MainWindowTest, SwitchingTabsSwapsTheTextAndKeepsEachSelection) {
@@ -115,6 +127,32 @@ TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
   EXPECT_EQ(status(), "Unsaved changes   INS");
   EXPECT_EQ(window.Model().m_sourceText, "abc\nxy");
   EXPECT_TRUE(window.Model().m_tabDirty[1]);
+}
+
+TEST_F(MainWindowTest, ALongSourceStillCountsLinesAndKeepsItsTextExact) {
+  // Long texts go into the editor several lines to a block.
+  std::string text;
+  for (int line = 1; line <= 20000; ++line) text += "L" + std::to_string(line) + " EQU " + std::to_string(line) + "\r\n";
+  window.Model().SelectSource(folder.write("long.asm", text), true);
+  std::string shown = WithLineEnds(text, "\n");
+  ASSERT_EQ(window.GetEditorText(), shown);
+  EXPECT_EQ(editor()->document()->lineCount(), 20001);
+
+  int position = static_cast<int>(shown.find("L15000 ")) + 2;
+  QTextCursor caret = editor()->textCursor();
+  caret.setPosition(position);
+  editor()->setTextCursor(caret);
+  editor()->setFocus();
+  QTest::keyClicks(editor(), "xy");
+  EXPECT_EQ(window.GetCaretPlace().line, 15000);
+  EXPECT_EQ(window.GetCaretPlace().column, 5);
+  EXPECT_EQ(window.GetEditorText(), shown.insert(static_cast<std::size_t>(position), "xy"));
+  EXPECT_EQ(window.Model().m_sourceText, shown);
+
+  // A new width lays the text out again; the lines are still counted.
+  window.resize(window.width() - 50, window.height());
+  QTRY_COMPARE(editor()->document()->lineCount(), 20001);
+  EXPECT_EQ(window.GetCaretPlace().line, 15000);
 }
 
 TEST_F(MainWindowTest, F5AnywhereInTheWindowCompiles) {
