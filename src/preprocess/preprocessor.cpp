@@ -29,8 +29,6 @@ void reserveMore(std::vector<SourceLine>& lines, std::size_t more) {
   if (needed > lines.capacity()) lines.reserve(std::max(needed, 2 * lines.capacity()));
 }
 
-bool isInclude(const DirectiveWord& first) { return first.beginsWith("INCLUDE") || first.beginsWith("#INCLUDE"); }
-
 // One preprocess call: walks the root source and, in place of each INCLUDE,
 // the file it names.
 class SourceWalk {
@@ -134,7 +132,7 @@ void SourceWalk::walkLine(const SourceRef& source, std::string_view lineText, st
     if (includeInactive_) lines.push_back(record());
     return;
   }
-  if (isInclude(first)) {
+  if (isIncludeDirective(first)) {
     walkInclude(source, record(), first.argument, depth);
     placeNewMessages(source.path, lineNumber);
   } else {
