@@ -1,22 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need.
-# Does nothing when every package is already present.
+# Installs the Debian packages Quaverton needs. Does nothing when every
+# package is already present.
+#   install-deps.sh program   what building the program takes (compiler, CMake, Ninja, Qt)
+#   install-deps.sh [all]     that, plus what the tests, the package, the tools and the
+#                             Windows build need
 set -euo pipefail
 
-packages=(
+program_packages=(
   g++ cmake ninja-build make
+  qt6-base-dev
+)
+test_packages=(
   googletest libgtest-dev libgmock-dev
-  qt6-base-dev fonts-dejavu-core
+  fonts-dejavu-core
   clang libclang-rt-14-dev
-  srecord time
+  srecord time dpkg-dev
 )
 
-# The Windows build and its tests: the MinGW-w64 cross compiler (POSIX
-# threads, for std::thread and friends) and Wine to run the programs.
-packages+=(
+# The Windows build and its tests (make windows, make test-windows): the
+# MinGW-w64 cross compiler with POSIX threads, for std::thread and friends,
+# and Wine to run the programs.
+windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64
 )
+
+case "${1:-all}" in
+  program) packages=("${program_packages[@]}") ;;
+  all) packages=("${program_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
+  *) echo "usage: $0 [program|all]" >&2; exit 1 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 // Compiles a source in the real workbench window and saves a picture of it.
-//   workbench_screenshot SOURCE.asm PICTURE.png [log|lst]
+//   workbench_screenshot SOURCE.asm PICTURE.png [log|lst|source [FIRST_LINE]]
 // Meant for the offscreen platform (QT_QPA_PLATFORM=offscreen).
 #include <QApplication>
 #include <QPixmap>
@@ -8,7 +8,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/qsettings_store.h"
@@ -23,10 +25,12 @@ constexpr int kPictureHeight = 760;
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s SOURCE.asm PICTURE.png [log|lst]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s SOURCE.asm PICTURE.png [log|lst|source [FIRST_LINE]]\n", argv[0]);
     return 1;
   }
-  int tab = (argc > 3 && std::strcmp(argv[3], "lst") == 0) ? qv::kLstTab : qv::kLogTab;
+  std::string tabName = argc > 3 ? argv[3] : "log";
+  int tab = tabName == "lst" ? qv::kLstTab : tabName == "source" ? qv::kSourceTab : qv::kLogTab;
+  int firstLine = argc > 4 ? std::atoi(argv[4]) : 1;
 
   QApplication application(argc, argv);
   // Settings of its own, so the picture never shows the user's.
@@ -45,7 +49,7 @@ int main(int argc, char** argv) {
   auto* tabs = static_cast<QTabBar*>(const_cast<void*>(window.ControlHandle(qv::ControlId::OutputTab)));
   auto* editor = static_cast<QPlainTextEdit*>(const_cast<void*>(window.ControlHandle(qv::ControlId::OutputText)));
   tabs->setCurrentIndex(tab);
-  editor->verticalScrollBar()->setValue(0);
+  editor->verticalScrollBar()->setValue(std::max(firstLine - 1, 0));
   QApplication::processEvents();
 
   if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {

@@ -43,6 +43,11 @@ int runStartupSteps(int argc, char** argv, const WindowFactory& makeWindow) {
   if (!makeWindow) return EXIT_SUCCESS;
 
   std::unique_ptr<ModalWindow> window = makeWindow(argc, argv);
+  if (!window) {
+    traceLog("Quaverton: no display for the main dialog.");
+    std::fprintf(stderr, "%s\n", kNoDisplayText);
+    return kExitNoDisplay;
+  }
   traceLog("Quaverton: Constructed main dialog object.");
   traceLog("Quaverton: Set m_pMainWnd to dialog.");
   int result = window->DoModal();

@@ -13,8 +13,14 @@ class ModalWindow {
   virtual int DoModal() = 0;
 };
 
-// Makes the window; argc must outlive it.
+// Makes the window; argc must outlive it. Null when there is no display to
+// show it on.
 using WindowFactory = std::function<std::unique_ptr<ModalWindow>(int& argc, char** argv)>;
+
+// Written to standard error when the window has no display to open on.
+inline constexpr char kNoDisplayText[] =
+    "quaverton: cannot open the window (no display); use --harness to compile without one";
+inline constexpr int kExitNoDisplay = 1;
 
 // Application start-up: trace log, last-chance error report, the headless
 // harness first, then the window (when there is one). Returns the process

@@ -1,9 +1,12 @@
 #include "assembler/command_encoder.h"
 
+#include <array>
+#include <span>
 #include <string>
 
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
+#include "assembler/operand_check.h"
 #include "assembler/statement.h"
 #include "assembler/words.h"
 #include "compile/compiler.h"
@@ -41,18 +44,24 @@ Bytes bytesOf(std::initializer_list<std::uint32_t> values) {
   return bytes;
 }
 
-// Operand values as unsigned words, so that sums and masks wrap cleanly.
+// The values of a command's operands, each read once and checked against
+// its field; unsigned words, so that sums and masks wrap cleanly.
 class Operands {
  public:
-  Operands(const OperandList& list, const ExpressionEvaluator& evaluator) : list_(list), evaluator_(evaluator) {}
+  Operands(Compiler& compiler, const SourceLine& line, Command command, const OperandList& list,
+           const ExpressionEvaluator& evaluator) {
+    std::span<const OperandField> fields = operandFieldsOf(command);
+    if (list.size() < fields.size()) ReportMissingOperands(compiler, line, command, list.size());
+    for (std::size_t i = 0; i < fields.size() && i < list.size(); ++i) {
+      values_[i] = CheckedOperand(compiler, line, command, fields[i], list[i], evaluator);
+    }
+  }
 
   std::uint32_t operator[](int index) const { return static_cast<std::uint32_t>(signedAt(index)); }
-  std::int32_t signedAt(int index) const { return OperandValue(list_, index, evaluator_); }
-  std::size_t count() const { return list_.size(); }
+  std::int32_t signedAt(int index) const { return values_[static_cast<std::size_t>(index)]; }
 
  private:
-  const OperandList& list_;
-  const ExpressionEvaluator& evaluator_;
+  std::array<std::int32_t, 5> values_{};  // the most any command takes; a missing operand is 0
 };
 
 std::uint32_t byteOrZero(std::uint32_t value) { return value <= 0xFF ? value : 0; }
@@ -86,10 +95,14 @@ Bytes encodeLongBranch(Compiler& compiler, Command command, const Operands& op, 
   return bytesOf({opcode::longBranch, 0x00, offset >> 8, offset});
 }
 
-Bytes encodeDb(const Operands& op) {
+Bytes encodeDb(Compiler& compiler, const SourceLine& line, const OperandList& list,
+               const ExpressionEvaluator& evaluator) {
   Bytes bytes;
-  bytes.reserve(op.count());
-  for (std::size_t i = 0; i < op.count(); ++i) bytes.push_back(lowByte(op[static_cast<int>(i)]));
+  bytes.reserve(list.size());
+  for (std::string_view operand : list) {
+    auto value = CheckedOperand(compiler, line, Command::Db, dbValueField, operand, evaluator);
+    bytes.push_back(lowByte(static_cast<std::uint32_t>(value)));
+  }
   return bytes;
 }
 
@@ -126,7 +139,6 @@ Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, con
     case Command::MaskCompare:
       return bytesOf({opcode::maskCompare + (op[4] & 0x07) + (op[1] & 0x04), op[0], op[2], op[3]});
     case Command::Db:
-      return encodeDb(op);
     case Command::SchemeClose:
     case Command::None:
       break;
@@ -146,10 +158,11 @@ std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, Command command, s
   SplitStatementResult split = SplitStatement(statement);
   if (split.mnemonic.empty() || isDigit(split.mnemonic[0])) return {};
   if (command == Command::None) {
-    compiler.messages.push_back("Unrecognized command: " + split.mnemonic);
+    compiler.report("Unrecognized command: " + split.mnemonic, placeOf(line));
     return {};
   }
-  return encodeCommand(compiler, command, Operands(split.operands, evaluator), line);
+  if (command == Command::Db) return encodeDb(compiler, line, split.operands, evaluator);
+  return encodeCommand(compiler, command, Operands(compiler, line, command, split.operands, evaluator), line);
 }
 
 }  // namespace qv

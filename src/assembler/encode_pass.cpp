@@ -9,12 +9,29 @@
 #include "assembler/field_warning.h"
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
+#include "assembler/words.h"
 #include "compile/compiler.h"
+#include "compile/warnings.h"
 #include "preprocess/text.h"
 
 namespace qv {
 
 namespace {
+
+// Schemes open and close by the statement's first word up to a blank or tab
+// only: in "END\fX" that word is no END, though the command found by the
+// white-space split is.
+bool isSchemeWord(std::string_view statement, Command command) {
+  if (command != Command::SchemeClose && command != Command::SkemeStart) return false;
+  std::size_t end = wordAt(statement, 0).size();
+  return end == statement.size() || statement[end] == ' ' || statement[end] == '\t';
+}
+
+// A leading name taken as a label without a colon: with an unknown command
+// after it, most likely a misspelt command (PLAYY HNDL_START, 1).
+bool isBareLabel(const LineWords& words, const LabelSplit& split) {
+  return !split.label.empty() && words.text().find(':') == std::string_view::npos;
+}
 
 class ImageBuilder {
  public:
@@ -37,13 +54,17 @@ class ImageBuilder {
     if (isDigit(statement[0])) return;
 
     Command command = split.command;
-    if (command == Command::SchemeClose || command == Command::SkemeStart) closeScheme();
+    const bool opensOrClosesScheme = isSchemeWord(statement, command);
+    if (opensOrClosesScheme) closeScheme();
     if (command == Command::SchemeClose) return;
 
     setLocationValue(static_cast<std::int32_t>(compiler_.currentAddress));
     std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, command, statement, evaluator_, line);
+    if (command == Command::None && isBareLabel(words, split)) {
+      compiler_.report(warning::labelBeforeUnknownCommand(placeOf(line), split.label), placeOf(line));
+    }
     if (bytes.empty()) return;
-    if (command == Command::SkemeStart) {
+    if (command == Command::SkemeStart && opensOrClosesScheme) {
       compiler_.schemeBase = compiler_.currentAddress;
       openScheme_ = emitted_.size();
     }
@@ -91,7 +112,7 @@ std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<Source
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
     }
     const SourceLine& line = lines[i];
-    if (!line.active) continue;
+    if (!isAssembled(line)) continue;
     LineWords words(line.code);
     if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
   }

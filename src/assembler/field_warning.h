@@ -2,7 +2,6 @@
 // Warnings for values that the image stores cut to their field's width.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "preprocess/source_line.h"
@@ -11,11 +10,9 @@ namespace qv {
 
 class Compiler;
 
-// "WARNING: song.asm:12: BRANCH_TO offset 5000 does not fit in 12 bits (stored as 904)"
-std::string fieldOverflowWarning(const SourceLine& line, std::string_view what, std::int64_t value, int bits);
-
-// Adds that warning to the compiler's messages when value lies outside
-// 0 .. 2^bits - 1.
+// Adds a warning about line to the compiler's messages when value lies
+// outside 0 .. 2^bits - 1: "WARNING: song.asm:12: BRANCH_TO offset 5000 does
+// not fit in 12 bits (stored as 904)".
 void warnIfFieldOverflows(Compiler& compiler, const SourceLine& line, std::string_view what, std::int64_t value,
                           int bits);
 

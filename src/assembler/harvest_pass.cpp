@@ -4,6 +4,7 @@
 
 #include "assembler/layout_walk.h"
 #include "assembler/line_classification.h"
+#include "assembler/operand_check.h"
 #include "assembler/statement.h"
 #include "assembler/symbol_table.h"
 #include "compile/compiler.h"
@@ -22,15 +23,20 @@ class Harvester : public LayoutVisitor {
         total_(static_cast<std::uint32_t>(2 * lineCount)) {}
 
   void onLine(std::size_t index) override {
+    lineIndex_ = index;
     if (request_.progressCallback != nullptr) {
       request_.progressCallback(request_.progressContext, static_cast<std::uint32_t>(index + 1), total_, "Harvest");
     }
   }
 
   // Only the second word counts: a start expression holds no blanks.
-  void onCBlockStart(const SourceLine&, const LineWords& words) override {
+  void onCBlockStart(const SourceLine& line, const LineWords& words) override {
     std::string_view start = words.second();
-    nextCell_ = start.empty() ? 0 : static_cast<std::uint32_t>(ValueOrZero(start, evaluator_));
+    if (start.empty()) {
+      nextCell_ = 0;
+      return;
+    }
+    nextCell_ = static_cast<std::uint32_t>(ReportedValue(compiler_, line, "CBLOCK", "start", start, evaluator_));
   }
 
   // A line that names no identifier still takes its number.
@@ -47,8 +53,10 @@ class Harvester : public LayoutVisitor {
   void onDefinition(const SourceLine& line, const LineWords& words) override {
     std::optional<DefinitionLine> definition = IsDefinitionLine(words);
     if (!definition) return;
-    AddSymbol(compiler_, definition->name, ValueOrZero(definition->valueText, evaluator_), SymbolKind::Constant,
-              line.file, line.lineNumber, definition->valueText);
+    std::optional<std::int32_t> value = ValueOf(definition->valueText, evaluator_);
+    if (!value) compiler_.unevaluatedDefinitions.push_back(lineIndex_);
+    AddSymbol(compiler_, definition->name, value.value_or(0), SymbolKind::Constant, line.file, line.lineNumber,
+              definition->valueText);
   }
 
   void onLabel(const SourceLine& line, std::string_view label, std::uint32_t address) override {
@@ -69,6 +77,7 @@ class Harvester : public LayoutVisitor {
   const ExpressionEvaluator evaluator_;
   const std::uint32_t total_;
   std::uint32_t nextCell_ = 0;  // wraps like the signed counter it stands for
+  std::size_t lineIndex_ = 0;
 };
 
 }  // namespace
@@ -76,8 +85,18 @@ class Harvester : public LayoutVisitor {
 void HarvestPass(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
   compiler.labelAddresses.clear();
   compiler.harvestedPlays.clear();
+  compiler.unevaluatedDefinitions.clear();
   Harvester harvester(compiler, request, lines.size());
   WalkLayout(compiler, lines, harvester);
+}
+
+void WarnUnevaluatedDefinitions(Compiler& compiler, const std::vector<SourceLine>& lines) {
+  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+  for (std::size_t index : compiler.unevaluatedDefinitions) {
+    const SourceLine& line = lines[index];
+    std::optional<DefinitionLine> definition = IsDefinitionLine(LineWords(line.code));
+    ReportedValue(compiler, line, "value of", definition->name, definition->valueText, evaluator);
+  }
 }
 
 }  // namespace qv

@@ -36,7 +36,7 @@ void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, Layout
   for (std::size_t i = 0; i < lines.size(); ++i) {
     visitor.onLine(i);
     const SourceLine& line = lines[i];
-    if (!line.active) continue;
+    if (!isAssembled(line)) continue;
     LineWords words(line.code);
     switch (blocks.classify(words)) {
       case LineRole::CBlockStart:

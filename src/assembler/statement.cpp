@@ -45,16 +45,15 @@ SplitStatementResult SplitStatement(std::string_view statement) {
   return result;
 }
 
-std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator) {
+std::optional<std::int32_t> ValueOf(std::string_view text, const ExpressionEvaluator& evaluator) {
   std::int32_t value = 0;
   if (evaluator.evaluate(text, value)) return value;
   if (!text.empty() && parseIntegerLiteral(text, value)) return value;
-  return 0;
+  return std::nullopt;
 }
 
-std::int32_t OperandValue(const OperandList& operands, int index, const ExpressionEvaluator& evaluator) {
-  if (index < 0 || static_cast<std::size_t>(index) >= operands.size()) return 0;
-  return ValueOrZero(operands[static_cast<std::size_t>(index)], evaluator);
+std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator) {
+  return ValueOf(text, evaluator).value_or(0);
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +22,11 @@ struct SplitStatementResult {
 // comma (empty pieces dropped), else white-space separated.
 SplitStatementResult SplitStatement(std::string_view statement);
 
-// The text's value: evaluated, else read as a plain number, else 0. Values
-// that cannot be worked out count as 0 silently.
-std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator);
+// The text's value: evaluated, else read as a plain number; nothing when
+// neither works.
+std::optional<std::int32_t> ValueOf(std::string_view text, const ExpressionEvaluator& evaluator);
 
-// ValueOrZero of the operand; 0 for a missing operand.
-std::int32_t OperandValue(const OperandList& operands, int index, const ExpressionEvaluator& evaluator);
+// ValueOf, or 0 when the text has no value.
+std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "assembler/location_value.h"
 #include "compile/compiler.h"
+#include "compile/warnings.h"
 
 namespace qv {
 
@@ -89,7 +90,9 @@ void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, Sy
   std::string message = "Duplicate symbol: " + upperName;
   compiler.collisions.push_back(
       SymbolCollision{SymbolRecord{upperName, value, kind, file, line, definitionText, {}}, message + " as " + kindWord});
-  compiler.messages.push_back(std::move(message));
+  MessagePlace place{file, line};
+  compiler.report(std::move(message), place);
+  compiler.report(warning::duplicateSymbol(place, upperName, MessagePlace{existing->file, existing->line}), place);
 }
 
 ExpressionEvaluator assemblerEvaluator(const Compiler& compiler) {

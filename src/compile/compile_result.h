@@ -5,16 +5,10 @@
 
 #include "assembler/encoded_line.h"
 #include "assembler/symbol_record.h"
+#include "compile/message_place.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
-
-// Where a message is about: a file as the compile named it and a 1-based line;
-// line 0 when the message has no place.
-struct MessagePlace {
-  std::string file;
-  int line = 0;
-};
 
 // Everything one compile produced; a plain value owned by the caller.
 struct CompileResult {

@@ -18,14 +18,26 @@ namespace qv {
 
 namespace {
 
+void addMessages(CompileResult& result, const std::vector<std::string>& messages,
+                 const std::vector<MessagePlace>& places) {
+  result.messages.insert(result.messages.end(), messages.begin(), messages.end());
+  result.messagePlaces.insert(result.messagePlaces.end(), places.begin(), places.end());
+}
+
+// An output file's failure, which has no place in the source.
+void addWriteFailure(CompileResult& result, std::string message) {
+  result.failed = true;
+  result.messages.push_back(std::move(message));
+  result.messagePlaces.emplace_back();
+}
+
 // Writes one of the text outputs; on failure marks the result failed.
 void writeTextOutput(CompileResult& result, const std::string& path, const std::string& text,
                      const char* failureMessage) {
   if (writeWholeFile(path, text)) {
     result.writtenFiles.push_back(path);
   } else {
-    result.failed = true;
-    result.messages.push_back(failureMessage + path);
+    addWriteFailure(result, failureMessage + path);
   }
 }
 
@@ -35,13 +47,20 @@ void Compiler::setBuiltInIncludeProvider(BuiltInIncludeProvider provider) {
   preprocessor.builtInIncludeProvider = std::move(provider);
 }
 
+void Compiler::report(std::string message, MessagePlace place) {
+  messages.push_back(std::move(message));
+  messagePlaces.push_back(std::move(place));
+}
+
 void Compiler::reset() {
   messages.clear();
+  messagePlaces.clear();
   collisions.clear();
   symbolTable.clear();
   emitted.clear();
   labelAddresses.clear();
   harvestedPlays.clear();
+  unevaluatedDefinitions.clear();
   setLocationValue(0);
   currentAddress = 0;
   schemeBase = 0;
@@ -53,9 +72,9 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
   reset();
 
   PreprocessResult preprocessed = preprocessor.preprocess(sourcePath, request.includeInactive);
-  result.messages = std::move(preprocessed.notes);
-  result.messages.insert(result.messages.end(), preprocessed.errors.begin(), preprocessed.errors.end());
   result.failed = !preprocessed.errors.empty();
+  addMessages(result, preprocessed.notes, preprocessed.notePlaces);
+  addMessages(result, preprocessed.errors, preprocessed.errorPlaces);
 
   const std::vector<SourceLine>& lines = preprocessed.lines;
   if (!result.failed) {
@@ -65,6 +84,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     HarvestPass(*this, lines, request);
     SettleValues(*this);
     RelocateLabels(*this, lines);
+    WarnUnevaluatedDefinitions(*this, lines);
     emitted = EncodePass(*this, lines, request);
     result.symbols = symbolTable.symbols();
   }
@@ -73,7 +93,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
   result.mapText = HandleMap(*this);
   result.listingText = makeListing(emitted);
   result.symbolText = makeSymbolFile(result.symbols);
-  result.messages.insert(result.messages.end(), messages.begin(), messages.end());
+  addMessages(result, messages, messagePlaces);
   result.collisions = collisions;
 
   std::string outputBase = outputBaseFor(sourcePath, request.outputDir);
@@ -84,15 +104,13 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     if (writeHexText(hexPath, result.hexText, hexError)) {
       result.writtenFiles.push_back(hexPath);
     } else {
-      result.failed = true;
-      result.messages.push_back(hexError);
+      addWriteFailure(result, hexError);
     }
     writeTextOutput(result, base + ".MAP", result.mapText, "Unable to open map output file: ");
     writeTextOutput(result, base + ".LST", result.listingText, "Unable to open list output file: ");
     writeTextOutput(result, base + ".SYM", result.symbolText, "Unable to open symbol output file: ");
   }
 
-  result.messagePlaces.resize(result.messages.size());
   if (!result.failed) {
     result.failed = std::any_of(result.messages.begin(), result.messages.end(), isFatalMessage);
   }

@@ -33,8 +33,13 @@ class Compiler {
 
   Preprocessor preprocessor;
 
+  // Adds a message about the given place (none by default).
+  void report(std::string message, MessagePlace place = {});
+
   // Symbol table members.
   std::vector<std::string> messages;
+  // Where each message is about, index for index.
+  std::vector<MessagePlace> messagePlaces;
   std::vector<SymbolCollision> collisions;
   SymbolTable symbolTable;
 
@@ -50,6 +55,9 @@ class Compiler {
   // Every PLAY the harvest pass sized, in line order: the only statements
   // whose size can change once the values are settled.
   std::vector<SizedPlay> harvestedPlays;
+  // Definition lines whose value did not evaluate when the harvest met them;
+  // most name a later constant and are settled afterwards.
+  std::vector<std::size_t> unevaluatedDefinitions;
 
  private:
   void reset();

@@ -19,7 +19,11 @@ std::string outputBaseFor(std::string_view sourcePath, std::string_view outputDi
   if (outputDir.empty()) return base;
   std::string name = fileNameOf(base);
   if (name.empty()) name = base;
-  base = joinPath(outputDir, name);
+  // Not joinPath: an empty name (the source ".asm") still goes inside the
+  // folder, as "o/_Z.HEX".
+  base = std::string(outputDir);
+  if (!isSeparator(base.back())) base += '/';
+  base += name;
   ensureDirectory(directoryOf(base));
   return base;
 }

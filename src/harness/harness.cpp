@@ -5,6 +5,7 @@
 #include "compile/compiler.h"
 #include "compile/output_paths.h"
 #include "harness/carried_include_provider.h"
+#include "harness/console_diagnostics.h"
 #include "harness/harness_options.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -13,6 +14,8 @@ namespace qv {
 
 namespace {
 
+const char kVersion[] = "quaverton 1.2a (30 September 2026)\n";
+
 const char kUsage[] =
     "Usage: quaverton --harness [options] SOURCE.asm [SUFFIX]\n"
     "Compiles SOURCE.asm headless into SOURCE_SUFFIX.HEX, .MAP, .LST and .SYM.\n"
@@ -20,6 +23,11 @@ const char kUsage[] =
     "  --out-dir FOLDER     write the outputs into FOLDER\n"
     "  --no-write           compile without writing output files\n"
     "  --include-inactive   keep lines switched off by IF/ELSE/ENDIF\n"
+    "  --quiet              print no errors or warnings\n"
+    "  --werror             fail a compile that gives warnings\n"
+    "  --version            print the version and exit\n"
+    "Errors and warnings go to standard error as FILE:LINE: error: TEXT\n"
+    "or FILE:LINE: warning: TEXT.\n"
     "Exit codes: 0 compiled, 1 usage, 2 source not readable, 3 compile failed.\n";
 
 std::FILE* openLog(const std::string& path) { return openFile(path, "wb"); }
@@ -32,8 +40,9 @@ void writeHarnessLog(const std::string& logPath, const HarnessOptions& options, 
   std::fprintf(log, "%s\r\n", result.failed ? "Compile failed" : "Compile complete");
   std::fprintf(log, "Source: %s\r\n", options.source.c_str());
   std::fprintf(log, "Suffix: %s\r\n", options.suffix.c_str());
+  // Each message as a C string: one holding a NUL byte ends there.
   for (const std::string& message : result.messages) {
-    std::fwrite(message.data(), 1, message.size(), log);
+    std::fputs(message.c_str(), log);
     std::fputs("\r\n", log);
   }
   std::fclose(log);
@@ -48,12 +57,21 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
   HarnessOutcome outcome;
   if (!options.harnessRequested) return outcome;
   outcome.requested = true;
+  if (!options.helpOrUsageError && options.versionRequested) {
+    std::fputs(kVersion, stdout);
+    outcome.exitCode = kExitSuccess;
+    return outcome;
+  }
   if (options.helpOrUsageError || options.source.empty()) {
+    if (!options.unknownOption.empty()) {
+      std::fprintf(stderr, "quaverton: unknown option %s\n", options.unknownOption.c_str());
+    }
     std::fputs(kUsage, stderr);
     outcome.exitCode = kExitUsage;
     return outcome;
   }
   if (!isReadable(options.source)) {
+    if (!options.quiet) std::fprintf(stderr, "quaverton: cannot read %s\n", options.source.c_str());
     outcome.exitCode = kExitUnreadableSource;
     return outcome;
   }
@@ -63,6 +81,10 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
   Compiler compiler;
   compiler.setBuiltInIncludeProvider(carriedIncludeProvider);
   CompileResult result = compiler.compile(options.source, request);
+  // Failed after the files were written, as a compile whose messages hold
+  // an "ERROR:" is.
+  if (options.warningsAreErrors && hasWarnings(result)) result.failed = true;
+  if (!options.quiet) printDiagnostics(stderr, result);
 
   std::string logPath = cutExtension(options.source, true) + options.suffix + ".HARNESS_LOG";
   writeHarnessLog(logPath, options, result);

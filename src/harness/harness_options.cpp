@@ -40,7 +40,15 @@ HarnessOptions parseHarnessArguments(const std::vector<std::string>& arguments) 
       if (hasValue) options.suffix = arguments[++i];
     } else if (equalsNoCase(argument, "--out-dir")) {
       if (hasValue) options.outputFolder = arguments[++i];
+    } else if (equalsNoCase(argument, "--quiet")) {
+      options.quiet = true;
+    } else if (equalsNoCase(argument, "--werror")) {
+      options.warningsAreErrors = true;
+    } else if (equalsNoCase(argument, "--version")) {
+      options.harnessRequested = true;
+      options.versionRequested = true;
     } else if (looksLikeOption(argument)) {
+      if (options.unknownOption.empty()) options.unknownOption = argument;
       markUsageError(options);
     } else if (options.source.empty()) {
       options.source = argument;

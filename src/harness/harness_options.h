@@ -11,6 +11,10 @@ struct HarnessOptions {
   bool includeInactive = false;
   bool writeOutputs = true;
   bool helpOrUsageError = false;
+  bool versionRequested = false;
+  bool quiet = false;               // print no diagnostics
+  bool warningsAreErrors = false;   // a compile with warnings fails
+  std::string unknownOption;        // the first option that is none of ours
   std::string source;
   std::string suffix = "_Z";
   std::string outputFolder;

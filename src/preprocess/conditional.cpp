@@ -74,31 +74,42 @@ ConditionalDirective matchConditional(const DirectiveWord& first) {
 
 ConditionalDirective matchConditional(std::string_view code) { return matchConditional(readDirectiveWord(code)); }
 
-bool ConditionalState::apply(const ConditionalDirective& directive, DefineTable& defines, PendingDefines& pending) {
+ConditionalStep ConditionalState::apply(const ConditionalDirective& directive, DefineTable& defines,
+                                        PendingDefines& pending, std::int32_t lineNumber) {
   switch (directive.kind) {
     case ConditionalKind::If: {
       resolvePendingDefines(defines, pending);
       bool condition = evaluateCondition(directive.condition, defines).value;
-      frames_.push_back({active_, condition, false});
+      frames_.push_back({active_, condition, false, lineNumber});
       active_ = active_ && condition;
-      return true;
+      return {true, false};
     }
-    case ConditionalKind::Else:
-      if (!frames_.empty()) {
-        IfFrame& frame = frames_.back();
-        active_ = frame.parentActive && !frame.condition && !frame.elseSeen;
-        frame.elseSeen = true;
-      }
-      return true;
+    case ConditionalKind::Else: {
+      if (frames_.empty()) return {true, true};
+      IfFrame& frame = frames_.back();
+      active_ = frame.parentActive && !frame.condition && !frame.elseSeen;
+      frame.elseSeen = true;
+      return {true, false};
+    }
     case ConditionalKind::EndIf:
-      if (frames_.empty()) return false;
+      if (frames_.empty()) return {false, true};
       active_ = frames_.back().parentActive;
       frames_.pop_back();
-      return true;
+      return {true, false};
     case ConditionalKind::None:
       break;
   }
-  return false;
+  return {};
+}
+
+std::vector<OpenBlock> ConditionalState::openBlocks() const {
+  std::vector<OpenBlock> blocks;
+  for (std::size_t i = 0; i < frames_.size(); ++i) {
+    // A block's lines run on to the next IF inside it, or to the end.
+    bool blockActive = i + 1 < frames_.size() ? frames_[i + 1].parentActive : active_;
+    blocks.push_back({frames_[i].lineNumber, frames_[i].parentActive && !blockActive});
+  }
+  return blocks;
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 // Conditional assembly: IF / ELSE / ENDIF blocks of one file.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,18 @@ struct IfFrame {
   bool parentActive;
   bool condition;
   bool elseSeen;
+  std::int32_t lineNumber;  // of the IF
+};
+
+struct ConditionalStep {
+  bool keepRecord = false;  // the line belongs in a listing of inactive lines too
+  bool stray = false;       // an ELSE or ENDIF outside any block, which changes nothing
+};
+
+// An IF that the end of its file leaves open.
+struct OpenBlock {
+  std::int32_t lineNumber;
+  bool restSwitchedOff;  // it switched off the lines after it (its parent had them on)
 };
 
 // The blocks open in one file and whether its lines are switched on. Never
@@ -45,9 +58,13 @@ class ConditionalState {
  public:
   bool active() const { return active_; }
 
-  // Carries out an IF, ELSE or ENDIF. True when its line belongs in a listing
-  // of inactive lines too; a stray ENDIF does not.
-  bool apply(const ConditionalDirective& directive, DefineTable& defines, PendingDefines& pending);
+  // Carries out an IF, ELSE or ENDIF met at lineNumber. A stray ENDIF is not
+  // kept, a stray ELSE is.
+  ConditionalStep apply(const ConditionalDirective& directive, DefineTable& defines, PendingDefines& pending,
+                        std::int32_t lineNumber);
+
+  // The blocks still open, outermost first.
+  std::vector<OpenBlock> openBlocks() const;
 
  private:
   bool active_ = true;

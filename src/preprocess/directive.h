@@ -26,6 +26,11 @@ struct DirectiveWord {
 
 DirectiveWord readDirectiveWord(std::string_view code);
 
+// INCLUDE or #INCLUDE: the line whose place the included file's lines take.
+inline bool isIncludeDirective(const DirectiveWord& first) {
+  return first.beginsWith("INCLUDE") || first.beginsWith("#INCLUDE");
+}
+
 // Whether the code's first word begins with keyword, letter case ignored,
 // with the argument that follows it.
 DirectiveMatch matchDirective(std::string_view code, std::string_view keyword);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "compile/warnings.h"
 #include "platform/case_blind_lookup.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -16,8 +17,6 @@ namespace {
 
 SourceRef diskSource(std::string path) { return SourceRef{std::move(path), {}}; }
 
-std::string placeOf(const SourceLine& line) { return line.file + ":" + std::to_string(line.lineNumber); }
-
 // The file a composed path names: the path itself, else, as on the file
 // systems that projects are written on, a file whose path differs only in
 // letter case (the first in byte order when there are several).
@@ -29,8 +28,7 @@ std::optional<std::string> findFile(const std::string& path, const SourceLine& i
   if (matches.size() == 1) {
     result.notes.push_back("Using " + matches.front() + " for " + path + " (letter case differs)");
   } else {
-    result.notes.push_back("WARNING: " + placeOf(includeLine) + ": " + std::to_string(matches.size()) +
-                           " files match " + path + " apart from letter case; using " + matches.front());
+    result.notes.push_back(warning::letterCaseMatches(placeOf(includeLine), matches.size(), path, matches.front()));
   }
   return matches.front();
 }
@@ -83,8 +81,8 @@ std::optional<SourceRef> resolveInclude(const SourceRef& including, std::string_
 
   std::optional<std::string> carried = carriedIncludeName(base);
   if (!carried) {
-    result.errors.push_back("ERROR: " + placeOf(includeLine) + " include " + name + " resolved to " + candidate +
-                            " but was not found. ");
+    result.errors.push_back("ERROR: " + includeLine.file + ":" + std::to_string(includeLine.lineNumber) + " include " +
+                            name + " resolved to " + candidate + " but was not found. ");
     return std::nullopt;
   }
   if (!haveProvider) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "compile/warnings.h"
 #include "platform/paths.h"
 #include "preprocess/conditional.h"
 #include "preprocess/define_line.h"
@@ -28,8 +29,6 @@ void reserveMore(std::vector<SourceLine>& lines, std::size_t more) {
   if (needed > lines.capacity()) lines.reserve(std::max(needed, 2 * lines.capacity()));
 }
 
-bool isInclude(const DirectiveWord& first) { return first.beginsWith("INCLUDE") || first.beginsWith("#INCLUDE"); }
-
 // One preprocess call: walks the root source and, in place of each INCLUDE,
 // the file it names.
 class SourceWalk {
@@ -42,12 +41,19 @@ class SourceWalk {
         includeInactive_(includeInactive),
         budget_(readLimits) {}
 
-  void processFile(const SourceRef& source, int depth);
-  PreprocessResult& result() { return result_; }
+  // includeLine is the INCLUDE line that names the source; null for the root.
+  void processFile(const SourceRef& source, int depth, const SourceLine* includeLine);
+  PreprocessResult& finish();
 
  private:
   void walkLines(const SourceRef& source, const SourceText& text, int depth);
+  void walkLine(const SourceRef& source, std::string_view lineText, std::int32_t lineNumber,
+                ConditionalState& conditional, int depth);
   void walkInclude(const SourceRef& including, const SourceLine& line, std::string_view argument, int depth);
+  // Gives the notes and errors reported since the last call this place.
+  // Called where a line may have reported something, not for every line:
+  // most lines report nothing.
+  void placeNewMessages(const std::string& file, std::int32_t line);
 
   const BuiltInIncludeProvider& provider_;
   PendingDefines& pending_;
@@ -61,7 +67,7 @@ class SourceWalk {
   std::set<std::string> activeChain_;
 };
 
-void SourceWalk::processFile(const SourceRef& source, int depth) {
+void SourceWalk::processFile(const SourceRef& source, int depth, const SourceLine* includeLine) {
   std::string key = source.carriedName.empty() ? canonicalPath(source.path) : source.carriedName;
   if (activeChain_.count(key) != 0) {
     result_.notes.push_back("Recursive include skipped: " + source.path);
@@ -73,6 +79,7 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
   }
   SourceText text;
   if (!readSourceLines(source, provider_, budget_, result_.errors, text)) return;
+  if (includeLine != nullptr) placeNewMessages(includeLine->file, includeLine->lineNumber);
   auto chainEntry = activeChain_.insert(std::move(key)).first;
   walkLines(source, text, depth);
   activeChain_.erase(chainEntry);
@@ -80,36 +87,56 @@ void SourceWalk::processFile(const SourceRef& source, int depth) {
 
 void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int depth) {
   ConditionalState conditional;
-  std::vector<SourceLine>& lines = result_.lines;
-  reserveMore(lines, text.lineCount());
+  reserveMore(result_.lines, text.lineCount());
   for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded(); ++index) {
-    const std::string_view lineText = text.line(index);
-    const LineParts parts = splitLine(lineText);
-    const bool active = conditional.active();
-    // Lines that are not kept are never copied into a record.
-    auto record = [&] {
-      return makeSourceLine(lineText, parts, source.path, static_cast<std::int32_t>(index + 1), active);
-    };
-    if (active && handleDefine(parts.code, defines_, pending_, result_.notes)) {
-      resolvePendingDefines(defines_, pending_);
+    const auto lineNumber = static_cast<std::int32_t>(index + 1);
+    walkLine(source, text.line(index), lineNumber, conditional, depth);
+  }
+  if (budget_.exceeded()) return;
+  for (const OpenBlock& block : conditional.openBlocks()) {
+    MessagePlace place{source.path, block.lineNumber};
+    result_.notes.push_back(warning::openIf(place, block.restSwitchedOff));
+    result_.notePlaces.push_back(std::move(place));
+  }
+}
+
+void SourceWalk::walkLine(const SourceRef& source, std::string_view lineText, std::int32_t lineNumber,
+                          ConditionalState& conditional, int depth) {
+  std::vector<SourceLine>& lines = result_.lines;
+  const LineParts parts = splitLine(lineText);
+  const bool active = conditional.active();
+  // Lines that are not kept are never copied into a record.
+  auto record = [&] { return makeSourceLine(lineText, parts, source.path, lineNumber, active); };
+  if (active && handleDefine(parts.code, defines_, pending_, result_.notes)) {
+    placeNewMessages(source.path, lineNumber);
+    resolvePendingDefines(defines_, pending_);
+    lines.push_back(record());
+    return;
+  }
+  DirectiveWord first = readDirectiveWord(parts.code);
+  ConditionalDirective directive = matchConditional(first);
+  if (directive.kind != ConditionalKind::None) {
+    ConditionalStep step = conditional.apply(directive, defines_, pending_, lineNumber);
+    if (step.stray) {
+      const char* word = directive.kind == ConditionalKind::Else ? "ELSE" : "ENDIF";
+      result_.notes.push_back(warning::strayConditional(MessagePlace{source.path, lineNumber}, word));
+      placeNewMessages(source.path, lineNumber);
+    }
+    if (step.keepRecord && includeInactive_) {
       lines.push_back(record());
-      continue;
+      lines.back().viewOnly = true;
     }
-    DirectiveWord first = readDirectiveWord(parts.code);
-    ConditionalDirective directive = matchConditional(first);
-    if (directive.kind != ConditionalKind::None) {
-      if (conditional.apply(directive, defines_, pending_) && includeInactive_) lines.push_back(record());
-      continue;
-    }
-    if (!active) {
-      if (includeInactive_) lines.push_back(record());
-      continue;
-    }
-    if (isInclude(first)) {
-      walkInclude(source, record(), first.argument, depth);
-    } else {
-      lines.push_back(record());
-    }
+    return;
+  }
+  if (!active) {
+    if (includeInactive_) lines.push_back(record());
+    return;
+  }
+  if (isIncludeDirective(first)) {
+    walkInclude(source, record(), first.argument, depth);
+    placeNewMessages(source.path, lineNumber);
+  } else {
+    lines.push_back(record());
   }
 }
 
@@ -119,8 +146,23 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
   std::optional<SourceRef> included =
       resolveInclude(including, argument, line, projectFolder_, static_cast<bool>(provider_), result_);
   if (!included) return;
-  processFile(*included, depth + 1);
+  processFile(*included, depth + 1, &line);
   resolvePendingDefines(defines_, pending_);
+}
+
+void SourceWalk::placeNewMessages(const std::string& file, std::int32_t line) {
+  if (result_.notePlaces.size() < result_.notes.size()) {
+    result_.notePlaces.resize(result_.notes.size(), MessagePlace{file, line});
+  }
+  if (result_.errorPlaces.size() < result_.errors.size()) {
+    result_.errorPlaces.resize(result_.errors.size(), MessagePlace{file, line});
+  }
+}
+
+// What is left unplaced was met before any line: the root source's own read.
+PreprocessResult& SourceWalk::finish() {
+  placeNewMessages(std::string(), 0);
+  return result_;
 }
 
 }  // namespace
@@ -128,8 +170,8 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
 PreprocessResult Preprocessor::preprocess(const std::string& sourcePath, bool includeInactive) {
   pendingDefines.clear();
   SourceWalk walk(builtInIncludeProvider, pendingDefines, readLimits, directoryOf(sourcePath), includeInactive);
-  walk.processFile(SourceRef{sourcePath, {}}, 1);
-  return std::move(walk.result());
+  walk.processFile(SourceRef{sourcePath, {}}, 1, nullptr);
+  return std::move(walk.finish());
 }
 
 }  // namespace qv

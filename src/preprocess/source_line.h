@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "compile/message_place.h"
+
 namespace qv {
 
 // One line of the flattened source.
@@ -14,12 +16,23 @@ struct SourceLine {
   std::string file;
   std::int32_t lineNumber = 0;
   bool active = true;
+  // An IF, ELSE or ENDIF kept only so that inactive lines can be shown in
+  // their blocks: never assembled, so that showing them cannot move a byte.
+  bool viewOnly = false;
 };
+
+// True for the lines the assembler passes look at.
+inline bool isAssembled(const SourceLine& line) { return line.active && !line.viewOnly; }
+
+inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{line.file, line.lineNumber}; }
 
 struct PreprocessResult {
   std::vector<SourceLine> lines;
   std::vector<std::string> notes;
   std::vector<std::string> errors;  // each begins "ERROR:"
+  // Where each note and error is about, index for index.
+  std::vector<MessagePlace> notePlaces;
+  std::vector<MessagePlace> errorPlaces;
 };
 
 // What is to be read: a file on disk, or a carried copy when carriedName is

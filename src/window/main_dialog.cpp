@@ -1,14 +1,11 @@
 #include "window/main_dialog.h"
 
 #include <iterator>
-#include <optional>
-#include <utility>
 
 #include "compile/output_paths.h"
 #include "platform/trace_log.h"
 #include "window/settings_values.h"
 #include "window/status_words.h"
-#include "window/window_layout.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -36,12 +33,6 @@ constexpr ToolTipText kToolTips[] = {
     {ControlId::WholeWord, "Match whole words only."},
 };
 
-std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
-  std::optional<PixelRect> rect = view.ControlRect(id);
-  if (!rect) return std::nullopt;
-  return rect->bottom();
-}
-
 }  // namespace
 
 CMainDialog::CMainDialog(MainDialogView& view, SettingsStore& store, const void* parent)
@@ -54,6 +45,7 @@ bool CMainDialog::OnInitDialog() {
   traceLog("MainDialog OnInitDialog after CDialog::OnInitDialog. outputText=%p outputTab=%p",
            m_view.ControlHandle(ControlId::OutputText), m_view.ControlHandle(ControlId::OutputTab));
   m_view.MakeResizable();
+  SetMinimumWindowSize();
   traceLog("MainDialog OnInitDialog after ModifyStyle.");
   UpdateOutputBrushes();
   traceLog("MainDialog OnInitDialog after UpdateOutputBrushes.");
@@ -137,26 +129,6 @@ void CMainDialog::SetupToolTips() {
   for (const ToolTipText& tip : kToolTips) m_view.SetToolTip(tip.control, tip.text);
 }
 
-void CMainDialog::OnSize(int clientWidth, int clientHeight) {
-  if (!m_view.ControlExists(ControlId::OutputTab) || !m_view.ControlExists(ControlId::OutputText)) return;
-  TopAreaBottoms bottoms{bottomOf(m_view, ControlId::NoWrite), bottomOf(m_view, ControlId::ShowInactive),
-                         bottomOf(m_view, ControlId::Suffix)};
-  WindowLayout layout = ComputeWindowLayout(clientWidth, clientHeight, LayoutTop(bottoms));
-
-  const std::pair<ControlId, PixelRect> placements[] = {
-      {ControlId::OutputTab, layout.tabStrip}, {ControlId::OutputText, layout.editor},
-      {ControlId::Status, layout.status},      {ControlId::FindLabel, layout.findLabel},
-      {ControlId::FindText, layout.findText},  {ControlId::FindNext, layout.findNext},
-      {ControlId::FindPrev, layout.findPrev},  {ControlId::MatchCase, layout.matchCase},
-      {ControlId::WholeWord, layout.wholeWord}};
-  for (const auto& [control, rect] : placements) {
-    if (m_view.ControlExists(control)) m_view.MoveControl(control, rect);
-  }
-  if (!m_view.ControlExists(ControlId::Progress)) return;
-  m_view.MoveControl(ControlId::Progress, layout.progress);
-  if (layout.progress.isEmpty()) m_view.ShowControl(ControlId::Progress, false);
-}
-
 void CMainDialog::OnSuffixChanged() {
   if (!m_view.ControlExists(ControlId::Suffix)) return;
   std::string text = m_view.GetControlText(ControlId::Suffix);
@@ -166,7 +138,8 @@ void CMainDialog::OnSuffixChanged() {
 void CMainDialog::OnActivateApp(bool active) {
   bool returning = active && !m_appActive;
   m_appActive = active;
-  if (returning && SelectedTab() == kSourceTab) CheckExternalChange();
+  // No question while a compile runs; it reads the source afresh anyway.
+  if (returning && !m_compileRunning && SelectedTab() == kSourceTab) CheckExternalChange();
 }
 
 }  // namespace qv

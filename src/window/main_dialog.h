@@ -4,8 +4,8 @@
 // over files by concern: main_dialog.cpp (start and appearance),
 // main_dialog_tabs.cpp, main_dialog_source.cpp, main_dialog_settings.cpp,
 // main_dialog_files.cpp, main_dialog_compile.cpp, main_dialog_find.cpp,
-// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_places.cpp and
-// main_dialog_close.cpp.
+// main_dialog_keys.cpp, main_dialog_navigate.cpp, main_dialog_places.cpp,
+// main_dialog_close.cpp, main_dialog_colouring.cpp and main_dialog_layout.cpp.
 
 #include <array>
 #include <cstdint>
@@ -21,6 +21,7 @@
 #include "window/settings_store.h"
 #include "window/tab_set.h"
 #include "window/window_clock.h"
+#include "window/window_layout.h"
 
 namespace qv {
 
@@ -53,6 +54,8 @@ class CMainDialog {
   void UpdateStatusLine();
   void SetupToolTips();
   void OnSize(int clientWidth, int clientHeight);
+  // Small enough for small screens, large enough to show every control.
+  void SetMinimumWindowSize();
   void OnSuffixChanged();
   void OnActivateApp(bool active);
 
@@ -176,6 +179,8 @@ class CMainDialog {
   std::uint32_t m_compileMillis = 0;
   int m_progressPos = 0;
   std::uint32_t m_progressTick = 0;
+  // The compiler is running away from the window's thread.
+  bool m_compileRunning = false;
   WindowClock m_clock = SystemClock();
   // Log lines about folded characters in the files read for the current log.
   std::vector<std::string> m_foldingNotes;
@@ -191,11 +196,16 @@ class CMainDialog {
   std::string LineEndOfTab(int tab) const;
   void AppendFoldingNotes();
   void RecolourEditorText();
+  // Source colouring of an editable tab's text, greying what the last
+  // compile switched off while the tab holds the text as compiled.
+  EditorColouring SourceColouringFor(int tab, const std::string& text) const;
   void SetEditorFontFromTemplate();
+  int LayoutTopFromControls() const;
+  BottomRowNeeds MeasureBottomRow() const;
   void ClearSourceSelection(bool showSource);
   void EmptyOutputBuffers();
   bool SaveIncludesBeforeCompile();
-  void CompileSelectedSource(int rememberedTab);
+  void CompileSelectedSource(int rememberedTab, CompileResult previous);
   void EndAbortedCompile(int rememberedTab);
   void EndCompileWithException();
   void ShowProgressBar();

@@ -1,16 +1,17 @@
 // Choosing a source and compiling it from the window.
 #include <algorithm>
-#include <memory>
+#include <exception>
+#include <utility>
 
-#include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
 #include "window/browse_folder.h"
+#include "window/compile_job.h"
 #include "window/compile_log.h"
 #include "window/editor_text.h"
+#include "window/flag_scope.h"
 #include "window/include_tab_paths.h"
 #include "window/main_dialog.h"
 #include "window/symbol_table_text.h"
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int kFullProgress = 1000;
 constexpr std::uint32_t kProgressRepaintMs = 25;
-
-void reportProgress(void* context, std::uint32_t done, std::uint32_t total, const char*) {
-  static_cast<CMainDialog*>(context)->OnCompileProgress(done, total);
-}
 
 void showMessage(MainDialogView& view, const std::string& text) {
   view.ShowMessageBox(text, MessageBoxButtons::Ok, MessageBoxIcon::None);
@@ -43,6 +40,8 @@ void CMainDialog::OnBrowse() {
 }
 
 void CMainDialog::OnCompile() {
+  // The evaluator's location value belongs to the whole process.
+  if (m_compileRunning) return;
   try {
     m_compileMillis = 0;
     int rememberedTab = SelectedTab();
@@ -64,7 +63,8 @@ void CMainDialog::OnCompile() {
     m_noWrite = m_view.IsChecked(ControlId::NoWrite);
     m_showInactive = m_view.IsChecked(ControlId::ShowInactive);
 
-    m_lastResult = CompileResult();
+    // Letting go of a big result takes a while; the compile's thread does it.
+    CompileResult previous = std::exchange(m_lastResult, CompileResult());
     m_currentMessage = -1;
     m_compiled = false;
     EmptyOutputBuffers();
@@ -88,7 +88,7 @@ void CMainDialog::OnCompile() {
       EndAbortedCompile(rememberedTab);
       return;
     }
-    CompileSelectedSource(rememberedTab);
+    CompileSelectedSource(rememberedTab, std::move(previous));
   } catch (...) {
     EndCompileWithException();
   }
@@ -112,7 +112,7 @@ bool CMainDialog::SaveIncludesBeforeCompile() {
   return true;
 }
 
-void CMainDialog::CompileSelectedSource(int rememberedTab) {
+void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previous) {
   m_logText = "Compiling...";
   m_progressPos = 0;
   m_progressTick = 0;
@@ -135,23 +135,42 @@ void CMainDialog::CompileSelectedSource(int rememberedTab) {
     m_sourcePath = candidate;
     m_view.SetControlText(ControlId::SourcePath, m_sourcePath);
   }
-  if (m_sourcePath.empty() || !ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) {
+  // Reading a big source again takes as long as compiling a small one: both
+  // run away from the window's thread, so that it stays drawn.
+  std::string text;
+  std::string lineEnd;
+  bool reread = false;
+  std::uint32_t started = 0;
+  std::exception_ptr failure;
+  CompileJob job(m_sourcePath, makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive),
+                 [this](std::uint32_t done, std::uint32_t total) { OnCompileProgress(done, total); });
+  job.DiscardAlongside(std::move(previous));
+  {
+    FlagScope running(m_compileRunning);
+    m_view.RunAwayFromWindowThread(
+        [&] {
+          try {
+            reread = !m_sourcePath.empty() && ReadTabFile(m_sourcePath, text, lineEnd);
+            if (!reread) return;
+            started = m_clock.ticks();
+            job.Run();
+          } catch (...) {
+            failure = std::current_exception();
+          }
+        },
+        [&job] { job.ShowPendingProgress(); });
+  }
+  if (failure) std::rethrow_exception(failure);
+  if (!reread) {
     showMessage(m_view, "Unable to reload source file.");
     m_logText = "Compile aborted: cannot read source file.";
     EndAbortedCompile(rememberedTab);
     return;
   }
+  m_sourceText = std::move(text);
+  m_sourceEol = std::move(lineEnd);
   RecordSourceFileTime();
-
-  CompileRequest request = makeCompileRequest(m_suffix, "", !m_noWrite, m_showInactive);
-  request.progressCallback = reportProgress;
-  request.progressContext = this;
-  std::uint32_t started = m_clock.ticks();
-  {
-    auto compiler = std::make_unique<Compiler>();
-    compiler->setBuiltInIncludeProvider(carriedIncludeProvider);
-    m_lastResult = compiler->compile(m_sourcePath, request);
-  }
+  m_lastResult = job.TakeResult();
   m_compileMillis = m_clock.ticks() - started;
 
   RebuildIncludeTabs();

@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/trace_log.h"
 #include "window/editor_text.h"
+#include "window/flag_scope.h"
 #include "window/main_dialog.h"
 #include "window/recent_sources.h"
 #include "window/status_words.h"
@@ -17,19 +18,6 @@
 namespace qv {
 
 namespace {
-
-// Sets the flag for as long as the window itself rewrites the editor, so
-// the change notifications it causes are not taken for typing.
-class SettingTextScope {
- public:
-  explicit SettingTextScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~SettingTextScope() { flag_ = false; }
-  SettingTextScope(const SettingTextScope&) = delete;
-  SettingTextScope& operator=(const SettingTextScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 std::size_t includeIndex(int tab) { return static_cast<std::size_t>(tab - kFixedTabCount); }
 
@@ -153,8 +141,10 @@ void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModi
     return;
   }
   {
-    SettingTextScope setting(m_settingText);
+    // The change notifications the window causes itself are no typing.
+    FlagScope setting(m_settingText);
     bool editable = IsEditableTab(tab);
+    m_view.SetEditorColouring(editable ? SourceColouringFor(tab, text) : EditorColouring{});
     m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
     if (editable) RecolourEditorText();
     m_view.ShowLineNumbers(editable || tab == kLstTab);

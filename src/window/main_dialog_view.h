@@ -3,6 +3,7 @@
 // implementation; tests use a fake. Editor positions count every line break
 // as one character, in the text that GetEditorText returns.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,14 @@ struct EditorFont {
   bool bold = false;
 };
 
+// How the editor colours the text it is given next.
+struct EditorColouring {
+  // As SDL source; otherwise plain.
+  bool source = false;
+  // Lines (from 0) that the last compile switched off, to be greyed.
+  std::vector<int> switchedOffLines;
+};
+
 struct OpenFileRequest {
   std::string initialFolder;
   std::string defaultExtension;
@@ -52,6 +61,7 @@ class MainDialogView {
   virtual int TemplateWindowWidth() const = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;
   virtual void MakeResizable() = 0;
+  virtual void SetMinimumClientSize(int width, int height) = 0;
   virtual void SetWindowColours(const WindowColours& colours) = 0;
   virtual PixelRect WorkArea() const = 0;
   virtual PixelRect GetWindowRect() const = 0;
@@ -63,6 +73,14 @@ class MainDialogView {
   virtual void RepaintWindow() = 0;
   // Draws what is pending without handling any other event.
   virtual void PumpPaintMessages() = 0;
+  // Runs work on another thread and returns once it has ended. Meanwhile the
+  // window stays drawn but no user input reaches it, and poll runs on the
+  // window's thread every few milliseconds.
+  virtual void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) = 0;
+
+  // The template's dialog units, and the width of a text, in the window's font.
+  virtual DialogBaseUnits BaseUnits() const = 0;
+  virtual int TextWidth(const std::string& text) const = 0;
 
   // Any control of the template, and the progress bar once made.
   virtual bool ControlExists(ControlId id) const = 0;
@@ -76,6 +94,9 @@ class MainDialogView {
   // Client coordinates; absent when the control does not exist.
   virtual std::optional<PixelRect> ControlRect(ControlId id) const = 0;
   virtual void MoveControl(ControlId id, const PixelRect& rect) = 0;
+  // The least height at which the control shows its text and frame whole;
+  // 0 when it needs no particular height.
+  virtual int ControlHeightHint(ControlId id) const = 0;
   virtual void ShowControl(ControlId id, bool visible) = 0;
   virtual void FocusControl(ControlId id) = 0;
   virtual bool ControlHasFocus(ControlId id) const = 0;
@@ -97,6 +118,7 @@ class MainDialogView {
   // The shared editor.
   virtual std::string GetEditorText() const = 0;
   virtual void SetEditorText(const std::string& text) = 0;
+  virtual void SetEditorColouring(const EditorColouring& colouring) = 0;
   virtual int EditorTextLength() const = 0;
   virtual EditorSelection GetEditorSelection() const = 0;
   virtual void SetEditorSelection(int start, int end) = 0;

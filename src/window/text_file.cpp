@@ -123,8 +123,11 @@ bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd
   const std::size_t limit = SourceReadLimits{}.bytes;
   std::string bytes;
   if (!readWholeFile(path, bytes, limit + 1) || bytes.size() > limit) return false;
-  std::u32string characters = decodeFileBytes(bytes);
-  UnifiedLineEnds unified = unifyLineEnds(foldTo7Bit(characters));
+  // Plain ASCII, as most sources are, needs neither decoding nor folding.
+  bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  std::u32string characters = ascii ? std::u32string() : decodeFileBytes(bytes);
+  std::string folded = ascii ? std::string() : foldTo7Bit(characters);
+  UnifiedLineEnds unified = unifyLineEnds(ascii ? std::string_view(bytes) : std::string_view(folded));
   text = ExpandTabs(unified.text);
   lineEnd = unified.sawCrLf ? "\r\n" : "\n";
   if (foldedCount != nullptr) {

@@ -26,4 +26,19 @@ struct WindowColours {
 
 inline constexpr WindowColours kWindowColours{};
 
+// SDL source in the Source and include tabs, dark enough to read on the
+// editor's white; plain text stays black.
+struct SourceColours {
+  Rgb command{0, 0, 170};
+  Rgb directive{130, 0, 130};
+  Rgb number{170, 70, 0};
+  Rgb comment{0, 120, 0};
+  Rgb label{150, 0, 0};
+  Rgb string{0, 110, 130};
+  // Lines the last compile switched off.
+  Rgb switchedOff{150, 150, 150};
+};
+
+inline constexpr SourceColours kSourceColours{};
+
 }  // namespace qv

@@ -41,6 +41,26 @@ struct WindowLayout {
   PixelRect progress;
 };
 
-WindowLayout ComputeWindowLayout(int clientWidth, int clientHeight, int top);
+// What the window's font asks of the bottom row: room for the longest status
+// words, and the height at which each control shows its text and frame
+// whole. 0 asks for nothing beyond the fixed sizes above.
+struct BottomRowNeeds {
+  int statusTextWidth = 0;
+  int statusHeight = 0;
+  int findLabelHeight = 0;
+  int findTextHeight = 0;
+  int buttonHeight = 0;
+  int checkBoxHeight = 0;
+};
+
+// The find box narrows, down to its least width, before the status line is
+// cut; a row taller than the fixed sizes is centred on one line and the
+// editor ends above it.
+WindowLayout ComputeWindowLayout(int clientWidth, int clientHeight, int top, const BottomRowNeeds& needs = {});
+
+// The least client size at which the bottom row shows every control and
+// the whole status words, with a few lines of editor above it.
+int BottomRowMinimumWidth(const BottomRowNeeds& needs);
+int MinimumClientHeight(int top, const BottomRowNeeds& needs);
 
 }  // namespace qv

@@ -49,6 +49,14 @@ TEST(EncodePass, BytesBetweenSchemesBelongToNone) {
             "07 F1 01 00 04 08 F1 02 00 04");
 }
 
+// Only a blank or tab ends the word that opens or closes a scheme: a
+// vertical tab, form feed or CR inside it makes another word.
+TEST(EncodePass, SchemeWordsEndAtABlankOrTabOnly) {
+  EXPECT_EQ(encodedImage({"SKEME_START 1", "END_SOUND", "SKEME_START\v2", "END\fX", "END_SDF\rjunk", "SKEME_END\vX",
+                          "END_SOUND", "SKEME_END"}),
+            "F1 01 00 0C 00 00 F1 00 00 00 00 00");
+}
+
 TEST(EncodePass, LabelAloneLeavesAnEntryWithoutBytes) {
   Compiler compiler;
   std::vector<EncodedLine> emitted = encode(compiler, {"SKEME_START 1", "HERE:  ; loop start", "END_SOUND"});

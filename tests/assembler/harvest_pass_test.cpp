@@ -101,7 +101,9 @@ TEST(HarvestPass, SameNameFromDefineAndEquIsADuplicate) {
   Compiler compiler;
   harvest(compiler, {"#DEFINE NAME 5", "NAME EQU 5"});
   EXPECT_EQ(compiler.symbolTable.size(), 1u);
-  EXPECT_EQ(compiler.messages, std::vector<std::string>{"Duplicate symbol: NAME"});
+  EXPECT_EQ(compiler.messages,
+            (std::vector<std::string>{"Duplicate symbol: NAME",
+                                      "WARNING: song.asm:2: NAME is defined again (first defined at song.asm:1)"}));
 }
 
 TEST(HarvestPass, MacroBodiesDefineNothing) {

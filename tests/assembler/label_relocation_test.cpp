@@ -12,8 +12,8 @@ namespace {
 
 TEST(LabelRelocation, BranchAfterALateLongHandleReachesItsLabel) {
   Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"SKEME_START 1", "PLAY HNDL_LATE", "TARGET: END_SOUND", "BRANCH_TO TARGET",
-                                              "CBLOCK 64", "HNDL_LATE", "ENDC"}));
+  test::assemble(compiler, test::sourceLines({"SKEME_START 1", "PLAY HNDL_LATE, 0, 0", "TARGET: END_SOUND",
+                                              "BRANCH_TO TARGET", "CBLOCK 64", "HNDL_LATE", "ENDC"}));
   EXPECT_EQ(test::imageHex(compiler.emitted), "F1 01 00 0C F2 41 00 00 00 00 C0 08");
   EXPECT_EQ(test::symbolValue(compiler, "TARGET"), 8);
   EXPECT_EQ(compiler.labelAddresses, std::vector<std::uint32_t>{8});

@@ -31,18 +31,16 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"LOAD_MODIFIER\tA + 1, (B,C)", "LOAD_MODIFIER", {"A + 1", "(B", "C)"}},
                       SplitCase{"PLAY\f5", "PLAY", {}}));
 
-TEST(OperandValue, EvaluatesElseReadsANumberElseZero) {
+TEST(OperandValue, EvaluatesElseReadsANumberElseHasNone) {
   Compiler compiler;
   AddSymbol(compiler, "SEVEN", 7, SymbolKind::Constant, "song.asm", 1, "7");
   ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  OperandList operands{"seven*2", "0x10", "UNDEFINED", "-5", "(1+2)*3"};
-  EXPECT_EQ(OperandValue(operands, 0, evaluator), 14);
-  EXPECT_EQ(OperandValue(operands, 1, evaluator), 16);
-  EXPECT_EQ(OperandValue(operands, 2, evaluator), 0);
-  EXPECT_EQ(OperandValue(operands, 3, evaluator), -5);
-  EXPECT_EQ(OperandValue(operands, 4, evaluator), 0);
-  EXPECT_EQ(OperandValue(operands, 5, evaluator), 0);
-  EXPECT_EQ(OperandValue(operands, -1, evaluator), 0);
+  EXPECT_EQ(ValueOf("seven*2", evaluator), 14);
+  EXPECT_EQ(ValueOf("0x10", evaluator), 16);
+  EXPECT_EQ(ValueOf("UNDEFINED", evaluator), std::nullopt);
+  EXPECT_EQ(ValueOf("-5", evaluator), -5);
+  EXPECT_EQ(ValueOf("(1+2)*3", evaluator), std::nullopt);
+  EXPECT_EQ(ValueOrZero("UNDEFINED", evaluator), 0);
   EXPECT_TRUE(compiler.messages.empty());
 }
 

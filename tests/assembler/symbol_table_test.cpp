@@ -71,7 +71,11 @@ TEST(SymbolTable, LabelDefinedTwiceKeepsFirstPlaceAndTakesSecondValue) {
   EXPECT_EQ(kept.file, "a.asm");
   EXPECT_EQ(kept.line, 3);
   EXPECT_EQ(kept.collisionNote, "Collisionlabel");
-  EXPECT_EQ(compiler.messages, std::vector<std::string>{"Duplicate symbol: LBL"});
+  EXPECT_EQ(compiler.messages, (std::vector<std::string>{
+                                   "Duplicate symbol: LBL",
+                                   "WARNING: b.asm:9: LBL is defined again (first defined at a.asm:3)"}));
+  EXPECT_EQ(compiler.messagePlaces[0].file, "b.asm");
+  EXPECT_EQ(compiler.messagePlaces[1].line, 9);
 
   ASSERT_EQ(compiler.collisions.size(), 1u);
   const SymbolCollision& collision = compiler.collisions[0];
@@ -98,7 +102,9 @@ TEST(SymbolTable, EveryFurtherDefinitionExtendsTheNote) {
   EXPECT_EQ(kept.kind, SymbolKind::Constant);
   EXPECT_EQ(kept.definitionText, "1");
   EXPECT_EQ(kept.value, 4);
-  EXPECT_EQ(compiler.messages, std::vector<std::string>(3, "Duplicate symbol: TEMPO"));
+  ASSERT_EQ(compiler.messages.size(), 6u) << "each duplicate and its warning";
+  EXPECT_EQ(compiler.messages[4], "Duplicate symbol: TEMPO");
+  EXPECT_EQ(compiler.messages[5], "WARNING: d.asm:6: TEMPO is defined again (first defined at song.asm:1)");
   ASSERT_EQ(compiler.collisions.size(), 3u);
   EXPECT_EQ(compiler.collisions[0].message, "Duplicate symbol: TEMPO as label");
   EXPECT_EQ(compiler.collisions[1].message, "Duplicate symbol: TEMPO as symbol");

@@ -27,6 +27,7 @@ TEST(OutputPaths, OutputFolderTakesTheFileName) {
   EXPECT_EQ(withSlash, folder.path() + "/song");
   EXPECT_EQ(without, folder.file("song"));
   EXPECT_EQ(outputBaseFor("/p/song.asm", ""), "/p/song");
+  EXPECT_EQ(outputBaseFor(".asm", folder.path()), folder.path() + "/") << "a name that is only an extension";
 }
 
 TEST(OutputPaths, MissingOutputFolderIsCreatedLevelByLevel) {

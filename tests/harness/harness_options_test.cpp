@@ -57,11 +57,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
 
 TEST(HarnessParsing, SwitchesAndOutputFolder) {
-  HarnessOptions options = parseHarnessArguments(
-      {"quaverton", "--harness", "--NO-WRITE", "--include-inactive", "--out-dir", "out\\win", "s.asm"});
+  HarnessOptions options = parseHarnessArguments({"quaverton", "--harness", "--NO-WRITE", "--include-inactive",
+                                                  "--out-dir", "out\\win", "--quiet", "--Werror", "s.asm"});
   EXPECT_FALSE(options.writeOutputs);
   EXPECT_TRUE(options.includeInactive);
   EXPECT_EQ(options.outputFolder, "out\\win");
+  EXPECT_TRUE(options.quiet);
+  EXPECT_TRUE(options.warningsAreErrors);
+  EXPECT_FALSE(options.versionRequested);
+}
+
+TEST(HarnessParsing, VersionAsksForTheHarnessAndTheFirstUnknownOptionIsKept) {
+  HarnessOptions version = parseHarnessArguments({"quaverton", "--version"});
+  EXPECT_TRUE(version.harnessRequested);
+  EXPECT_TRUE(version.versionRequested);
+  EXPECT_FALSE(version.helpOrUsageError);
+  EXPECT_FALSE(parseHarnessArguments({"quaverton", "--quiet", "s.asm"}).harnessRequested);
+  EXPECT_EQ(parseHarnessArguments({"quaverton", "--harness", "--bogus", "-x"}).unknownOption, "--bogus");
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ class FakeView : public MainDialogView {
   int TemplateWindowWidth() const override { return templateWindowWidth; }
   void SetWindowTitle(const std::string& text) override { title = text; }
   void MakeResizable() override { resizable = true; }
+  void SetMinimumClientSize(int width, int height) override { minimumClientSize = {0, 0, width, height}; }
   void SetWindowColours(const WindowColours& colours) override { windowColours = colours; }
   PixelRect WorkArea() const override { return workArea; }
   PixelRect GetWindowRect() const override { return windowRect; }
@@ -58,6 +59,11 @@ class FakeView : public MainDialogView {
     if (onRepaintWindow) onRepaintWindow();
   }
   void PumpPaintMessages() override { ++paintPumps; }
+  // On the calling thread: progress reports then reach the model at once.
+  void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>&) override { work(); }
+
+  DialogBaseUnits BaseUnits() const override { return baseUnits; }
+  int TextWidth(const std::string& text) const override { return static_cast<int>(text.size()) * textWidthPerCharacter; }
 
   // Controls.
   bool ControlExists(ControlId id) const override { return existing.count(id) != 0; }
@@ -76,6 +82,7 @@ class FakeView : public MainDialogView {
     return found == rects.end() ? PixelRect{} : found->second;
   }
   void MoveControl(ControlId id, const PixelRect& rect) override { rects[id] = rect; }
+  int ControlHeightHint(ControlId id) const override { return heightHints.count(id) != 0 ? heightHints.at(id) : 0; }
   void ShowControl(ControlId id, bool show) override { shown[id] = show; }
   void FocusControl(ControlId id) override { focus = id; }
   bool ControlHasFocus(ControlId id) const override { return focus == id; }
@@ -114,6 +121,7 @@ class FakeView : public MainDialogView {
     editorModified = false;
     ++editorTextChanges;
   }
+  void SetEditorColouring(const EditorColouring& colouring) override { editorColouring = colouring; }
   int EditorTextLength() const override { return static_cast<int>(editorText.size()); }
   EditorSelection GetEditorSelection() const override { return selection; }
   void SetEditorSelection(int start, int end) override { selection = {start, end}; }
@@ -192,6 +200,11 @@ class FakeView : public MainDialogView {
   int templateWindowWidth = 0;
   std::string title;
   bool resizable = false;
+  PixelRect minimumClientSize;
+  DialogBaseUnits baseUnits{6, 13};
+  // Unknown unless a test sets them: the fixed sizes of the layout hold.
+  int textWidthPerCharacter = 0;
+  std::map<ControlId, int> heightHints;
   WindowColours windowColours{};
   PixelRect workArea{0, 0, 1920, 1040};
   PixelRect windowRect;
@@ -211,6 +224,7 @@ class FakeView : public MainDialogView {
   std::map<int, std::string> tabToolTips;
   std::string editorText;
   std::string lastEditorInput;
+  EditorColouring editorColouring;
   int editorTextChanges = 0;
   EditorSelection selection;
   int firstVisibleLine = 0;

@@ -82,6 +82,8 @@ TEST_F(NavigateTest, AHexadecimalLookingNameIsTakenFromUnderThePointer) {
 
 TEST_F(NavigateTest, ANameThatIsNoSymbolIsSearchedForInTheSource) {
   CompileDemo();
+  // Without a place, the log line's word is all there is to go by.
+  for (MessagePlace& place : dialog.m_lastResult.messagePlaces) place = {};
   ShowTab(kLogTab);
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("QVX5_SND_MACS.INC for")));
   EXPECT_EQ(view.currentTab, kSourceTab);

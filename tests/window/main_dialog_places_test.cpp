@@ -26,8 +26,7 @@ class PlacesTest : public test::MainDialogTest {
     ASSERT_EQ(fileNameOf(carried), "QVX5_SND_CMD.INC");
   }
 
-  // The compile on main gives its messages no places yet; a test gives them
-  // some and shows the Log made from them.
+  // A test gives messages the places it needs and shows the Log made from them.
   void PlaceMessage(std::size_t index, const std::string& file, int line) {
     dialog.m_lastResult.messagePlaces.at(index) = {file, line};
   }
@@ -80,6 +79,7 @@ TEST_F(PlacesTest, ALogLineLeadsToItsMessagesPlace) {
 }
 
 TEST_F(PlacesTest, ALogLineWithoutAPlaceSearchesTheWordAsBefore) {
+  for (MessagePlace& place : dialog.m_lastResult.messagePlaces) place = {};
   ShowLog();
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("QVX5_SND_MACS.INC for")));
   EXPECT_EQ(view.currentTab, kSourceTab);

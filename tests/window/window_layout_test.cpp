@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/trace_log_capture.h"
 #include "window/fake_view.h"
 #include "window/main_dialog.h"
 #include "window/memory_settings_store.h"
+#include "window/top_area_layout.h"
 
 namespace qv {
 namespace {
@@ -53,6 +56,40 @@ TEST(WindowLayout, EditorHeightFallsBackTo120WithoutRoom) {
 TEST(WindowLayout, ProgressHasNoRoomInANarrowStatus) {
   EXPECT_TRUE(ComputeWindowLayout(400, 600, 76).progress.isEmpty());
   EXPECT_FALSE(ComputeWindowLayout(800, 600, 76).progress.isEmpty());
+}
+
+TEST(WindowLayout, ABottomRowSizedFromTheFont) {
+  BottomRowNeeds needs{232, 17, 17, 24, 26, 20};
+  WindowLayout layout = ComputeWindowLayout(800, 600, 76, needs);
+  // The find box gives up width before the status words are cut; the row
+  // is centred on the tallest control, with the editor ending above it.
+  EXPECT_EQ(layout.status, (PixelRect{8, 572, 240, 17}));
+  EXPECT_EQ(layout.findText, (PixelRect{296, 569, 200, 24}));
+  EXPECT_EQ(layout.findNext, (PixelRect{500, 568, 52, 26}));
+  EXPECT_EQ(layout.wholeWord, (PixelRect{700, 571, 96, 20}));
+  EXPECT_EQ(layout.editor, (PixelRect{0, 128, 800, 436}));
+  EXPECT_EQ(ComputeWindowLayout(1200, 600, 76, needs).findText.width, 360);
+  EXPECT_EQ(BottomRowMinimumWidth(needs), 730);
+  EXPECT_EQ(MinimumClientHeight(106, needs), 254);
+}
+
+TEST(TopAreaLayout, TheRightHandControlsMoveInAtSmallWidths) {
+  TopAreaPlaces home = TemplateTopArea({7, 14});
+  EXPECT_EQ(FitTopArea(home, 1200).at(ControlId::Suffix), home.at(ControlId::Suffix));
+  TopAreaPlaces at800 = FitTopArea(home, 800);
+  EXPECT_EQ(at800.at(ControlId::Suffix).x, 634);
+  EXPECT_EQ(at800.at(ControlId::SuffixLabel).x, 586);
+  EXPECT_EQ(at800.at(ControlId::ShowInactive).x, 389);
+  EXPECT_EQ(at800.at(ControlId::SourceLabel).x, 687);
+  EXPECT_EQ(at800.at(ControlId::SourcePath).width, 558);
+
+  int least = TopAreaMinimumWidth(home);
+  EXPECT_EQ(least, 638);
+  TopAreaPlaces tight = FitTopArea(home, least);
+  EXPECT_LE(tight.at(ControlId::Suffix).right(), least);
+  EXPECT_LT(tight.at(ControlId::ShowInactive).right(), tight.at(ControlId::SuffixLabel).x);
+  EXPECT_GT(std::min(tight.at(ControlId::ShowInactive).x, tight.at(ControlId::NoWrite).x), home.at(ControlId::Exit).right());
+  EXPECT_LT(tight.at(ControlId::SourcePath).right(), tight.at(ControlId::SourceLabel).x);
 }
 
 TEST(DialogUnits, ConvertWithTheFontsAverageCharacter) {

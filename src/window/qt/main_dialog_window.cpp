@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <utility>
 
 #include "platform/error_report.h"
@@ -114,6 +115,10 @@ int CMainDialogWindow::TemplateWindowWidth() const {
   return DialogToPixels(kMainDialogTemplateSize, baseUnitsOf(font())).width + frame;
 }
 
+DialogBaseUnits CMainDialogWindow::BaseUnits() const { return baseUnitsOf(font()); }
+
+int CMainDialogWindow::TextWidth(const std::string& text) const { return fontMetrics().horizontalAdvance(toQt(text)); }
+
 void CMainDialogWindow::CreateControls() {
   DialogBaseUnits units = baseUnitsOf(font());
   for (const TemplateControl& entry : MainDialogTemplate()) {
@@ -126,6 +131,7 @@ void CMainDialogWindow::CreateControls() {
   }
   m_tabBar = static_cast<COutputTabBar*>(Control(ControlId::OutputTab));
   m_editor = static_cast<CSourceEditor*>(Control(ControlId::OutputText));
+  m_colourer = new CSourceColourer(*m_editor);
   m_status = static_cast<QLabel*>(Control(ControlId::Status));
   CreateCaretPlace();
   m_recent = static_cast<QComboBox*>(Control(ControlId::RecentSources));
@@ -153,6 +159,9 @@ void CMainDialogWindow::ConnectControls() {
           [this] { guarded("OnEditorCaretMoved", [&] { m_model.OnEditorCaretMoved(); }); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     guarded("OnActivateApp", [&] { m_model.OnActivateApp(state == Qt::ApplicationActive); });
+  });
+  connect(m_editor->document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+    m_editorText.Apply(*m_editor->document(), position, removed, added);
   });
   qApp->installEventFilter(this);
   m_editor->viewport()->installEventFilter(this);
@@ -185,6 +194,12 @@ bool CMainDialogWindow::event(QEvent* event) {
 }
 
 void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
+  // Without a window manager nothing holds the window to its minimum size.
+  QSize least = size().expandedTo(minimumSize());
+  if (least != size()) {
+    resize(least);
+    return;
+  }
   QDialog::resizeEvent(event);
   guarded("OnSize", [&] { m_model.OnSize(width(), height()); });
 }

@@ -10,6 +10,8 @@
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
+#include "window/qt/editor_document_text.h"
+#include "window/qt/source_colourer.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -42,6 +44,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   int TemplateWindowWidth() const override;
   void SetWindowTitle(const std::string& title) override;
   void MakeResizable() override;
+  void SetMinimumClientSize(int width, int height) override;
   void SetWindowColours(const WindowColours& colours) override;
   PixelRect WorkArea() const override;
   PixelRect GetWindowRect() const override;
@@ -52,7 +55,10 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool IsWindowVisible() const override;
   void RepaintWindow() override;
   void PumpPaintMessages() override;
+  void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) override;
 
+  DialogBaseUnits BaseUnits() const override;
+  int TextWidth(const std::string& text) const override;
   bool ControlExists(ControlId id) const override;
   const void* ControlHandle(ControlId id) const override;
   std::string GetControlText(ControlId id) const override;
@@ -62,6 +68,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetChecked(ControlId id, bool checked) override;
   std::optional<PixelRect> ControlRect(ControlId id) const override;
   void MoveControl(ControlId id, const PixelRect& rect) override;
+  int ControlHeightHint(ControlId id) const override;
   void ShowControl(ControlId id, bool visible) override;
   void FocusControl(ControlId id) override;
   bool ControlHasFocus(ControlId id) const override;
@@ -79,6 +86,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
 
   std::string GetEditorText() const override;
   void SetEditorText(const std::string& text) override;
+  void SetEditorColouring(const EditorColouring& colouring) override;
   int EditorTextLength() const override;
   EditorSelection GetEditorSelection() const override;
   void SetEditorSelection(int start, int end) override;
@@ -143,6 +151,9 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool m_settingEditorText = false;
   // Where the user's edits inserted text since it was last folded.
   std::optional<std::pair<int, int>> m_insertedText;
+  // What GetEditorText returns, kept up to date as the document changes.
+  mutable CEditorTextMirror m_editorText;
+  CSourceColourer* m_colourer = nullptr;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

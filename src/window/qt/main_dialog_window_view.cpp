@@ -16,6 +16,7 @@
 #include "platform/error_report.h"
 #include "window/qt/editor_font.h"
 #include "window/qt/main_dialog_window.h"
+#include "window/qt/off_thread_run.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
 #include "window/qt/source_editor.h"
@@ -50,6 +51,8 @@ void CMainDialogWindow::MakeResizable() {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 }
+
+void CMainDialogWindow::SetMinimumClientSize(int width, int height) { setMinimumSize(width, height); }
 
 void CMainDialogWindow::SetWindowColours(const WindowColours& colours) {
   m_colours = colours;
@@ -114,6 +117,11 @@ void CMainDialogWindow::PumpPaintMessages() {
   m_status->repaint();
 }
 
+void CMainDialogWindow::RunAwayFromWindowThread(const std::function<void()>& work,
+                                                const std::function<void()>& poll) {
+  RunOffWindowThread(work, poll);
+}
+
 // Controls.
 
 bool CMainDialogWindow::ControlExists(ControlId id) const { return Control(id) != nullptr; }
@@ -163,6 +171,11 @@ std::optional<PixelRect> CMainDialogWindow::ControlRect(ControlId id) const {
 
 void CMainDialogWindow::MoveControl(ControlId id, const PixelRect& rect) {
   if (QWidget* widget = Control(id)) widget->setGeometry(rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0));
+}
+
+int CMainDialogWindow::ControlHeightHint(ControlId id) const {
+  QWidget* widget = Control(id);
+  return widget != nullptr ? widget->sizeHint().height() : 0;
 }
 
 void CMainDialogWindow::ShowControl(ControlId id, bool visible) {
@@ -218,14 +231,24 @@ void CMainDialogWindow::SetTabToolTip(int tab, const std::string& text) { m_tabB
 
 // The shared editor.
 
-std::string CMainDialogWindow::GetEditorText() const { return fromEditorQt(m_editor->toPlainText()); }
+std::string CMainDialogWindow::GetEditorText() const { return m_editorText.Text(*m_editor->document()); }
 
 void CMainDialogWindow::SetEditorText(const std::string& text) {
-  m_settingEditorText = true;
-  m_editor->setPlainText(toEditorQt(text));
-  m_settingEditorText = false;
+  int linesPerBlock = LinesPerEditorBlock(text, m_colourer->ColoursSource());
+  {
+    CEditorTextMirror::Pause known(m_editorText);
+    CSourceColourer::Loading loading(*m_colourer);
+    m_settingEditorText = true;
+    m_editor->setPlainText(EditorDocumentText(text, linesPerBlock));
+    m_settingEditorText = false;
+  }
   m_insertedText.reset();
+  SetBlockLineCounts(*m_editor->document(), linesPerBlock);
+  m_colourer->MarkLoadedLines(linesPerBlock);
+  m_editorText.Reset(text);
 }
+
+void CMainDialogWindow::SetEditorColouring(const EditorColouring& colouring) { m_colourer->SetColouring(colouring); }
 
 int CMainDialogWindow::EditorTextLength() const { return m_editor->document()->characterCount() - 1; }
 
@@ -309,8 +332,8 @@ bool CMainDialogWindow::SetEditorFont(const EditorFont& request) {
 }
 
 TextPlace CMainDialogWindow::GetCaretPlace() const {
-  QTextCursor caret = m_editor->textCursor();
-  return {caret.blockNumber() + 1, caret.positionInBlock() + 1};
+  CaretLine place = LineOfCaret(m_editor->textCursor());
+  return {place.line, place.column};
 }
 
 void CMainDialogWindow::ShowLineNumbers(bool shown) { m_editor->ShowLineNumbers(shown); }
@@ -318,6 +341,9 @@ void CMainDialogWindow::ShowLineNumbers(bool shown) { m_editor->ShowLineNumbers(
 // Status line and progress bar.
 
 void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
+  // Every keystroke in a source says "Unsaved changes" again.
+  QString shown = toQt(text);
+  if (shown == m_status->text() && highlight == m_status->autoFillBackground()) return;
   try {
     QPalette colours = palette();
     if (highlight) {
@@ -329,7 +355,7 @@ void CMainDialogWindow::SetStatusLine(const std::string& text, bool highlight) {
   } catch (...) {
     reportUnhandledException("OnCtlColor", 0);
   }
-  m_status->setText(toQt(text));
+  m_status->setText(shown);
   m_status->repaint();
 }
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/error_report.h"
 #include "window/qt/main_dialog_window.h"
@@ -14,11 +17,33 @@ namespace qv {
 namespace {
 
 QtMessageHandler previousMessageHandler = nullptr;
+// Set while Qt connects to the display.
+bool startingPlatform = false;
 
 void reportFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (previousMessageHandler != nullptr) previousMessageHandler(type, context, message);
-  // Qt ends the process once this returns.
-  if (type == QtFatalMsg) showErrorReport(applicationCallbackFailureText(0));
+  if (type != QtFatalMsg) return;
+  // Qt ends the process once this returns; a display it cannot reach is no
+  // crash of the program.
+  if (startingPlatform) {
+    std::fprintf(stderr, "%s\n", kNoDisplayText);
+    std::_Exit(kExitNoDisplay);
+  }
+  showErrorReport(applicationCallbackFailureText(0));
+}
+
+// Qt needs a display named in the environment, or a platform of its own
+// choice such as offscreen; without either it cannot show the window.
+bool displayNamed(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0) return true;
+  }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+  return true;
+#endif
 }
 
 void showErrorBox(const std::string& text) {
@@ -43,7 +68,11 @@ class QtMainWindow : public ModalWindow {
  public:
   QtMainWindow(int& argc, char** argv, const WindowStorage& storage) {
     previousMessageHandler = qInstallMessageHandler(reportFatalMessage);
-    if (QApplication::instance() == nullptr) m_application = std::make_unique<QApplication>(argc, argv);
+    if (QApplication::instance() == nullptr) {
+      startingPlatform = true;
+      m_application = std::make_unique<QApplication>(argc, argv);
+      startingPlatform = false;
+    }
     setErrorDisplay(showErrorBox);
     m_settings = makeSettingsStore(storage);
     m_dialog = std::make_unique<CMainDialogWindow>(*m_settings, fromQt(dataFolderOf(storage)));
@@ -75,6 +104,7 @@ std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv) {
 }
 
 std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const WindowStorage& storage) {
+  if (QApplication::instance() == nullptr && !displayNamed(argc, argv)) return nullptr;
   return std::make_unique<QtMainWindow>(argc, argv, storage);
 }
 

@@ -19,7 +19,9 @@ struct WindowStorage {
 
 // Prepares Qt (the application object unless one exists, message boxes for
 // error reports, a last-chance report for fatal Qt messages) and makes the
-// main dialog on the user's own settings and data folder.
+// main dialog on the user's own settings and data folder. Null when there is
+// no display; a display that cannot be reached ends the process with
+// kNoDisplayText.
 std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv);
 
 // The same on the given storage, so that a run never touches the user's.

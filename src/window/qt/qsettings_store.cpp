@@ -38,6 +38,12 @@ QSettingsStore::QSettingsStore(const QString& iniFilePath)
 QVariant QSettingsStore::read(std::string_view name) const { return settings_.value(toQString(name)); }
 
 bool QSettingsStore::write(std::string_view name, const QVariant& value) {
+  // Every write is flushed to the file; one that changes nothing is skipped.
+  QVariant stored = settings_.value(toQString(name));
+  bool sameType = !keepsTypes_ || stored.typeId() == value.typeId();
+  if (stored.isValid() && sameType && stored.toString() == value.toString()) {
+    return settings_.status() == QSettings::NoError;
+  }
   settings_.setValue(toQString(name), value);
   settings_.sync();
   return settings_.status() == QSettings::NoError;

@@ -1,8 +1,12 @@
 #include "window/qt/source_editor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
-#include <algorithm>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "window/qt/editor_document_text.h"
 
 namespace qv {
 
@@ -36,6 +40,13 @@ CSourceEditor::CSourceEditor(QWidget* parent) : QPlainTextEdit(parent), m_gutter
   setLineWrapMode(QPlainTextEdit::NoWrap);
   m_gutter->hide();
   connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateGutterWidth(); });
+  // A long text holds several lines to a block: the gutter counts lines.
+  QAbstractTextDocumentLayout* layout = document()->documentLayout();
+  connect(layout, &QAbstractTextDocumentLayout::update, this, [this] { RestoreBlockLineCounts(*document()); });
+  // Queued: the layout reports a new size while it lays out a block, which a
+  // new gutter width would lay out again.
+  connect(layout, &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] { UpdateGutterWidth(); },
+          Qt::QueuedConnection);
   connect(this, &QPlainTextEdit::updateRequest, this, &CSourceEditor::UpdateGutter);
 }
 
@@ -50,12 +61,12 @@ void CSourceEditor::ShowLineNumbers(bool shown) {
 int CSourceEditor::GutterWidth() const {
   if (!m_lineNumbers) return 0;
   // Room for the digits of the last line, and never less than three.
-  int digits = std::max(digitsOf(blockCount()), 3);
+  int digits = std::max(digitsOf(document()->lineCount()), 3);
   return 2 * kGutterPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
 void CSourceEditor::UpdateGutterWidth() {
-  int digits = m_lineNumbers ? digitsOf(blockCount()) : 0;
+  int digits = m_lineNumbers ? digitsOf(document()->lineCount()) : 0;
   // Only a new count of digits changes the width.
   if (digits == m_gutterDigits && m_gutterDigits != 0) return;
   m_gutterDigits = digits;
@@ -101,7 +112,11 @@ void CSourceEditor::PaintGutter(QPaintEvent* event) {
   while (block.isValid() && top <= event->rect().bottom()) {
     int bottom = top + qRound(blockBoundingRect(block).height());
     if (block.isVisible() && bottom >= event->rect().top()) {
-      painter.drawText(0, top, right, lineHeight, Qt::AlignRight, QString::number(block.blockNumber() + 1));
+      QTextLayout* lines = block.layout();
+      for (int line = 0; line < lines->lineCount(); ++line) {
+        painter.drawText(0, top + qRound(lines->lineAt(line).y()), right, lineHeight, Qt::AlignRight,
+                         QString::number(block.firstLineNumber() + line + 1));
+      }
     }
     block = block.next();
     top = bottom;

@@ -10,7 +10,11 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "support/trace_log_capture.h"
 #include "window/demo_project.h"
@@ -18,6 +22,7 @@
 #include "window/search_text.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/test_window.h"
+#include "window/window_colours.h"
 
 namespace qv {
 namespace {
@@ -146,8 +151,7 @@ TEST_F(MainWindowCompileTest, AnErrorInTheLogLeadsToItsLineAndF5KeepsThePlace) {
       std::find_if(messages.begin(), messages.end(), [](const std::string& m) { return m.rfind("ERROR:", 0) == 0; }) -
       messages.begin());
   ASSERT_LT(error, messages.size());
-  MessagePlace& place = window.Model().m_lastResult.messagePlaces.at(error);
-  if (place.line == 0) place = {source, 37};  // as long as the compiler does not place its messages itself
+  EXPECT_EQ(window.Model().m_lastResult.messagePlaces.at(error).line, 37);
 
   DoubleClickAt(static_cast<int>(shownText().find("missing_file.inc but")));
   EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
@@ -237,6 +241,98 @@ TEST_F(MainWindowCompileTest, BrowseOffersTheSourceFiltersInTheStartFolder) {
   EXPECT_EQ(window.CMainDialogWindow::AskOpenFile(request), "");
   EXPECT_EQ(filters, (QStringList{"SDF Source (*.asm)", "All Files (*.*)"}));
   EXPECT_EQ(directory.toStdString(), folder.path());
+}
+
+// Counts the paint events a widget gets.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+TEST_F(MainWindowCompileTest, WhileTheCompileRunsTheWindowIsDrawnAndRefusesInput) {
+  std::atomic<bool> released{false};
+  std::atomic<int> compiles{0};
+  window.beforeWork = [&] {
+    ++compiles;
+    while (!released) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  };
+  PaintCount paints(editor()->viewport());
+  bool looked = false;
+  QTimer::singleShot(0, [&] {
+    // Let the compile go on however this ends.
+    struct Release {
+      std::atomic<bool>& flag;
+      ~Release() { flag = true; }
+    } release{released};
+    EXPECT_EQ(status(), "Compiling:");
+    EXPECT_TRUE(window.Find<QWidget>(ControlId::Progress)->isVisible());
+    QTest::mouseClick(tabs(), Qt::LeftButton, Qt::NoModifier, tabs()->tabRect(kHexTab).center());
+    QTest::keyClick(editor(), Qt::Key_F5);
+    window.close();
+    int before = paints.count;
+    editor()->viewport()->update();
+    QTRY_VERIFY(paints.count > before);
+    EXPECT_EQ(tabs()->currentIndex(), kLogTab);
+    EXPECT_TRUE(window.isVisible());
+    looked = true;
+  });
+  CompileWithF5();
+  EXPECT_TRUE(looked);
+  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  // Nothing refused comes back once the compile is over.
+  QApplication::processEvents();
+  EXPECT_EQ(tabs()->currentIndex(), kLogTab);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(compiles, 1);
+}
+
+// The colour the editor draws a character of a line in; black when plain.
+QColor ColourAt(QPlainTextEdit* editor, int line, int column) {
+  QTextBlock block = editor->document()->findBlockByNumber(line);
+  for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+    if (column >= range.start && column < range.start + range.length) return range.format.foreground().color();
+  }
+  return QColor(Qt::black);
+}
+
+QColor Colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+TEST_F(MainWindowCompileTest, SourceLinesTakeTheColoursOfTheirKind) {
+  window.Model().SelectSource(folder.write("kinds.asm",
+                                           "; a comment\n"
+                                           "TOP:\n"
+                                           "        TITLE \"kinds\"\n"
+                                           "VALUE   EQU 0x1F\n"
+                                           "        SKEME_START 0\n"
+                                           "        IF VALUE == 1\n"
+                                           "        END_SOUND\n"
+                                           "        ENDIF\n"
+                                           "        SKEME_END\n"),
+                              true);
+  window.Model().OnCompile();
+  ASSERT_EQ(tabs()->currentIndex(), kSourceTab);
+  editor()->viewport()->repaint();
+  struct Case {
+    int line;
+    int column;
+    Rgb colour;
+  };
+  for (const Case& c : {Case{0, 2, kSourceColours.comment}, Case{1, 0, kSourceColours.label},
+                        Case{2, 8, kSourceColours.directive}, Case{2, 14, kSourceColours.string},
+                        Case{3, 0, kSourceColours.label}, Case{3, 8, kSourceColours.directive},
+                        Case{3, 12, kSourceColours.number}, Case{4, 8, kSourceColours.command},
+                        Case{5, 8, kSourceColours.directive}, Case{6, 8, kSourceColours.switchedOff},
+                        Case{7, 8, kSourceColours.directive}, Case{8, 8, kSourceColours.command}}) {
+    EXPECT_EQ(ColourAt(editor(), c.line, c.column), Colour(c.colour)) << c.line << ":" << c.column;
+  }
+  EXPECT_EQ(ColourAt(editor(), 5, 11), QColor(Qt::black));
 }
 
 TEST_F(MainWindowCompileTest, PaintingDuringACompileRunsNoOtherEvents) {

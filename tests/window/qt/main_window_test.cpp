@@ -14,11 +14,14 @@
 #include <QTimer>
 #include <functional>
 
+#include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
 #include "window/qt/editor_font.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
+#include "window/dialog_template.h"
+#include "window/editor_text.h"
 #include "window/qt/test_window.h"
 
 namespace qv {
@@ -126,6 +129,32 @@ TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
   EXPECT_TRUE(window.Model().m_tabDirty[1]);
 }
 
+TEST_F(MainWindowTest, ALongSourceStillCountsLinesAndKeepsItsTextExact) {
+  // Long texts go into the editor several lines to a block.
+  std::string text;
+  for (int line = 1; line <= 20000; ++line) text += "L" + std::to_string(line) + " EQU " + std::to_string(line) + "\r\n";
+  window.Model().SelectSource(folder.write("long.asm", text), true);
+  std::string shown = WithLineEnds(text, "\n");
+  ASSERT_EQ(window.GetEditorText(), shown);
+  EXPECT_EQ(editor()->document()->lineCount(), 20001);
+
+  int position = static_cast<int>(shown.find("L15000 ")) + 2;
+  QTextCursor caret = editor()->textCursor();
+  caret.setPosition(position);
+  editor()->setTextCursor(caret);
+  editor()->setFocus();
+  QTest::keyClicks(editor(), "xy");
+  EXPECT_EQ(window.GetCaretPlace().line, 15000);
+  EXPECT_EQ(window.GetCaretPlace().column, 5);
+  EXPECT_EQ(window.GetEditorText(), shown.insert(static_cast<std::size_t>(position), "xy"));
+  EXPECT_EQ(window.Model().m_sourceText, shown);
+
+  // A new width lays the text out again; the lines are still counted.
+  window.resize(window.width() - 50, window.height());
+  QTRY_COMPARE(editor()->document()->lineCount(), 20001);
+  EXPECT_EQ(window.GetCaretPlace().line, 15000);
+}
+
 TEST_F(MainWindowTest, F5AnywhereInTheWindowCompiles) {
   QLineEdit* find = window.Find<QLineEdit>(ControlId::FindText);
   find->setFocus();
@@ -156,8 +185,33 @@ TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
   EXPECT_EQ(strip.width(), 800);
   EXPECT_EQ(strip.height(), 52);
   EXPECT_EQ(editor()->geometry().top(), strip.bottom() + 1);
-  EXPECT_EQ(window.Find<QLineEdit>(ControlId::FindText)->geometry(), QRect(256, 578, 240, 14));
-  EXPECT_EQ(window.Find<QLabel>(ControlId::Status)->geometry(), QRect(8, 578, 200, 16));
+  // The bottom row is as tall as the font needs, and the status words fit.
+  QWidget* find = window.Find<QLineEdit>(ControlId::FindText);
+  EXPECT_GE(find->height(), find->sizeHint().height());
+  EXPECT_GT(find->geometry().top(), editor()->geometry().bottom());
+  EXPECT_LE(find->geometry().bottom(), 600);
+  QLabel* status = window.Find<QLabel>(ControlId::Status);
+  EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance("Compile completed with warnings   INS"));
+}
+
+TEST_F(MainWindowTest, AtItsSmallestEveryControlIsWholeInTheWindow) {
+  window.resize(200, 150);
+  QTRY_COMPARE(window.size(), window.minimumSize());
+  EXPECT_LT(window.width(), 800);
+  QRect client = window.rect();
+  QRect editorPlace = editor()->geometry();
+  for (const TemplateControl& entry : MainDialogTemplate()) {
+    QWidget* control = window.Find<QWidget>(entry.id);
+    QRect place = control->geometry();
+    EXPECT_TRUE(client.contains(place)) << entry.text << " " << place.x() << "," << place.y();
+    if (place.top() > editorPlace.top()) {
+      EXPECT_GT(place.top(), editorPlace.bottom()) << entry.text;
+      EXPECT_GE(place.height(), control->sizeHint().height()) << entry.text;
+    }
+  }
+  for (ControlId id : {ControlId::SourcePath, ControlId::RecentSources}) {
+    EXPECT_LT(window.Find<QWidget>(id)->geometry().right(), window.Find<QWidget>(ControlId::SourceLabel)->x());
+  }
 }
 
 TEST_F(MainWindowTest, TabLabelsPaint) {
@@ -249,6 +303,24 @@ TEST_F(MainWindowRun, ReopensWithTheSourceSuffixSwitchesAndTabItClosedWith) {
     EXPECT_EQ(editor->textCursor().selectedText(), "line");
     EXPECT_EQ(dialog.frameGeometry(), closedAt);
   });
+}
+
+TEST(MainWindowProcess, WithoutADisplayItSaysSoAndEndsWithCodeOne) {
+  const std::string said = "quaverton: cannot open the window (no display); use --harness to compile without one\n";
+  test::TraceLogCapture trace;
+  test::EnvironmentVariable platform("QT_QPA_PLATFORM", std::nullopt);
+  test::EnvironmentVariable wayland("WAYLAND_DISPLAY", std::nullopt);
+  // None named, and one named where nothing listens (Qt's own complaint comes first).
+  for (const std::optional<std::string>& name : {std::optional<std::string>(), std::optional<std::string>(":97")}) {
+    test::EnvironmentVariable display("DISPLAY", name);
+    test::ProcessResult result = test::runQuaverton({});
+    EXPECT_EQ(result.exitCode, 1) << name.value_or("none");
+    if (name) {
+      EXPECT_TRUE(result.standardError.ends_with(said)) << result.standardError;
+    } else {
+      EXPECT_EQ(result.standardError, said);
+    }
+  }
 }
 
 }  // namespace

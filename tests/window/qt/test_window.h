@@ -1,8 +1,9 @@
 #pragma once
 // The real window with its modal questions answered at once: OK, or the
-// queued answers in turn.
+// queued answers in turn. A compile can be held back before it starts.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,15 @@ class TestWindow : public CMainDialogWindow {
     return openAnswer;
   }
 
+  void RunAwayFromWindowThread(const std::function<void()>& work, const std::function<void()>& poll) override {
+    CMainDialogWindow::RunAwayFromWindowThread(
+        [&] {
+          if (beforeWork) beforeWork();
+          work();
+        },
+        poll);
+  }
+
   template <class Widget>
   Widget* Find(ControlId id) const {
     return static_cast<Widget*>(const_cast<void*>(ControlHandle(id)));
@@ -35,6 +45,8 @@ class TestWindow : public CMainDialogWindow {
   std::deque<MessageBoxAnswer> answers;
   std::vector<OpenFileRequest> openRequests;
   std::string openAnswer;
+  // Runs on the work's own thread before the work.
+  std::function<void()> beforeWork;
 };
 
 }  // namespace qv::test

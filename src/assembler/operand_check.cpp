@@ -1,0 +1,115 @@
+#include "assembler/operand_check.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "assembler/line_classification.h"
+#include "assembler/statement.h"
+#include "compile/compiler.h"
+#include "compile/warnings.h"
+
+namespace qv {
+
+namespace {
+
+using F = OperandField;
+using R = FieldRange;
+
+constexpr F any(std::string_view name) { return {name, R::Any}; }
+constexpr F lowBits(std::string_view name, int bits) { return {name, R::LowBits, 0, (1 << bits) - 1}; }
+constexpr F byte(std::string_view name) { return {name, R::Byte, -128, 255}; }
+constexpr F byteOrZero(std::string_view name) { return {name, R::ByteOrZero, 0, 255}; }
+
+constexpr std::array<F, 1> schemeStartFields{lowBits("scheme number", 5)};
+constexpr std::array<F, 1> versionFields{byteOrZero("version")};
+constexpr std::array<F, 1> channelFields{byteOrZero("channel")};
+constexpr std::array<F, 2> initiateFields{lowBits("trigger", 7), any("preempt")};
+constexpr std::array<F, 1> branchFields{any("target")};
+constexpr std::array<F, 3> delayFields{any("mode"), lowBits("delay", 7), lowBits("global", 1)};
+constexpr std::array<F, 2> skipFields{lowBits("logic", 2), byte("trigger")};
+constexpr std::array<F, 1> generateFields{byte("trigger")};
+constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255}, lowBits("break", 5), any("flags")};
+constexpr std::array<F, 4> modifierFields{lowBits("type", 4), byte("argument 1"), byte("argument 2"),
+                                          byte("argument 3")};
+constexpr std::array<F, 5> maskCompareFields{byte("source"), any("immediate"), byte("target"), byte("mask"),
+                                             lowBits("skip", 3)};
+
+// What the encodings keep of a value the field cannot hold.
+std::int64_t storedValue(const OperandField& field, std::int32_t value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  switch (field.range) {
+    case R::LowBits: return bits & static_cast<std::uint32_t>(field.highest);
+    case R::Byte: return bits & 0xFF;
+    case R::ByteOrZero: return 0;
+    case R::Handle: return isLongPlay(value) ? bits & 0xFF : bits & 0x3F;
+    case R::Any: break;
+  }
+  return value;
+}
+
+std::string joined(std::string_view subject, std::string_view what) {
+  std::string text(subject);
+  text += ' ';
+  text += what;
+  return text;
+}
+
+void reportUnevaluable(Compiler& compiler, const SourceLine& line, std::string_view subject, std::string_view what,
+                       std::string_view text) {
+  compiler.report(warning::unevaluable(placeOf(line), joined(subject, what), text, isIdentifier(text)), placeOf(line));
+}
+
+}  // namespace
+
+std::span<const OperandField> operandFieldsOf(Command command) {
+  switch (command) {
+    case Command::SkemeStart: return schemeStartFields;
+    case Command::SdlVersion: return versionFields;
+    case Command::ChannelStart: return channelFields;
+    case Command::InitiateSound: return initiateFields;
+    case Command::BranchTo:
+    case Command::BranchTo16:
+    case Command::XgotoSnd: return branchFields;
+    case Command::DelaySound: return delayFields;
+    case Command::SkipOnTrigger: return skipFields;
+    case Command::GenerateTrigger: return generateFields;
+    case Command::Play: return playFields;
+    case Command::LoadModifier: return modifierFields;
+    case Command::MaskCompare: return maskCompareFields;
+    case Command::EndSound:
+    case Command::ChannelEnd:
+    case Command::Db:
+    case Command::SchemeClose:
+    case Command::None: break;
+  }
+  return {};
+}
+
+std::int32_t ReportedValue(Compiler& compiler, const SourceLine& line, std::string_view subject,
+                           std::string_view what, std::string_view text, const ExpressionEvaluator& evaluator) {
+  if (std::optional<std::int32_t> value = ValueOf(text, evaluator)) return *value;
+  reportUnevaluable(compiler, line, subject, what, text);
+  return 0;
+}
+
+void ReportUnevaluableOperand(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+                              std::string_view text) {
+  reportUnevaluable(compiler, line, commandKeyword(command), field.name, text);
+}
+
+void ReportOutOfRange(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+                      std::int32_t value) {
+  compiler.report(warning::outOfRange(placeOf(line), joined(commandKeyword(command), field.name), value, field.lowest,
+                                      field.highest, storedValue(field, value)),
+                  placeOf(line));
+}
+
+void ReportMissingOperands(Compiler& compiler, const SourceLine& line, Command command, std::size_t given) {
+  std::span<const OperandField> fields = operandFieldsOf(command);
+  std::vector<std::string_view> missing;
+  for (std::size_t i = given; i < fields.size(); ++i) missing.push_back(fields[i].name);
+  compiler.report(warning::missingOperands(placeOf(line), commandKeyword(command), missing), placeOf(line));
+}
+
+}  // namespace qv
