@@ -22,7 +22,7 @@ std::string outputBaseFor(std::string_view sourcePath, std::string_view outputDi
   // Not joinPath: an empty name (the source ".asm") still goes inside the
   // folder, as "o/_Z.HEX".
   base = std::string(outputDir);
-  if (!isSeparator(base.back())) base += '/';
+  if (!isSeparator(base.back())) base += kPathSeparator;
   base += name;
   ensureDirectory(directoryOf(base));
   return base;

@@ -7,6 +7,7 @@
 
 #include "compile/compiler.h"
 #include "harness/carried_include_provider.h"
+#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -21,7 +22,7 @@ CompileResult compileIn(const TempFolder& folder, const std::string& source, boo
 }
 
 // Every message but the "Define: " notes as "FILE:LINE message" ("-" when it
-// has no place), with the folder's path written as "@".
+// has no place), with the folder written as "@/".
 std::vector<std::string> placedMessages(const CompileResult& result, const std::string& folder) {
   EXPECT_EQ(result.messagePlaces.size(), result.messages.size());
   std::vector<std::string> placed;
@@ -30,8 +31,9 @@ std::vector<std::string> placedMessages(const CompileResult& result, const std::
     const MessagePlace& place = result.messagePlaces[i];
     std::string text = place.line == 0 ? "-" : place.file + ":" + std::to_string(place.line);
     text += " " + result.messages[i];
-    for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder)) {
-      text.replace(at, folder.size(), "@");
+    const std::string prefix = folder + kPathSeparator;
+    for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix)) {
+      text.replace(at, prefix.size(), "@/");
     }
     placed.push_back(text);
   }

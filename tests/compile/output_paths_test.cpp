@@ -27,7 +27,9 @@ TEST(OutputPaths, OutputFolderTakesTheFileName) {
   EXPECT_EQ(withSlash, folder.path() + "/song");
   EXPECT_EQ(without, folder.file("song"));
   EXPECT_EQ(outputBaseFor("/p/song.asm", ""), "/p/song");
-  EXPECT_EQ(outputBaseFor(".asm", folder.path()), folder.path() + "/") << "a name that is only an extension";
+  EXPECT_EQ(outputBaseFor("C:\\p\\song.asm", ""), "C:\\p\\song");
+  EXPECT_EQ(outputBaseFor("C:\\p\\song.asm", folder.path()), folder.file("song"));
+  EXPECT_EQ(outputBaseFor(".asm", folder.path()), folder.path() + kPathSeparator) << "a name that is only an extension";
 }
 
 TEST(OutputPaths, MissingOutputFolderIsCreatedLevelByLevel) {

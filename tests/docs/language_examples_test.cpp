@@ -7,6 +7,7 @@
 
 #include "docs/doc_examples.h"
 #include "harness/console_diagnostics.h"
+#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -64,8 +65,9 @@ std::string wordsOf(const std::string& text) {
 
 // The text with the work folder left out of its paths.
 std::string withoutFolder(std::string text, const std::string& folder) {
-  for (std::size_t at = text.find(folder + "/"); at != std::string::npos; at = text.find(folder + "/")) {
-    text.erase(at, folder.size() + 1);
+  const std::string prefix = folder + kPathSeparator;
+  for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix)) {
+    text.erase(at, prefix.size());
   }
   return text;
 }

@@ -93,6 +93,8 @@ ProcessResult runQuaverton(const std::vector<std::string>& arguments, const std:
     result.standardError.append(buffer, count);
   }
   CloseHandle(readEnd);
+  // Standard error is a text stream: its lines end in CR LF on Windows.
+  std::erase(result.standardError, '\r');
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD exitCode = 0;
   if (GetExitCodeProcess(process.hProcess, &exitCode) != 0) result.exitCode = static_cast<int>(exitCode);
