@@ -1,22 +1,39 @@
 # Quick start: `make demo` and `make test` install what is missing, build and run.
 BUILD ?= build
+# The program alone, without tests: for the demo, install and package.
+APP_BUILD ?= build-app
+PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
 
-.PHONY: deps build demo test test-plain test-asan fuzz-build fuzz fuzz-short bench screenshot clean
+.PHONY: deps deps-program build app demo install package test test-plain test-asan fuzz-build fuzz fuzz-short bench \
+	screenshot clean
 
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh all
+
+deps-program:
+	@bash scripts/install-deps.sh program
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-demo: build
-	@bash scripts/demo.sh $(BUILD)/quaverton
+app: deps-program
+	@bash scripts/build-program.sh $(APP_BUILD) $(JOBS)
+
+demo: app
+	@bash scripts/demo.sh $(APP_BUILD)/quaverton examples/demo/demo.asm $(APP_BUILD)/demo-out
+
+# DESTDIR, when set, is put before PREFIX, as packaging tools expect.
+install: app
+	cmake --install $(APP_BUILD) --prefix $(PREFIX)
+
+package: app
+	cd $(APP_BUILD) && cpack -G DEB
 
 test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -52,4 +69,4 @@ bench: build
 	@bash bench/run.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(APP_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

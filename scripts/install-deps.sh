@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need.
-# Does nothing when every package is already present.
+# Installs the Debian packages Quaverton needs. Does nothing when every
+# package is already present.
+#   install-deps.sh program   what building the program takes (compiler, CMake, Ninja, Qt)
+#   install-deps.sh [all]     that, plus what the tests, the package and the tools need
 set -euo pipefail
 
-packages=(
+program_packages=(
   g++ cmake ninja-build make
-  googletest libgtest-dev libgmock-dev
-  qt6-base-dev fonts-dejavu-core
-  clang libclang-rt-14-dev
-  srecord time
+  qt6-base-dev
 )
+test_packages=(
+  googletest libgtest-dev libgmock-dev
+  fonts-dejavu-core
+  clang libclang-rt-14-dev
+  srecord time dpkg-dev
+)
+
+case "${1:-all}" in
+  program) packages=("${program_packages[@]}") ;;
+  all) packages=("${program_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [program|all]" >&2; exit 1 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
