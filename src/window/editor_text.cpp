@@ -1,5 +1,7 @@
 #include "window/editor_text.h"
 
+#include <algorithm>
+
 namespace qv {
 
 std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
@@ -23,15 +25,24 @@ std::string ExpandTabs(std::string_view text) {
   std::string expanded;
   expanded.reserve(text.size());
   std::size_t column = 0;
-  for (char c : text) {
-    if (c == '\t') {
-      std::size_t spaces = kTabSize - column % kTabSize;
-      expanded.append(spaces, ' ');
-      column += spaces;
-    } else {
-      expanded += c;
-      column = (c == '\r' || c == '\n') ? 0 : column + 1;
-    }
+  // Copied from tab to tab: the listing of a big project runs to tens of
+  // megabytes.
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t tab = text.find('\t', from);
+    std::string_view run = text.substr(from, tab - from);
+    expanded.append(run);
+    std::size_t feed = run.rfind('\n');
+    std::size_t carriageReturn = run.rfind('\r');
+    std::size_t lineEnd = feed == std::string_view::npos ? carriageReturn
+                          : carriageReturn == std::string_view::npos ? feed
+                                                                      : std::max(feed, carriageReturn);
+    column = lineEnd == std::string_view::npos ? column + run.size() : run.size() - lineEnd - 1;
+    if (tab == std::string_view::npos) break;
+    std::size_t spaces = kTabSize - column % kTabSize;
+    expanded.append(spaces, ' ');
+    column += spaces;
+    from = tab + 1;
   }
   return expanded;
 }

@@ -181,6 +181,8 @@ class CMainDialog {
   std::uint32_t m_progressTick = 0;
   // The compiler is running away from the window's thread.
   bool m_compileRunning = false;
+  // Changes the editor has reported by its change notification.
+  std::uint64_t m_editorChanges = 0;
   WindowClock m_clock = SystemClock();
   // Log lines about folded characters in the files read for the current log.
   std::vector<std::string> m_foldingNotes;
@@ -200,6 +202,8 @@ class CMainDialog {
   // compile switched off while the tab holds the text as compiled.
   EditorColouring SourceColouringFor(int tab, const std::string& text) const;
   void SetEditorFontFromTemplate();
+  // Types over the selection in an editable tab, as the user's own keys do.
+  void TypeIntoEditor(const std::string& text, bool undoable);
   int LayoutTopFromControls() const;
   BottomRowNeeds MeasureBottomRow() const;
   void ClearSourceSelection(bool showSource);

@@ -53,10 +53,7 @@ bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
         return true;
       }
       if (!typingInEditableTab) return false;
-      m_view.ReplaceEditorSelection("\n", false);
-      m_view.ScrollCaretIntoView();
-      CaptureTabText(SelectedTab());
-      MarkTabDirty(SelectedTab(), true);
+      TypeIntoEditor("\n", false);
       return true;
     default:
       return false;
@@ -77,11 +74,19 @@ bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
       m_view.SetEditorSelection(selection.end, selection.end + 1);
     }
   }
-  m_view.ReplaceEditorSelection(std::string(1, typed), true);
-  m_view.ScrollCaretIntoView();
-  CaptureTabText(tab);
-  MarkTabDirty(tab, true);
+  TypeIntoEditor(std::string(1, typed), true);
   return true;
+}
+
+void CMainDialog::TypeIntoEditor(const std::string& text, bool undoable) {
+  std::uint64_t changesBefore = m_editorChanges;
+  m_view.ReplaceEditorSelection(text, undoable);
+  m_view.ScrollCaretIntoView();
+  // A screen that reports the change has had it taken already; a second copy
+  // of a long text would cost every keystroke as much again.
+  if (m_editorChanges != changesBefore) return;
+  CaptureTabText(SelectedTab());
+  MarkTabDirty(SelectedTab(), true);
 }
 
 }  // namespace qv

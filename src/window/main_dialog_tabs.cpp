@@ -305,6 +305,7 @@ void CMainDialog::OnTabChanged() {
 
 void CMainDialog::OnEditorChange() {
   if (m_settingText) return;
+  ++m_editorChanges;
   int tab = m_view.GetCurrentTab();
   if (!IsValidTab(tab)) {
     MarkTabDirty(kLogTab, true);

@@ -116,7 +116,8 @@ class MainDialogView {
   virtual void SetTabToolTip(int tab, const std::string& text) = 0;
 
   // The shared editor.
-  virtual std::string GetEditorText() const = 0;
+  // Valid until the editor's text changes.
+  virtual const std::string& GetEditorText() const = 0;
   virtual void SetEditorText(const std::string& text) = 0;
   virtual void SetEditorColouring(const EditorColouring& colouring) = 0;
   virtual int EditorTextLength() const = 0;

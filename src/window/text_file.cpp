@@ -62,16 +62,19 @@ struct UnifiedLineEnds {
 UnifiedLineEnds unifyLineEnds(std::string_view text) {
   UnifiedLineEnds result;
   result.text.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+  // Copied a line at a time: a source of a million lines is read again at
+  // every compile.
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t carriageReturn = text.find('\r', from);
+    result.text.append(text.substr(from, carriageReturn - from));
+    if (carriageReturn == std::string_view::npos) break;
+    result.text += '\n';
+    from = carriageReturn + 1;
+    if (from < text.size() && text[from] == '\n') {
       result.sawCrLf = true;
-      ++i;
-      c = '\n';
-    } else if (c == '\r') {
-      c = '\n';
+      ++from;
     }
-    result.text += c;
   }
   return result;
 }

@@ -27,6 +27,7 @@ TEST(EditorText, TabsExpandToTheNextMultipleOfEight) {
            {"abc\td", "abc     d"},
            {"abcdefgh\ti", "abcdefgh        i"},
            {"ab\n\tc", "ab\n        c"},
+           {"abcdefghij\ncd\te", "abcdefghij\ncd      e"},
            {"abc\r\td", "abc\r        d"},
            {"a\t\tb", "a               b"},
        }) {

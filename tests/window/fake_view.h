@@ -108,7 +108,7 @@ class FakeView : public MainDialogView {
   void SetTabToolTip(int tab, const std::string& text) override { tabToolTips[tab] = text; }
 
   // Editor.
-  std::string GetEditorText() const override { return editorText; }
+  const std::string& GetEditorText() const override { return editorText; }
   void SetEditorText(const std::string& text) override {
     lastEditorInput = text;
     editorText.clear();

@@ -84,7 +84,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetCurrentTab(int tab) override;
   void SetTabToolTip(int tab, const std::string& text) override;
 
-  std::string GetEditorText() const override;
+  const std::string& GetEditorText() const override;
   void SetEditorText(const std::string& text) override;
   void SetEditorColouring(const EditorColouring& colouring) override;
   int EditorTextLength() const override;

@@ -231,7 +231,7 @@ void CMainDialogWindow::SetTabToolTip(int tab, const std::string& text) { m_tabB
 
 // The shared editor.
 
-std::string CMainDialogWindow::GetEditorText() const { return m_editorText.Text(*m_editor->document()); }
+const std::string& CMainDialogWindow::GetEditorText() const { return m_editorText.Text(*m_editor->document()); }
 
 void CMainDialogWindow::SetEditorText(const std::string& text) {
   int linesPerBlock = LinesPerEditorBlock(text, m_colourer->ColoursSource());

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "platform/error_report.h"
+
 namespace qv {
 
 namespace {
@@ -56,7 +58,14 @@ void RunOffWindowThread(const std::function<void()>& work, const std::function<v
   QEventLoop waiting;
   QTimer poller;
   poller.setInterval(kPollMilliseconds);
-  QObject::connect(&poller, &QTimer::timeout, poll);
+  QObject::connect(&poller, &QTimer::timeout, [&poll] {
+    // Nothing may escape into Qt's event loop.
+    try {
+      poll();
+    } catch (...) {
+      reportUnhandledException("OnCompileProgress", 0);
+    }
+  });
   std::unique_ptr<QThread> worker(QThread::create(work));
   worker->setStackSize(kWorkStackBytes);
   // Queued to this thread: a quit that comes before exec still ends it.
