@@ -9,6 +9,10 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_SHORT_SECONDS ?= 20
+# Clean builds (CI, a fresh clone) parse the big headers once per target;
+# PRECOMPILED_HEADERS=OFF suits ccache, which skips such files.
+PRECOMPILED_HEADERS ?= ON
+HEADERS = -DQUAVERTON_PRECOMPILED_HEADERS=$(PRECOMPILED_HEADERS)
 
 .PHONY: deps deps-program build app demo install package test test-plain test-asan fuzz-build fuzz fuzz-short bench \
 	screenshot clean windows test-windows
@@ -20,7 +24,7 @@ deps-program:
 	@bash scripts/install-deps.sh program
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(HEADERS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 app: deps-program
@@ -40,7 +44,7 @@ test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUAVERTON_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUAVERTON_SANITIZE=ON $(HEADERS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
@@ -56,7 +60,7 @@ test: test-plain test-asan
 # the programs run only briefly under Wine, and the build is a quarter faster.
 windows: deps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG" \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(HEADERS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # Runs them under Wine, the golden projects included (scripts/test-windows.sh).
