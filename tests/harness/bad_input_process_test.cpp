@@ -16,11 +16,11 @@ namespace qv {
 namespace {
 
 using test::exists;
+using test::kTinySource;
 using test::readFile;
 using test::runQuaverton;
 using test::TempFolder;
 
-const char kTinySource[] = "        SKEME_START 1\n        END_SOUND\n        SKEME_END\n";
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

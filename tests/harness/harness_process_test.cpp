@@ -7,11 +7,10 @@ namespace qv {
 namespace {
 
 using test::exists;
+using test::kTinySource;
 using test::readFile;
 using test::runQuaverton;
 using test::TempFolder;
-
-const char kTinySource[] = "        SKEME_START 1\n        END_SOUND\n        SKEME_END\n";
 
 TEST(HarnessProcess, UsageErrorsExitWithOneAndWriteNothing) {
   TempFolder folder;

@@ -9,6 +9,9 @@ namespace qv::test {
 
 // A fresh folder under the temporary folder, removed with everything in it
 // when the object goes.
+// The smallest project that compiles: one scheme that ends at once.
+inline constexpr char kTinySource[] = "        SKEME_START 1\n        END_SOUND\n        SKEME_END\n";
+
 class TempFolder {
  public:
   TempFolder();

@@ -25,7 +25,7 @@ using test::savedLf;
 
 using ::testing::ElementsAre;
 
-const std::string kDashes(60, '-');
+const std::string kLogRule(60, '-');
 constexpr char kNotEvaluated[] = "Not evaluated - run Compile (F5)   INS";
 
 // A small project of the caller's making: a main source with includes.
@@ -122,11 +122,11 @@ TEST_F(CompileTest, TheLogNumbersEveryMessageButShowsNoDefineNotes) {
                 "  Suffix: _Y\r\n"
                 "  NoWrite: off\r\n"
                 "  ShowInactive: off\r\n" +
-                kDashes +
+                kLogRule +
                 "\r\n"
                 "\r\n[12:34:56] 001 [info] Using bundled include QVX5_SND_CMD.INC for unresolved QVX5_SND_CMD.INC"
                 "\r\n[12:34:56] " +
-                macrosNumber + " [info] " + macros + "\r\n" + kDashes +
+                macrosNumber + " [info] " + macros + "\r\n" + kLogRule +
                 "\r\n"
                 "\r\nCompile completed with warnings.");
   EXPECT_EQ(view.editorText, WithLineEnds(dialog.BuildCompileLog(), "\n"));
