@@ -40,7 +40,11 @@ int runStartupSteps(int argc, char** argv, const WindowFactory& makeWindow) {
     return harness.exitCode;
   }
   traceLog("Quaverton: Headless harness not requested.");
-  if (!makeWindow) return EXIT_SUCCESS;
+  if (!makeWindow) {
+    traceLog("Quaverton: this build has no window.");
+    std::fprintf(stderr, "%s\n", kNoWindowText);
+    return kExitNoDisplay;
+  }
 
   std::unique_ptr<ModalWindow> window = makeWindow(argc, argv);
   if (!window) {

@@ -21,10 +21,13 @@ using WindowFactory = std::function<std::unique_ptr<ModalWindow>(int& argc, char
 inline constexpr char kNoDisplayText[] =
     "quaverton: cannot open the window (no display); use --harness to compile without one";
 inline constexpr int kExitNoDisplay = 1;
+// Written instead when the program was built without the window (a build
+// without Qt, such as the Windows cross build); the exit code is the same.
+inline constexpr char kNoWindowText[] = "quaverton: this build has no window; use --harness to compile";
 
 // Application start-up: trace log, last-chance error report, the headless
-// harness first, then the window (when there is one). Returns the process
-// exit code.
+// harness first, then the window (no factory: the build has none). Returns
+// the process exit code.
 int runApplication(int argc, char** argv, const WindowFactory& makeWindow);
 
 }  // namespace qv

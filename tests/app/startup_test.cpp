@@ -106,6 +106,12 @@ TEST(Startup, HarnessRunsFirstAndNoWindowIsMade) {
   EXPECT_EQ(trace.lines(), expected);
 }
 
+TEST(Startup, BuildWithoutTheWindowSaysSoAndFails) {
+  test::TraceLogCapture trace;
+  EXPECT_EQ(run({}, nullptr), kExitNoDisplay);
+  EXPECT_EQ(trace.lines().back(), "Quaverton: this build has no window.");
+}
+
 TEST(Startup, LastChanceReportText) {
   EXPECT_EQ(applicationCallbackFailureText(0),
             "Unhandled exception (0x00000000) in application callback. The app will close.");
