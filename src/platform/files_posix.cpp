@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "preprocess/text.h"
@@ -260,8 +260,8 @@ std::optional<std::vector<std::string>> listFiles(std::string_view folder, std::
 }
 
 std::string temporaryFolder() {
-  const char* fromEnvironment = std::getenv("TMPDIR");
-  std::string folder = (fromEnvironment != nullptr && *fromEnvironment != '\0') ? fromEnvironment : "/tmp";
+  std::string folder = environmentVariable("TMPDIR");
+  if (folder.empty()) folder = "/tmp";
   if (folder.back() != '/') folder += '/';
   return folder;
 }

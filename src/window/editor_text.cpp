@@ -20,6 +20,26 @@ std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
 
 std::string ToEditorLineEnds(std::string_view text) { return WithLineEnds(text, "\r\n"); }
 
+LfText WithLfLineEnds(std::string_view text) {
+  LfText result;
+  result.text.reserve(text.size());
+  // Copied a line at a time: a source of a million lines is read again at
+  // every compile.
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t carriageReturn = text.find('\r', from);
+    result.text.append(text.substr(from, carriageReturn - from));
+    if (carriageReturn == std::string_view::npos) break;
+    result.text += '\n';
+    from = carriageReturn + 1;
+    if (from < text.size() && text[from] == '\n') {
+      result.hadCrLf = true;
+      ++from;
+    }
+  }
+  return result;
+}
+
 std::string ExpandTabs(std::string_view text) {
   constexpr std::size_t kTabSize = 8;
   std::string expanded;

@@ -18,25 +18,12 @@ bool isAlwaysDropped(std::string_view line) {
   return isIncludeDirective(first) || matchConditional(first).kind != ConditionalKind::None;
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 std::vector<int> SwitchedOffLines(const std::vector<SourceLine>& lines, std::string_view file, std::string_view text) {
-  std::vector<std::string_view> fileLines = splitLines(text);
-  std::vector<LineState> states(fileLines.size(), LineState::Absent);
+  // Numbered as the compile numbered the file's lines.
+  const SourceText fileLines = SourceText::fromDiskBytes(std::string(text));
+  std::vector<LineState> states(fileLines.lineCount(), LineState::Absent);
   bool reached = false;
   for (const SourceLine& line : lines) {
     if (line.file != file) continue;
@@ -52,7 +39,7 @@ std::vector<int> SwitchedOffLines(const std::vector<SourceLine>& lines, std::str
   std::vector<int> switchedOff;
   if (!reached) return switchedOff;
   for (std::size_t i = 0; i < states.size(); ++i) {
-    bool off = states[i] == LineState::Inactive || (states[i] == LineState::Absent && !isAlwaysDropped(fileLines[i]));
+    bool off = states[i] == LineState::Inactive || (states[i] == LineState::Absent && !isAlwaysDropped(fileLines.line(i)));
     if (off) switchedOff.push_back(static_cast<int>(i));
   }
   return switchedOff;

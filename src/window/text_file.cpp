@@ -54,31 +54,6 @@ std::u32string decodeFileBytes(std::string_view bytes) {
   return decodeAnsiCodePage(bytes);
 }
 
-struct UnifiedLineEnds {
-  std::string text;
-  bool sawCrLf = false;
-};
-
-UnifiedLineEnds unifyLineEnds(std::string_view text) {
-  UnifiedLineEnds result;
-  result.text.reserve(text.size());
-  // Copied a line at a time: a source of a million lines is read again at
-  // every compile.
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t carriageReturn = text.find('\r', from);
-    result.text.append(text.substr(from, carriageReturn - from));
-    if (carriageReturn == std::string_view::npos) break;
-    result.text += '\n';
-    from = carriageReturn + 1;
-    if (from < text.size() && text[from] == '\n') {
-      result.sawCrLf = true;
-      ++from;
-    }
-  }
-  return result;
-}
-
 std::string bytesToSave(std::string_view text, std::string_view lineEnd) {
   return WithLineEnds(foldTo7Bit(decodeAnsiCodePage(text)), SavedLineEnd(lineEnd));
 }
@@ -130,9 +105,9 @@ bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd
   bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   std::u32string characters = ascii ? std::u32string() : decodeFileBytes(bytes);
   std::string folded = ascii ? std::string() : foldTo7Bit(characters);
-  UnifiedLineEnds unified = unifyLineEnds(ascii ? std::string_view(bytes) : std::string_view(folded));
+  LfText unified = WithLfLineEnds(ascii ? std::string_view(bytes) : std::string_view(folded));
   text = ExpandTabs(unified.text);
-  lineEnd = unified.sawCrLf ? "\r\n" : "\n";
+  lineEnd = unified.hadCrLf ? "\r\n" : "\n";
   if (foldedCount != nullptr) {
     *foldedCount = static_cast<std::size_t>(
         std::count_if(characters.begin(), characters.end(), [](char32_t c) { return c >= 128; }));

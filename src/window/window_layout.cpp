@@ -102,7 +102,7 @@ WindowLayout ComputeWindowLayout(int clientWidth, int clientHeight, int top, con
 }
 
 int BottomRowMinimumWidth(const BottomRowNeeds& needs) {
-  return kBottomRowFixedWidth + kMinimumFindBoxWidth + std::max(statusRoom(needs), 0);
+  return kBottomRowFixedWidth + kMinimumFindBoxWidth + statusRoom(needs);
 }
 
 int MinimumClientHeight(int top, const BottomRowNeeds& needs) {

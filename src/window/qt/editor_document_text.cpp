@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "window/editor_text.h"
 #include "window/qt/qt_text.h"
 
 namespace qv {
@@ -94,17 +95,7 @@ CaretLine LineOfCaret(const QTextCursor& caret) {
 }
 
 void CEditorTextMirror::Reset(const std::string& text) {
-  m_text.clear();
-  m_text.reserve(text.size());
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t carriageReturn = text.find('\r', from);
-    m_text.append(text, from, carriageReturn - from);
-    if (carriageReturn == std::string::npos) break;
-    m_text += '\n';
-    from = carriageReturn + 1;
-    if (from < text.size() && text[from] == '\n') ++from;
-  }
+  m_text = WithLfLineEnds(text).text;
   std::replace(m_text.begin(), m_text.end(), static_cast<char>(kNoBreakSpace), ' ');
   m_valid = true;
 }

@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "platform/error_report.h"
+#include "window/flag_scope.h"
 #include "window/qt/editor_font.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/off_thread_run.h"
@@ -238,9 +239,8 @@ void CMainDialogWindow::SetEditorText(const std::string& text) {
   {
     CEditorTextMirror::Pause known(m_editorText);
     CSourceColourer::Loading loading(*m_colourer);
-    m_settingEditorText = true;
+    FlagScope setting(m_settingEditorText);
     m_editor->setPlainText(EditorDocumentText(text, linesPerBlock));
-    m_settingEditorText = false;
   }
   m_insertedText.reset();
   SetBlockLineCounts(*m_editor->document(), linesPerBlock);

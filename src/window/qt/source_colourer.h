@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 #include <array>
 
+#include "window/flag_scope.h"
 #include "window/main_dialog_view.h"
 
 class QPlainTextEdit;
@@ -25,15 +26,9 @@ class CSourceColourer : public QObject {
   bool ColoursSource() const { return m_colouring.source; }
 
   // Held while the editor takes a whole new text.
-  class Loading {
+  class Loading : public FlagScope {
    public:
-    explicit Loading(CSourceColourer& colourer) : m_colourer(colourer) { m_colourer.m_loading = true; }
-    ~Loading() { m_colourer.m_loading = false; }
-    Loading(const Loading&) = delete;
-    Loading& operator=(const Loading&) = delete;
-
-   private:
-    CSourceColourer& m_colourer;
+    explicit Loading(CSourceColourer& colourer) : FlagScope(colourer.m_loading) {}
   };
   // Once the new text is in, with this many lines to a block: the switched-off
   // lines are marked on their blocks and stay with them as the text is edited.
