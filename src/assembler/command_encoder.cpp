@@ -8,9 +8,9 @@
 #include "assembler/field_warning.h"
 #include "assembler/operand_check.h"
 #include "assembler/statement.h"
-#include "assembler/words.h"
+#include "common/words.h"
 #include "compile/compiler.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

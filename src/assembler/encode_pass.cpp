@@ -9,10 +9,10 @@
 #include "assembler/field_warning.h"
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
-#include "assembler/words.h"
+#include "common/words.h"
 #include "compile/compiler.h"
-#include "compile/warnings.h"
-#include "preprocess/text.h"
+#include "common/warnings.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "assembler/encoded_line.h"
-#include "compile/compile_request.h"
+#include "common/compile_request.h"
 #include "preprocess/source_line.h"
 
 namespace qv {

@@ -1,7 +1,7 @@
 #include "assembler/field_warning.h"
 
 #include "compile/compiler.h"
-#include "compile/warnings.h"
+#include "common/warnings.h"
 
 namespace qv {
 

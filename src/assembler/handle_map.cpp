@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "compile/compiler.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 #include "assembler/statement.h"
 #include "assembler/symbol_table.h"
 #include "compile/compiler.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "compile/compile_request.h"
+#include "common/compile_request.h"
 #include "preprocess/source_line.h"
 
 namespace qv {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

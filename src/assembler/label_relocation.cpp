@@ -10,7 +10,7 @@
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
 #include "compile/compiler.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -4,8 +4,8 @@
 
 #include "assembler/command_set.h"
 #include "assembler/keyword_match.h"
-#include "assembler/words.h"
-#include "preprocess/text.h"
+#include "common/words.h"
+#include "common/text.h"
 
 namespace qv {
 

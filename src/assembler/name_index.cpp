@@ -1,6 +1,6 @@
 #include "assembler/name_index.h"
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include "assembler/line_classification.h"
 #include "assembler/statement.h"
 #include "compile/compiler.h"
-#include "compile/warnings.h"
+#include "common/warnings.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "assembler/statement.h"
 
-#include "assembler/words.h"
-#include "preprocess/text.h"
+#include "common/words.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "assembler/statement_size.h"
 
 #include "assembler/statement.h"
-#include "assembler/words.h"
+#include "common/words.h"
 
 namespace qv {
 

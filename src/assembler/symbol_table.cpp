@@ -5,7 +5,7 @@
 
 #include "assembler/location_value.h"
 #include "compile/compiler.h"
-#include "compile/warnings.h"
+#include "common/warnings.h"
 
 namespace qv {
 

@@ -9,7 +9,7 @@
 #include "assembler/name_index.h"
 #include "assembler/symbol_record.h"
 #include "preprocess/expression_evaluator.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

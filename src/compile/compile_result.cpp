@@ -1,6 +1,6 @@
 #include "compile/compile_result.h"
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

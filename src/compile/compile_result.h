@@ -5,7 +5,7 @@
 
 #include "assembler/encoded_line.h"
 #include "assembler/symbol_record.h"
-#include "compile/message_place.h"
+#include "common/message_place.h"
 #include "preprocess/source_line.h"
 
 namespace qv {

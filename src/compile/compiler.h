@@ -7,8 +7,8 @@
 
 #include "assembler/encoded_line.h"
 #include "assembler/symbol_table.h"
-#include "compile/built_in_include_provider.h"
-#include "compile/compile_request.h"
+#include "common/built_in_include_provider.h"
+#include "common/compile_request.h"
 #include "compile/compile_result.h"
 #include "preprocess/preprocessor.h"
 

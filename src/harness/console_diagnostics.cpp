@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include "compile/compiler.h"
 #include "compile/output_paths.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 #include "harness/console_diagnostics.h"
 #include "harness/harness_options.h"
 #include "platform/files.h"

@@ -1,6 +1,6 @@
 #include "harness/harness_options.h"
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

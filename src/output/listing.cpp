@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "output/hex_digits.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -9,7 +9,7 @@
 
 #include "output/hex_digits.h"
 #include "platform/paths.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

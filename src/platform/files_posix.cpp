@@ -14,7 +14,7 @@
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "preprocess/expression_evaluator.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "preprocess/expression_evaluator.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "compile/warnings.h"
+#include "common/warnings.h"
 #include "platform/case_blind_lookup.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

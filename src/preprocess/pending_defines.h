@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "preprocess/define_table.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "compile/warnings.h"
+#include "common/warnings.h"
 #include "platform/paths.h"
 #include "preprocess/conditional.h"
 #include "preprocess/define_line.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compile/built_in_include_provider.h"
+#include "common/built_in_include_provider.h"
 #include "preprocess/pending_defines.h"
 #include "preprocess/read_budget.h"
 #include "preprocess/source_line.h"

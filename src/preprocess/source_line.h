@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "compile/message_place.h"
+#include "common/message_place.h"
 
 namespace qv {
 

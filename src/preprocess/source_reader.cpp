@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/files.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compile/built_in_include_provider.h"
+#include "common/built_in_include_provider.h"
 #include "preprocess/read_budget.h"
 #include "preprocess/source_line.h"
 

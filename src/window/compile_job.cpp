@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 
 namespace qv {
 

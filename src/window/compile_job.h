@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "compile/compile_request.h"
+#include "common/compile_request.h"
 #include "compile/compile_result.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "window/recent_sources.h"
 #include "window/status_words.h"
 

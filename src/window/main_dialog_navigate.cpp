@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "window/main_dialog.h"
 #include "window/symbol_row.h"
 

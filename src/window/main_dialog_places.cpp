@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/paths.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "window/main_dialog.h"
 
 namespace qv {

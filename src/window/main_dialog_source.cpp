@@ -2,7 +2,7 @@
 #include "compile/output_paths.h"
 #include "platform/files.h"
 #include "platform/project_folder.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "window/main_dialog.h"
 #include "window/recent_sources.h"
 #include "window/window_texts.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

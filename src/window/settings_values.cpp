@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "window/recent_sources.h"
 
 namespace qv {

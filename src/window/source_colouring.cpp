@@ -7,7 +7,7 @@
 #include "assembler/keyword_match.h"
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/source_reader.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 

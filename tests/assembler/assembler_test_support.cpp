@@ -9,7 +9,7 @@
 #include "assembler/harvest_pass.h"
 #include "assembler/label_relocation.h"
 #include "assembler/symbol_table.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv::test {
 

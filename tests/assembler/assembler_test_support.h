@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "assembler/encoded_line.h"
-#include "compile/compile_request.h"
+#include "common/compile_request.h"
 #include "compile/compiler.h"
 #include "preprocess/source_line.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 #include "support/test_support.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 #include "platform/paths.h"
 #include "support/test_support.h"
 

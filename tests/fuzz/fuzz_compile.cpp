@@ -12,7 +12,7 @@
 #include "compile/compiler.h"
 #include "fuzz_failure.h"
 #include "fuzz_workspace.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 namespace {

@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "compile/compiler.h"
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 #include "preprocess/conditional.h"
 #include "preprocess/source_reader.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "preprocess_fixture.h"
 
 namespace qv {

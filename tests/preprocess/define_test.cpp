@@ -6,7 +6,7 @@
 
 #include "preprocess/conditional.h"
 #include "preprocess/define_line.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 #include "preprocess_fixture.h"
 
 namespace qv {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "assembler/words.h"
+#include "common/words.h"
 
 namespace qv {
 

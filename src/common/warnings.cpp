@@ -1,4 +1,4 @@
-#include "compile/warnings.h"
+#include "common/warnings.h"
 
 #include <array>
 

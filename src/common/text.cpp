@@ -1,4 +1,4 @@
-#include "preprocess/text.h"
+#include "common/text.h"
 
 #include <cstdint>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compile/message_place.h"
+#include "common/message_place.h"
 
 namespace qv::warning {
 

@@ -1,9 +1,9 @@
-#include "harness/carried_include_provider.h"
+#include "compile/carried_include_provider.h"
 
 #include <string_view>
 
 #include "platform/resources.h"
-#include "preprocess/text.h"
+#include "common/text.h"
 
 namespace qv {
 
