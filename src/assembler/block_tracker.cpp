@@ -7,7 +7,7 @@ namespace qv {
 LineRole BlockTracker::classify(const LineWords& line) {
   std::string_view first = line.first();
   if (first.empty()) return LineRole::Ignored;
-  if (IsMacroHeader(line)) {
+  if (isMacroHeader(line)) {
     inMacro_ = true;
     return LineRole::Ignored;
   }
@@ -24,8 +24,8 @@ LineRole BlockTracker::classify(const LineWords& line) {
     return LineRole::Ignored;
   }
   if (inCBlock_) return LineRole::CBlockCell;
-  if (HasDefinitionForm(line)) return LineRole::Definition;
-  if (IsInstructionLine(line)) return LineRole::Instruction;
+  if (hasDefinitionForm(line)) return LineRole::Definition;
+  if (isInstructionLine(line)) return LineRole::Instruction;
   return LineRole::Ignored;
 }
 

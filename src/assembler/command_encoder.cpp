@@ -9,7 +9,7 @@
 #include "assembler/operand_check.h"
 #include "assembler/statement.h"
 #include "common/words.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "common/text.h"
 
 namespace qv {
@@ -48,12 +48,12 @@ Bytes bytesOf(std::initializer_list<std::uint32_t> values) {
 // its field; unsigned words, so that sums and masks wrap cleanly.
 class Operands {
  public:
-  Operands(Compiler& compiler, const SourceLine& line, Command command, const OperandList& list,
+  Operands(Assembly& assembly, const SourceLine& line, Command command, const OperandList& list,
            const ExpressionEvaluator& evaluator) {
     std::span<const OperandField> fields = operandFieldsOf(command);
-    if (list.size() < fields.size()) ReportMissingOperands(compiler, line, command, list.size());
+    if (list.size() < fields.size()) reportMissingOperands(assembly.messages, line, command, list.size());
     for (std::size_t i = 0; i < fields.size() && i < list.size(); ++i) {
-      values_[i] = CheckedOperand(compiler, line, command, fields[i], list[i], evaluator);
+      values_[i] = checkedOperand(assembly.messages, line, command, fields[i], list[i], evaluator);
     }
   }
 
@@ -79,34 +79,34 @@ Bytes encodePlay(const Operands& op) {
 }
 
 // Branch targets are stored relative to the open scheme's start.
-std::uint32_t branchOffset(const Compiler& compiler, const Operands& op) { return op[0] - compiler.schemeBase; }
+std::uint32_t branchOffset(const Assembly& assembly, const Operands& op) { return op[0] - assembly.schemeBase; }
 
 std::string offsetWhat(Command command) { return std::string(commandKeyword(command)) + " offset"; }
 
-Bytes encodeShortBranch(Compiler& compiler, const Operands& op, const SourceLine& line) {
-  std::uint32_t offset = branchOffset(compiler, op);
-  warnIfFieldOverflows(compiler, line, offsetWhat(Command::BranchTo), static_cast<std::int32_t>(offset), 12);
+Bytes encodeShortBranch(Assembly& assembly, const Operands& op, const SourceLine& line) {
+  std::uint32_t offset = branchOffset(assembly, op);
+  warnIfFieldOverflows(assembly.messages, line, offsetWhat(Command::BranchTo), static_cast<std::int32_t>(offset), 12);
   return bytesOf({opcode::branch + ((offset >> 8) & 0x0F), offset});
 }
 
-Bytes encodeLongBranch(Compiler& compiler, Command command, const Operands& op, const SourceLine& line) {
-  std::uint32_t offset = branchOffset(compiler, op);
-  warnIfFieldOverflows(compiler, line, offsetWhat(command), static_cast<std::int32_t>(offset), 16);
+Bytes encodeLongBranch(Assembly& assembly, Command command, const Operands& op, const SourceLine& line) {
+  std::uint32_t offset = branchOffset(assembly, op);
+  warnIfFieldOverflows(assembly.messages, line, offsetWhat(command), static_cast<std::int32_t>(offset), 16);
   return bytesOf({opcode::longBranch, 0x00, offset >> 8, offset});
 }
 
-Bytes encodeDb(Compiler& compiler, const SourceLine& line, const OperandList& list,
+Bytes encodeDb(Assembly& assembly, const SourceLine& line, const OperandList& list,
                const ExpressionEvaluator& evaluator) {
   Bytes bytes;
   bytes.reserve(list.size());
   for (std::string_view operand : list) {
-    auto value = CheckedOperand(compiler, line, Command::Db, dbValueField, operand, evaluator);
+    auto value = checkedOperand(assembly.messages, line, Command::Db, dbValueField, operand, evaluator);
     bytes.push_back(lowByte(static_cast<std::uint32_t>(value)));
   }
   return bytes;
 }
 
-Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, const SourceLine& line) {
+Bytes encodeCommand(Assembly& assembly, Command command, const Operands& op, const SourceLine& line) {
   switch (command) {
     case Command::SkemeStart:
       return bytesOf({opcode::schemeStart, op[0] & 0x1F, 0x00, 0x00});
@@ -119,10 +119,10 @@ Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, con
       return bytesOf({opcode::initiate + (preempt & 0x07), op[0] + (preempt & 0x80)});
     }
     case Command::BranchTo:
-      return encodeShortBranch(compiler, op, line);
+      return encodeShortBranch(assembly, op, line);
     case Command::BranchTo16:
     case Command::XgotoSnd:
-      return encodeLongBranch(compiler, command, op, line);
+      return encodeLongBranch(assembly, command, op, line);
     case Command::DelaySound:
       return bytesOf({opcode::delay + (op[2] & 0x01), (op[1] & 0x7F) + op[0]});
     case Command::SkipOnTrigger:
@@ -148,21 +148,21 @@ Bytes encodeCommand(Compiler& compiler, Command command, const Operands& op, con
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
+std::vector<std::uint8_t> encodeStatement(Assembly& assembly, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line) {
-  return EncodeStatement(compiler, commandOf(wordAt(statement, 0)), statement, evaluator, line);
+  return encodeStatement(assembly, commandOf(wordAt(statement, 0)), statement, evaluator, line);
 }
 
-std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, Command command, std::string_view statement,
+std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line) {
-  SplitStatementResult split = SplitStatement(statement);
+  StatementParts split = splitStatement(statement);
   if (split.mnemonic.empty() || isDigit(split.mnemonic[0])) return {};
   if (command == Command::None) {
-    compiler.report("Unrecognized command: " + split.mnemonic, placeOf(line));
+    assembly.messages.warn(WarningId::UnrecognizedCommand, "Unrecognized command: " + split.mnemonic, placeOf(line));
     return {};
   }
-  if (command == Command::Db) return encodeDb(compiler, line, split.operands, evaluator);
-  return encodeCommand(compiler, command, Operands(compiler, line, command, split.operands, evaluator), line);
+  if (command == Command::Db) return encodeDb(assembly, line, split.operands, evaluator);
+  return encodeCommand(assembly, command, Operands(assembly, line, command, split.operands, evaluator), line);
 }
 
 }  // namespace qv

@@ -10,17 +10,17 @@
 
 namespace qv {
 
-class Compiler;
+struct Assembly;
 
 // The bytes of one statement (label already removed). Unknown keywords add
-// "Unrecognized command: " + keyword to the compiler's messages; a branch
+// "Unrecognized command: " + keyword to the assembly's messages; a branch
 // offset that does not fit its field adds a warning naming line.
-std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, std::string_view statement,
+std::vector<std::uint8_t> encodeStatement(Assembly& assembly, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line);
 
 // The same for a statement whose command (of its first word) the caller has
 // looked up already.
-std::vector<std::uint8_t> EncodeStatement(Compiler& compiler, Command command, std::string_view statement,
+std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line);
 
 }  // namespace qv

@@ -10,7 +10,7 @@
 #include "assembler/location_value.h"
 #include "assembler/symbol_table.h"
 #include "common/words.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "common/warnings.h"
 #include "common/text.h"
 
@@ -35,17 +35,17 @@ bool isBareLabel(const LineWords& words, const LabelSplit& split) {
 
 class ImageBuilder {
  public:
-  ImageBuilder(Compiler& compiler, std::size_t lineCount)
-      : compiler_(compiler), evaluator_(assemblerEvaluator(compiler)) {
-    compiler_.currentAddress = 0;
-    compiler_.schemeBase = 0;
+  ImageBuilder(Assembly& assembly, std::size_t lineCount)
+      : assembly_(assembly), evaluator_(assemblerEvaluator(assembly)) {
+    assembly_.currentAddress = 0;
+    assembly_.schemeBase = 0;
     // At most one entry per line; growing instead would move every entry
     // several times over on large sources.
     emitted_.reserve(lineCount);
   }
 
   void encodeLine(const SourceLine& line, const LineWords& words) {
-    LabelSplit split = ParseLabel(words);
+    LabelSplit split = parseLabel(words);
     if (split.statement.empty()) {
       append(line, {}, words.text());
       return;
@@ -58,19 +58,19 @@ class ImageBuilder {
     if (opensOrClosesScheme) closeScheme();
     if (command == Command::SchemeClose) return;
 
-    setLocationValue(static_cast<std::int32_t>(compiler_.currentAddress));
-    std::vector<std::uint8_t> bytes = EncodeStatement(compiler_, command, statement, evaluator_, line);
+    setLocationValue(static_cast<std::int32_t>(assembly_.currentAddress));
+    std::vector<std::uint8_t> bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
     if (command == Command::None && isBareLabel(words, split)) {
-      compiler_.report(warning::labelBeforeUnknownCommand(placeOf(line), split.label), placeOf(line));
+      assembly_.messages.warn(warning::labelBeforeUnknownCommand(placeOf(line), split.label));
     }
     if (bytes.empty()) return;
     if (command == Command::SkemeStart && opensOrClosesScheme) {
-      compiler_.schemeBase = compiler_.currentAddress;
+      assembly_.schemeBase = assembly_.currentAddress;
       openScheme_ = emitted_.size();
     }
     auto size = static_cast<std::uint32_t>(bytes.size());
     append(line, std::move(bytes), statement);
-    compiler_.currentAddress += size;
+    assembly_.currentAddress += size;
   }
 
   // The open scheme's header takes the length of everything up to here.
@@ -79,10 +79,10 @@ class ImageBuilder {
     EncodedLine& header = emitted_[*openScheme_];
     openScheme_.reset();
     if (header.bytes.size() < 4) return;
-    std::uint32_t length = compiler_.currentAddress - header.address;
+    std::uint32_t length = assembly_.currentAddress - header.address;
     header.bytes[2] = static_cast<std::uint8_t>((length >> 8) & 0xFF);
     header.bytes[3] = static_cast<std::uint8_t>(length & 0xFF);
-    warnIfFieldOverflows(compiler_, header.line, "scheme length", length, 16);
+    warnIfFieldOverflows(assembly_.messages, header.line, "scheme length", length, 16);
   }
 
   std::vector<EncodedLine> take() { return std::move(emitted_); }
@@ -91,10 +91,10 @@ class ImageBuilder {
   void append(const SourceLine& line, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
     // Constructed in place rather than assigned, so that the copied strings
     // take just the room their texts need.
-    emitted_.push_back(EncodedLine{compiler_.currentAddress, std::move(bytes), line, std::string(sourceText)});
+    emitted_.push_back(EncodedLine{assembly_.currentAddress, std::move(bytes), line, std::string(sourceText)});
   }
 
-  Compiler& compiler_;
+  Assembly& assembly_;
   const ExpressionEvaluator evaluator_;
   std::vector<EncodedLine> emitted_;
   std::optional<std::size_t> openScheme_;  // index of the open scheme's SKEME_START entry
@@ -102,10 +102,10 @@ class ImageBuilder {
 
 }  // namespace
 
-std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<SourceLine>& lines,
+std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request) {
   const auto lineCount = static_cast<std::uint32_t>(lines.size());
-  ImageBuilder image(compiler, lines.size());
+  ImageBuilder image(assembly, lines.size());
   BlockTracker blocks;
   for (std::uint32_t i = 0; i < lineCount; ++i) {
     if (request.progressCallback != nullptr) {

@@ -8,11 +8,11 @@
 
 namespace qv {
 
-class Compiler;
+struct Assembly;
 
 // Second pass: lays out the image, encodes each statement and patches each
 // scheme's length when it closes.
-std::vector<EncodedLine> EncodePass(Compiler& compiler, const std::vector<SourceLine>& lines,
+std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request);
 
 }  // namespace qv

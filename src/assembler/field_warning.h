@@ -8,12 +8,12 @@
 
 namespace qv {
 
-class Compiler;
+class MessageList;
 
-// Adds a warning about line to the compiler's messages when value lies
+// Adds a warning about line to messages when value lies
 // outside 0 .. 2^bits - 1: "WARNING: song.asm:12: BRANCH_TO offset 5000 does
 // not fit in 12 bits (stored as 904)".
-void warnIfFieldOverflows(Compiler& compiler, const SourceLine& line, std::string_view what, std::int64_t value,
+void warnIfFieldOverflows(MessageList& messages, const SourceLine& line, std::string_view what, std::int64_t value,
                           int bits);
 
 }  // namespace qv

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compile/compiler.h"
+#include "assembler/symbol_table.h"
 #include "common/text.h"
 
 namespace qv {
@@ -32,8 +32,8 @@ std::string displayName(const std::string& name) {
 
 }  // namespace
 
-std::string HandleMap(const Compiler& compiler) {
-  std::vector<const SymbolRecord*> handles = compiler.symbolTable.selectInNameOrder(belongsInMap);
+std::string HandleMap(const SymbolTable& symbols) {
+  std::vector<const SymbolRecord*> handles = symbols.selectInNameOrder(belongsInMap);
   // Stable, so handles that share a number stay in name order.
   std::stable_sort(handles.begin(), handles.end(),
                    [](const SymbolRecord* a, const SymbolRecord* b) { return a->value < b->value; });

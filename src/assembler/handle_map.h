@@ -4,9 +4,9 @@
 
 namespace qv {
 
-class Compiler;
+class SymbolTable;
 
 // One "value NAME\r\n" line per wave handle above 0, by value.
-std::string HandleMap(const Compiler& compiler);
+std::string HandleMap(const SymbolTable& symbols);
 
 }  // namespace qv

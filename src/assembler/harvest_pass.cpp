@@ -7,7 +7,7 @@
 #include "assembler/operand_check.h"
 #include "assembler/statement.h"
 #include "assembler/symbol_table.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "common/text.h"
 
 namespace qv {
@@ -16,10 +16,10 @@ namespace {
 
 class Harvester : public LayoutVisitor {
  public:
-  Harvester(Compiler& compiler, const CompileRequest& request, std::size_t lineCount)
-      : compiler_(compiler),
+  Harvester(Assembly& assembly, const CompileRequest& request, std::size_t lineCount)
+      : assembly_(assembly),
         request_(request),
-        evaluator_(assemblerEvaluator(compiler)),
+        evaluator_(assemblerEvaluator(assembly)),
         total_(static_cast<std::uint32_t>(2 * lineCount)) {}
 
   void onLine(std::size_t index) override {
@@ -36,7 +36,7 @@ class Harvester : public LayoutVisitor {
       nextCell_ = 0;
       return;
     }
-    nextCell_ = static_cast<std::uint32_t>(ReportedValue(compiler_, line, "CBLOCK", "start", start, evaluator_));
+    nextCell_ = static_cast<std::uint32_t>(reportedValue(assembly_.messages, line, "CBLOCK", "start", start, evaluator_));
   }
 
   // A line that names no identifier still takes its number.
@@ -44,35 +44,35 @@ class Harvester : public LayoutVisitor {
     std::string_view name = words.first();
     if (isIdentifier(name)) {
       SymbolKind kind = startsWithNoCase(name, "HNDL_") ? SymbolKind::Handle : SymbolKind::CBlockCell;
-      AddSymbol(compiler_, name, static_cast<std::int32_t>(nextCell_), kind, line.file, line.lineNumber,
+      addSymbol(assembly_, name, static_cast<std::int32_t>(nextCell_), kind, line.file, line.lineNumber,
                 std::string());
     }
     ++nextCell_;
   }
 
   void onDefinition(const SourceLine& line, const LineWords& words) override {
-    std::optional<DefinitionLine> definition = IsDefinitionLine(words);
+    std::optional<DefinitionLine> definition = parseDefinitionLine(words);
     if (!definition) return;
-    std::optional<std::int32_t> value = ValueOf(definition->valueText, evaluator_);
-    if (!value) compiler_.unevaluatedDefinitions.push_back(lineIndex_);
-    AddSymbol(compiler_, definition->name, value.value_or(0), SymbolKind::Constant, line.file, line.lineNumber,
+    std::optional<std::int32_t> value = valueOf(definition->valueText, evaluator_);
+    if (!value) assembly_.unevaluatedDefinitions.push_back(lineIndex_);
+    addSymbol(assembly_, definition->name, value.value_or(0), SymbolKind::Constant, line.file, line.lineNumber,
               definition->valueText);
   }
 
   void onLabel(const SourceLine& line, std::string_view label, std::uint32_t address) override {
-    AddSymbol(compiler_, label, static_cast<std::int32_t>(address), SymbolKind::Label, line.file, line.lineNumber,
+    addSymbol(assembly_, label, static_cast<std::int32_t>(address), SymbolKind::Label, line.file, line.lineNumber,
               std::string());
-    compiler_.labelAddresses.push_back(address);
+    assembly_.labelAddresses.push_back(address);
   }
 
   void onPlay(std::size_t index, const SourceLine& line, std::string_view handle, std::uint32_t address,
               std::uint32_t size) override {
     const std::size_t handleBegin = handle.empty() ? 0 : static_cast<std::size_t>(handle.data() - line.code.data());
-    compiler_.harvestedPlays.push_back({index, handleBegin, handle.size(), address, size});
+    assembly_.harvestedPlays.push_back({index, handleBegin, handle.size(), address, size});
   }
 
  private:
-  Compiler& compiler_;
+  Assembly& assembly_;
   const CompileRequest& request_;
   const ExpressionEvaluator evaluator_;
   const std::uint32_t total_;
@@ -82,20 +82,20 @@ class Harvester : public LayoutVisitor {
 
 }  // namespace
 
-void HarvestPass(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
-  compiler.labelAddresses.clear();
-  compiler.harvestedPlays.clear();
-  compiler.unevaluatedDefinitions.clear();
-  Harvester harvester(compiler, request, lines.size());
-  WalkLayout(compiler, lines, harvester);
+void HarvestPass(Assembly& assembly, const std::vector<SourceLine>& lines, const CompileRequest& request) {
+  assembly.labelAddresses.clear();
+  assembly.harvestedPlays.clear();
+  assembly.unevaluatedDefinitions.clear();
+  Harvester harvester(assembly, request, lines.size());
+  walkLayout(assembly, lines, harvester);
 }
 
-void WarnUnevaluatedDefinitions(Compiler& compiler, const std::vector<SourceLine>& lines) {
-  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  for (std::size_t index : compiler.unevaluatedDefinitions) {
+void warnUnevaluatedDefinitions(Assembly& assembly, const std::vector<SourceLine>& lines) {
+  const ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  for (std::size_t index : assembly.unevaluatedDefinitions) {
     const SourceLine& line = lines[index];
-    std::optional<DefinitionLine> definition = IsDefinitionLine(LineWords(line.code));
-    ReportedValue(compiler, line, "value of", definition->name, definition->valueText, evaluator);
+    std::optional<DefinitionLine> definition = parseDefinitionLine(LineWords(line.code));
+    reportedValue(assembly.messages, line, "value of", definition->name, definition->valueText, evaluator);
   }
 }
 

@@ -9,7 +9,7 @@
 #include "assembler/location_value.h"
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "common/text.h"
 
 namespace qv {
@@ -38,7 +38,7 @@ class LastLabelFinder : public LayoutVisitor {
   }
 
   void onDefinition(const SourceLine&, const LineWords& words) override {
-    if (std::optional<DefinitionLine> definition = IsDefinitionLine(words)) {
+    if (std::optional<DefinitionLine> definition = parseDefinitionLine(words)) {
       lastLabel.insert_or_assign(definition->name, noLabel);
     }
   }
@@ -53,11 +53,11 @@ class LastLabelFinder : public LayoutVisitor {
   std::size_t labelCount = 0;
 };
 
-void storeLabelValues(Compiler& compiler, const LastLabelFinder& finder) {
+void storeLabelValues(Assembly& assembly, const LastLabelFinder& finder) {
   for (const auto& [name, index] : finder.lastLabel) {
-    if (index >= compiler.labelAddresses.size()) continue;
-    if (SymbolRecord* record = compiler.symbolTable.find(name)) {
-      record->value = static_cast<std::int32_t>(compiler.labelAddresses[index]);
+    if (index >= assembly.labelAddresses.size()) continue;
+    if (SymbolRecord* record = assembly.symbolTable.find(name)) {
+      record->value = static_cast<std::int32_t>(assembly.labelAddresses[index]);
     }
   }
 }
@@ -66,32 +66,32 @@ void storeLabelValues(Compiler& compiler, const LastLabelFinder& finder) {
 // its handle read again at its address with the settled values, keeps its
 // size, every statement lies where the harvest put it and a walk would find
 // the same label addresses.
-bool playsKeepTheirSizes(const Compiler& compiler, const std::vector<SourceLine>& lines) {
-  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  for (const SizedPlay& play : compiler.harvestedPlays) {
+bool playsKeepTheirSizes(const Assembly& assembly, const std::vector<SourceLine>& lines) {
+  const ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  for (const SizedPlay& play : assembly.harvestedPlays) {
     setLocationValue(static_cast<std::int32_t>(play.address));
     const std::string_view code = lines[play.line].code;
-    if (PlaySize(code.substr(play.handleBegin, play.handleLength), evaluator) != play.size) return false;
+    if (playSize(code.substr(play.handleBegin, play.handleLength), evaluator) != play.size) return false;
   }
   return true;
 }
 
 }  // namespace
 
-void RelocateLabels(Compiler& compiler, const std::vector<SourceLine>& lines) {
-  if (playsKeepTheirSizes(compiler, lines)) return;
+void relocateLabels(Assembly& assembly, const std::vector<SourceLine>& lines) {
+  if (playsKeepTheirSizes(assembly, lines)) return;
   std::optional<LastLabelFinder> finder;
   for (int round = 0; round < maxRounds; ++round) {
     LabelPlacer placer;
-    WalkLayout(compiler, lines, placer);
-    if (placer.addresses == compiler.labelAddresses) return;
-    compiler.labelAddresses = std::move(placer.addresses);
+    walkLayout(assembly, lines, placer);
+    if (placer.addresses == assembly.labelAddresses) return;
+    assembly.labelAddresses = std::move(placer.addresses);
     if (!finder) {
       finder.emplace();
-      WalkLayout(compiler, lines, *finder);
+      walkLayout(assembly, lines, *finder);
     }
-    storeLabelValues(compiler, *finder);
-    SettleValues(compiler);
+    storeLabelValues(assembly, *finder);
+    SettleValues(assembly);
   }
 }
 

@@ -4,34 +4,34 @@
 #include "assembler/location_value.h"
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 
 namespace {
 
-void placeInstruction(Compiler& compiler, std::size_t index, const SourceLine& line, const LineWords& words,
+void placeInstruction(Assembly& assembly, std::size_t index, const SourceLine& line, const LineWords& words,
                       const ExpressionEvaluator& evaluator, LayoutVisitor& visitor) {
-  setLocationValue(static_cast<std::int32_t>(compiler.currentAddress));
-  LabelSplit split = ParseLabel(words);
-  if (!split.label.empty()) visitor.onLabel(line, split.label, compiler.currentAddress);
+  setLocationValue(static_cast<std::int32_t>(assembly.currentAddress));
+  LabelSplit split = parseLabel(words);
+  if (!split.label.empty()) visitor.onLabel(line, split.label, assembly.currentAddress);
   if (split.statement.empty()) return;
   std::uint32_t size = 0;
   if (split.command == Command::Play) {
-    std::string_view handle = PlayHandle(split.statement);
-    size = PlaySize(handle, evaluator);
-    visitor.onPlay(index, line, handle, compiler.currentAddress, size);
+    std::string_view handle = playHandle(split.statement);
+    size = playSize(handle, evaluator);
+    visitor.onPlay(index, line, handle, assembly.currentAddress, size);
   } else {
-    size = StatementSize(split.command, split.statement, evaluator);
+    size = statementSize(split.command, split.statement, evaluator);
   }
-  compiler.currentAddress += size;
+  assembly.currentAddress += size;
 }
 
 }  // namespace
 
-void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, LayoutVisitor& visitor) {
-  compiler.currentAddress = 0;
-  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+void walkLayout(Assembly& assembly, const std::vector<SourceLine>& lines, LayoutVisitor& visitor) {
+  assembly.currentAddress = 0;
+  const ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
   BlockTracker blocks;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     visitor.onLine(i);
@@ -49,7 +49,7 @@ void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, Layout
         visitor.onDefinition(line, words);
         break;
       case LineRole::Instruction:
-        placeInstruction(compiler, i, line, words, evaluator, visitor);
+        placeInstruction(assembly, i, line, words, evaluator, visitor);
         break;
       case LineRole::Ignored:
         break;

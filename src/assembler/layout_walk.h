@@ -12,7 +12,7 @@
 
 namespace qv {
 
-class Compiler;
+struct Assembly;
 
 // What the walk reports. Every hook does nothing unless overridden.
 class LayoutVisitor {
@@ -31,8 +31,8 @@ class LayoutVisitor {
                       std::uint32_t /*address*/, std::uint32_t /*size*/) {}
 };
 
-// Walks the active lines from address 0 (the compiler's currentAddress),
+// Walks the active lines from address 0 (the assembly's currentAddress),
 // sizing each instruction line's statement with "$" at its address.
-void WalkLayout(Compiler& compiler, const std::vector<SourceLine>& lines, LayoutVisitor& visitor);
+void walkLayout(Assembly& assembly, const std::vector<SourceLine>& lines, LayoutVisitor& visitor);
 
 }  // namespace qv

@@ -64,14 +64,14 @@ LineWords::LineWords(std::string_view code) : text_(trimView(code)) {
   }
 }
 
-bool IsMacroHeader(const LineWords& line) { return isKeyword(line.second(), "MACRO"); }
+bool isMacroHeader(const LineWords& line) { return isKeyword(line.second(), "MACRO"); }
 
-bool HasDefinitionForm(const LineWords& line) {
+bool hasDefinitionForm(const LineWords& line) {
   return line.hasThirdWord() && (isDefineWord(line.first()) || isAssignmentWord(line.second()));
 }
 
-std::optional<DefinitionLine> IsDefinitionLine(const LineWords& line) {
-  if (!HasDefinitionForm(line)) return std::nullopt;
+std::optional<DefinitionLine> parseDefinitionLine(const LineWords& line) {
+  if (!hasDefinitionForm(line)) return std::nullopt;
   DefinitionLine definition;
   if (isDefineWord(line.first())) {
     definition.name = toUpperAscii(line.second());
@@ -88,7 +88,7 @@ std::optional<DefinitionLine> IsDefinitionLine(const LineWords& line) {
   return definition;
 }
 
-LabelSplit ParseLabel(const LineWords& line) {
+LabelSplit parseLabel(const LineWords& line) {
   std::string_view text = line.text();
   std::size_t colon = text.find(':');
   if (colon != std::string_view::npos) {
@@ -107,7 +107,7 @@ LabelSplit ParseLabel(const LineWords& line) {
   return {{}, text, firstCommand};
 }
 
-bool IsInstructionLine(const LineWords& line) {
+bool isInstructionLine(const LineWords& line) {
   std::string_view text = line.text();
   if (text.empty() || text[0] == '#' || text[0] == '.') return false;
   if (isDirectiveWord(text) || hasDirectivePrefix(text)) return false;

@@ -37,7 +37,7 @@ class LineWords {
 };
 
 // Second token is MACRO.
-bool IsMacroHeader(const LineWords& line);
+bool isMacroHeader(const LineWords& line);
 
 struct DefinitionLine {
   std::string name;       // upper-cased
@@ -46,10 +46,10 @@ struct DefinitionLine {
 };
 
 // At least three tokens, and #DEFINE/DEFINE first or =/EQU/SET second.
-bool HasDefinitionForm(const LineWords& line);
+bool hasDefinitionForm(const LineWords& line);
 
 // NAME EQU/SET/= value, or #DEFINE/DEFINE NAME value.
-std::optional<DefinitionLine> IsDefinitionLine(const LineWords& line);
+std::optional<DefinitionLine> parseDefinitionLine(const LineWords& line);
 
 // Views into the line's code.
 struct LabelSplit {
@@ -59,8 +59,8 @@ struct LabelSplit {
 };
 
 // A "name:" label, or a leading bare identifier that is no keyword.
-LabelSplit ParseLabel(const LineWords& line);
+LabelSplit parseLabel(const LineWords& line);
 
-bool IsInstructionLine(const LineWords& line);
+bool isInstructionLine(const LineWords& line);
 
 }  // namespace qv

@@ -6,7 +6,7 @@
 
 #include "assembler/line_classification.h"
 #include "assembler/statement.h"
-#include "compile/compiler.h"
+#include "common/message_list.h"
 #include "common/warnings.h"
 
 namespace qv {
@@ -55,9 +55,9 @@ std::string joined(std::string_view subject, std::string_view what) {
   return text;
 }
 
-void reportUnevaluable(Compiler& compiler, const SourceLine& line, std::string_view subject, std::string_view what,
+void reportUnevaluable(MessageList& messages, const SourceLine& line, std::string_view subject, std::string_view what,
                        std::string_view text) {
-  compiler.report(warning::unevaluable(placeOf(line), joined(subject, what), text, isIdentifier(text)), placeOf(line));
+  messages.warn(warning::unevaluable(placeOf(line), joined(subject, what), text, isIdentifier(text)));
 }
 
 }  // namespace
@@ -86,30 +86,29 @@ std::span<const OperandField> operandFieldsOf(Command command) {
   return {};
 }
 
-std::int32_t ReportedValue(Compiler& compiler, const SourceLine& line, std::string_view subject,
+std::int32_t reportedValue(MessageList& messages, const SourceLine& line, std::string_view subject,
                            std::string_view what, std::string_view text, const ExpressionEvaluator& evaluator) {
-  if (std::optional<std::int32_t> value = ValueOf(text, evaluator)) return *value;
-  reportUnevaluable(compiler, line, subject, what, text);
+  if (std::optional<std::int32_t> value = valueOf(text, evaluator)) return *value;
+  reportUnevaluable(messages, line, subject, what, text);
   return 0;
 }
 
-void ReportUnevaluableOperand(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+void reportUnevaluableOperand(MessageList& messages, const SourceLine& line, Command command, const OperandField& field,
                               std::string_view text) {
-  reportUnevaluable(compiler, line, commandKeyword(command), field.name, text);
+  reportUnevaluable(messages, line, commandKeyword(command), field.name, text);
 }
 
-void ReportOutOfRange(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+void reportOutOfRange(MessageList& messages, const SourceLine& line, Command command, const OperandField& field,
                       std::int32_t value) {
-  compiler.report(warning::outOfRange(placeOf(line), joined(commandKeyword(command), field.name), value, field.lowest,
-                                      field.highest, storedValue(field, value)),
-                  placeOf(line));
+  messages.warn(warning::outOfRange(placeOf(line), joined(commandKeyword(command), field.name), value, field.lowest,
+                                    field.highest, storedValue(field, value)));
 }
 
-void ReportMissingOperands(Compiler& compiler, const SourceLine& line, Command command, std::size_t given) {
+void reportMissingOperands(MessageList& messages, const SourceLine& line, Command command, std::size_t given) {
   std::span<const OperandField> fields = operandFieldsOf(command);
   std::vector<std::string_view> missing;
   for (std::size_t i = given; i < fields.size(); ++i) missing.push_back(fields[i].name);
-  compiler.report(warning::missingOperands(placeOf(line), commandKeyword(command), missing), placeOf(line));
+  messages.warn(warning::missingOperands(placeOf(line), commandKeyword(command), missing));
 }
 
 }  // namespace qv

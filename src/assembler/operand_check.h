@@ -18,7 +18,7 @@
 
 namespace qv {
 
-class Compiler;
+class MessageList;
 
 enum class FieldRange {
   Any,         // every value means something (targets, modes, flag sums)
@@ -39,29 +39,29 @@ struct OperandField {
 std::span<const OperandField> operandFieldsOf(Command command);
 inline constexpr OperandField dbValueField{"byte", FieldRange::Byte, -128, 255};
 
-// The text's value (ValueOf); 0 with a warning about line naming subject,
+// The text's value (valueOf); 0 with a warning about line naming subject,
 // what and the text when it has none.
-std::int32_t ReportedValue(Compiler& compiler, const SourceLine& line, std::string_view subject,
+std::int32_t reportedValue(MessageList& messages, const SourceLine& line, std::string_view subject,
                            std::string_view what, std::string_view text, const ExpressionEvaluator& evaluator);
 
-void ReportUnevaluableOperand(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+void reportUnevaluableOperand(MessageList& messages, const SourceLine& line, Command command, const OperandField& field,
                               std::string_view text);
-void ReportOutOfRange(Compiler& compiler, const SourceLine& line, Command command, const OperandField& field,
+void reportOutOfRange(MessageList& messages, const SourceLine& line, Command command, const OperandField& field,
                       std::int32_t value);
 // Reports the operands command takes beyond the given count.
-void ReportMissingOperands(Compiler& compiler, const SourceLine& line, Command command, std::size_t given);
+void reportMissingOperands(MessageList& messages, const SourceLine& line, Command command, std::size_t given);
 
-// ReportedValue of an operand of command, also reported when its field cannot
+// reportedValue of an operand of command, also reported when its field cannot
 // hold the value. Inline: every operand of a source passes here.
-inline std::int32_t CheckedOperand(Compiler& compiler, const SourceLine& line, Command command,
+inline std::int32_t checkedOperand(MessageList& messages, const SourceLine& line, Command command,
                                    const OperandField& field, std::string_view text,
                                    const ExpressionEvaluator& evaluator) {
-  std::optional<std::int32_t> value = ValueOf(text, evaluator);
+  std::optional<std::int32_t> value = valueOf(text, evaluator);
   if (!value) {
-    ReportUnevaluableOperand(compiler, line, command, field, text);
+    reportUnevaluableOperand(messages, line, command, field, text);
     return 0;
   }
-  if (*value < field.lowest || *value > field.highest) ReportOutOfRange(compiler, line, command, field, *value);
+  if (*value < field.lowest || *value > field.highest) reportOutOfRange(messages, line, command, field, *value);
   return *value;
 }
 

@@ -23,8 +23,8 @@ void addCommaSeparated(std::string_view text, OperandList& operands) {
 
 }  // namespace
 
-SplitStatementResult SplitStatement(std::string_view statement) {
-  SplitStatementResult result;
+StatementParts splitStatement(std::string_view statement) {
+  StatementParts result;
   std::string_view text = trimView(statement);
   WordCursor words(text);
   std::string_view first = words.next();
@@ -45,15 +45,15 @@ SplitStatementResult SplitStatement(std::string_view statement) {
   return result;
 }
 
-std::optional<std::int32_t> ValueOf(std::string_view text, const ExpressionEvaluator& evaluator) {
+std::optional<std::int32_t> valueOf(std::string_view text, const ExpressionEvaluator& evaluator) {
   std::int32_t value = 0;
   if (evaluator.evaluate(text, value)) return value;
   if (!text.empty() && parseIntegerLiteral(text, value)) return value;
   return std::nullopt;
 }
 
-std::int32_t ValueOrZero(std::string_view text, const ExpressionEvaluator& evaluator) {
-  return ValueOf(text, evaluator).value_or(0);
+std::int32_t valueOrZero(std::string_view text, const ExpressionEvaluator& evaluator) {
+  return valueOf(text, evaluator).value_or(0);
 }
 
 }  // namespace qv

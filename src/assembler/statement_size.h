@@ -10,17 +10,17 @@ namespace qv {
 
 // Bytes the statement (label removed) takes in the image. PLAY is sized by
 // the value its handle operand has now.
-std::uint32_t StatementSize(std::string_view statement, const ExpressionEvaluator& evaluator);
+std::uint32_t statementSize(std::string_view statement, const ExpressionEvaluator& evaluator);
 
 // The same when the statement's command is known already.
-std::uint32_t StatementSize(Command command, std::string_view statement, const ExpressionEvaluator& evaluator);
+std::uint32_t statementSize(Command command, std::string_view statement, const ExpressionEvaluator& evaluator);
 
 // The handle operand of a PLAY statement (a view into it); empty when the
 // statement has none.
-std::string_view PlayHandle(std::string_view statement);
+std::string_view playHandle(std::string_view statement);
 
 // Bytes of a PLAY whose handle operand reads handle: the value it has now
 // picks the long or the short form.
-std::uint32_t PlaySize(std::string_view handle, const ExpressionEvaluator& evaluator);
+std::uint32_t playSize(std::string_view handle, const ExpressionEvaluator& evaluator);
 
 }  // namespace qv

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "assembler/location_value.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "common/warnings.h"
 
 namespace qv {
@@ -39,19 +39,19 @@ const char* symbolKindGroupTitle(SymbolKind kind) {
 }
 
 bool SymbolTable::lookupValue(std::string_view name, std::int32_t& value) const {
-  const SymbolRecord* record = Lookup(name);
+  const SymbolRecord* record = lookup(name);
   if (record == nullptr) return false;
   value = record->value;
   return true;
 }
 
-const SymbolRecord* SymbolTable::Lookup(std::string_view name) const {
+const SymbolRecord* SymbolTable::lookup(std::string_view name) const {
   std::optional<std::size_t> position = index_.find(name, records_);
   return position ? &records_[*position] : nullptr;
 }
 
 SymbolRecord* SymbolTable::find(std::string_view name) {
-  return const_cast<SymbolRecord*>(std::as_const(*this).Lookup(name));
+  return const_cast<SymbolRecord*>(std::as_const(*this).lookup(name));
 }
 
 std::pair<SymbolRecord*, bool> SymbolTable::insert(SymbolRecord record) {
@@ -76,10 +76,10 @@ void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
   });
 }
 
-void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
+void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, SymbolKind kind,
                const std::string& file, std::int32_t line, const std::string& definitionText) {
   auto [existing, inserted] =
-      compiler.symbolTable.insert(SymbolRecord{toUpperAscii(name), value, kind, file, line, definitionText, {}});
+      assembly.symbolTable.insert(SymbolRecord{toUpperAscii(name), value, kind, file, line, definitionText, {}});
   if (inserted) return;
 
   const std::string upperName = toUpperAscii(name);
@@ -88,20 +88,20 @@ void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, Sy
                                                             : existing->collisionNote + "; " + kindWord;
   existing->value = value;
   std::string message = "Duplicate symbol: " + upperName;
-  compiler.collisions.push_back(
+  assembly.collisions.push_back(
       SymbolCollision{SymbolRecord{upperName, value, kind, file, line, definitionText, {}}, message + " as " + kindWord});
   MessagePlace place{file, line};
-  compiler.report(std::move(message), place);
-  compiler.report(warning::duplicateSymbol(place, upperName, MessagePlace{existing->file, existing->line}), place);
+  assembly.messages.warn(WarningId::DuplicateSymbolName, std::move(message), place);
+  assembly.messages.warn(warning::duplicateSymbol(place, upperName, MessagePlace{existing->file, existing->line}));
 }
 
-ExpressionEvaluator assemblerEvaluator(const Compiler& compiler) {
-  return ExpressionEvaluator{&compiler.symbolTable, &locationValue};
+ExpressionEvaluator assemblerEvaluator(const Assembly& assembly) {
+  return ExpressionEvaluator{&assembly.symbolTable, &locationValue};
 }
 
-void SettleValues(Compiler& compiler) {
-  SymbolTable& table = compiler.symbolTable;
-  const ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
+void SettleValues(Assembly& assembly) {
+  SymbolTable& table = assembly.symbolTable;
+  const ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
   for (int round = 0; round < kMaxSettleRounds; ++round) {
     setLocationValue(0);
     bool changed = false;

@@ -13,7 +13,7 @@
 
 namespace qv {
 
-class Compiler;
+struct Assembly;
 
 // The symbols in first-definition order, with a case-insensitive name index
 // over the same records.
@@ -22,7 +22,7 @@ class SymbolTable : public SymbolLookup {
   bool lookupValue(std::string_view name, std::int32_t& value) const override;
   bool holdsNameWithLeadingDigit() const override { return anyNameStartsWithDigit_; }
 
-  const SymbolRecord* Lookup(std::string_view name) const;
+  const SymbolRecord* lookup(std::string_view name) const;
 
   // Records in first-definition order.
   const std::vector<SymbolRecord>& symbols() const { return records_; }
@@ -69,15 +69,15 @@ class SymbolTable : public SymbolLookup {
 // Defines a symbol; a second definition of a name keeps the first record
 // (with its file, line and definition text), takes the new value and is
 // reported as a collision and a "Duplicate symbol: " message.
-void AddSymbol(Compiler& compiler, std::string_view name, std::int32_t value, SymbolKind kind,
+void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, SymbolKind kind,
                const std::string& file, std::int32_t line, const std::string& definitionText);
 
-// The evaluator the assembler passes use: the compiler's symbols, "$" from
+// The evaluator the assembler passes use: the assembly's symbols, "$" from
 // the process-wide location value.
-ExpressionEvaluator assemblerEvaluator(const Compiler& compiler);
+ExpressionEvaluator assemblerEvaluator(const Assembly& assembly);
 
 // Re-evaluates definition texts, at most 6 rounds, so that definitions
 // that use later names take their final values. "$" reads 0 meanwhile.
-void SettleValues(Compiler& compiler);
+void SettleValues(Assembly& assembly);
 
 }  // namespace qv

@@ -10,6 +10,11 @@ std::string prefix(const MessagePlace& place) {
   return "WARNING: " + place.file + ":" + std::to_string(place.line) + ": ";
 }
 
+// A warning whose text follows the "WARNING: FILE:LINE: " that every warning begins with.
+Warning at(const MessagePlace& place, WarningId id, std::string text) {
+  return Warning{id, prefix(place) + text, place};
+}
+
 // Why a text that is no name did not evaluate, when the reason is one a
 // user coming from other assemblers is likely to meet.
 std::string hintFor(std::string_view text) {
@@ -33,54 +38,59 @@ std::string joinedNames(const std::vector<std::string_view>& names) {
 
 }  // namespace
 
-std::string fieldOverflow(const MessagePlace& place, std::string_view what, std::int64_t value, int bits) {
+Warning fieldOverflow(const MessagePlace& place, std::string_view what, std::int64_t value, int bits) {
   std::uint64_t stored = static_cast<std::uint64_t>(value) & ((std::uint64_t{1} << bits) - 1);
-  return prefix(place) + std::string(what) + " " + std::to_string(value) + " does not fit in " +
-         std::to_string(bits) + " bits (stored as " + std::to_string(stored) + ")";
+  return at(place, WarningId::FieldOverflow,
+            std::string(what) + " " + std::to_string(value) + " does not fit in " + std::to_string(bits) +
+                " bits (stored as " + std::to_string(stored) + ")");
 }
 
-std::string unevaluable(const MessagePlace& place, std::string_view what, std::string_view text, bool isName) {
-  std::string message = prefix(place) + std::string(what) + " \"" + std::string(text) + "\"";
+Warning unevaluable(const MessagePlace& place, std::string_view what, std::string_view text, bool isName) {
+  std::string message = std::string(what) + " \"" + std::string(text) + "\"";
   message += isName ? " is not defined" : " cannot be evaluated" + hintFor(text);
-  return message + " (0 stored)";
+  return at(place, WarningId::Unevaluable, message + " (0 stored)");
 }
 
-std::string missingOperands(const MessagePlace& place, std::string_view command,
-                            const std::vector<std::string_view>& operands) {
-  return prefix(place) + std::string(command) + " is missing its " + joinedNames(operands) +
-         (operands.size() == 1 ? " operand" : " operands") + " (0 stored)";
+Warning missingOperands(const MessagePlace& place, std::string_view command,
+                        const std::vector<std::string_view>& operands) {
+  return at(place, WarningId::MissingOperands,
+            std::string(command) + " is missing its " + joinedNames(operands) +
+                (operands.size() == 1 ? " operand" : " operands") + " (0 stored)");
 }
 
-std::string outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::int64_t lowest,
-                       std::int64_t highest, std::int64_t stored) {
-  return prefix(place) + std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(lowest) +
-         ".." + std::to_string(highest) + " (stored as " + std::to_string(stored) + ")";
+Warning outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::int64_t lowest,
+                   std::int64_t highest, std::int64_t stored) {
+  return at(place, WarningId::OutOfRange,
+            std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(lowest) + ".." +
+                std::to_string(highest) + " (stored as " + std::to_string(stored) + ")");
 }
 
-std::string openIf(const MessagePlace& place, bool restSwitchedOff) {
-  std::string message = prefix(place) + "IF is not closed by an ENDIF before the end of the file";
+Warning openIf(const MessagePlace& place, bool restSwitchedOff) {
+  std::string message = "IF is not closed by an ENDIF before the end of the file";
   if (restSwitchedOff) message += ": the rest of the file is switched off";
-  return message;
+  return at(place, WarningId::OpenIf, message);
 }
 
-std::string strayConditional(const MessagePlace& place, std::string_view directive) {
-  return prefix(place) + std::string(directive) + " without IF (ignored)";
+Warning strayConditional(const MessagePlace& place, std::string_view directive) {
+  return at(place, WarningId::StrayConditional, std::string(directive) + " without IF (ignored)");
 }
 
-std::string duplicateSymbol(const MessagePlace& place, std::string_view name, const MessagePlace& first) {
-  return prefix(place) + std::string(name) + " is defined again (first defined at " + first.file + ":" +
-         std::to_string(first.line) + ")";
+Warning duplicateSymbol(const MessagePlace& place, std::string_view name, const MessagePlace& first) {
+  return at(place, WarningId::DuplicateSymbol,
+            std::string(name) + " is defined again (first defined at " + first.file + ":" +
+                std::to_string(first.line) + ")");
 }
 
-std::string letterCaseMatches(const MessagePlace& place, std::size_t count, std::string_view path,
-                              std::string_view used) {
-  return prefix(place) + std::to_string(count) + " files match " + std::string(path) +
-         " apart from letter case; using " + std::string(used);
+Warning letterCaseMatches(const MessagePlace& place, std::size_t count, std::string_view path,
+                          std::string_view used) {
+  return at(place, WarningId::LetterCaseMatches,
+            std::to_string(count) + " files match " + std::string(path) + " apart from letter case; using " +
+                std::string(used));
 }
 
-std::string labelBeforeUnknownCommand(const MessagePlace& place, std::string_view label) {
-  return prefix(place) + std::string(label) +
-         " is taken as a label because the word after it is no command (a misspelt command?)";
+Warning labelBeforeUnknownCommand(const MessagePlace& place, std::string_view label) {
+  return at(place, WarningId::LabelBeforeUnknownCommand,
+            std::string(label) + " is taken as a label because the word after it is no command (a misspelt command?)");
 }
 
 }  // namespace qv::warning

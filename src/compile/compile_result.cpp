@@ -4,6 +4,10 @@
 
 namespace qv {
 
+MessageKind messageKind(const CompileResult& result, std::size_t index) {
+  return index < result.messageKinds.size() ? result.messageKinds[index] : MessageKind::Warning;
+}
+
 bool isFatalMessage(const std::string& message) { return startsWithNoCase(message, "ERROR:"); }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "assembler/encoded_line.h"
 #include "assembler/symbol_record.h"
+#include "common/message_list.h"
 #include "common/message_place.h"
 #include "preprocess/source_line.h"
 
@@ -22,11 +23,16 @@ struct CompileResult {
   std::string hexText;
   std::string symbolText;
   std::vector<std::string> messages;
-  // messagePlaces[i] is where messages[i] is about; both always have the same length.
+  // messagePlaces[i] is where messages[i] is about and messageKinds[i] what
+  // its reporter called it; all three always have the same length.
   std::vector<MessagePlace> messagePlaces;
+  std::vector<MessageKind> messageKinds;
   std::vector<std::string> writtenFiles;
   bool failed = false;
 };
+
+// The kind of messages[index]; a hand-made result without kinds holds warnings.
+MessageKind messageKind(const CompileResult& result, std::size_t index);
 
 // True when the message begins with "ERROR:", letter case ignored.
 bool isFatalMessage(const std::string& message);

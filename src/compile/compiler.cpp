@@ -7,7 +7,6 @@
 #include "assembler/handle_map.h"
 #include "assembler/harvest_pass.h"
 #include "assembler/label_relocation.h"
-#include "assembler/location_value.h"
 #include "compile/output_paths.h"
 #include "output/hex_writer.h"
 #include "output/listing.h"
@@ -18,10 +17,12 @@ namespace qv {
 
 namespace {
 
-void addMessages(CompileResult& result, const std::vector<std::string>& messages,
-                 const std::vector<MessagePlace>& places) {
-  result.messages.insert(result.messages.end(), messages.begin(), messages.end());
-  result.messagePlaces.insert(result.messagePlaces.end(), places.begin(), places.end());
+void addMessages(CompileResult& result, const MessageList& messages) {
+  for (const Message& message : messages.all()) {
+    result.messages.push_back(message.text);
+    result.messagePlaces.push_back(message.place);
+    result.messageKinds.push_back(message.kind);
+  }
 }
 
 // An output file's failure, which has no place in the source.
@@ -29,6 +30,7 @@ void addWriteFailure(CompileResult& result, std::string message) {
   result.failed = true;
   result.messages.push_back(std::move(message));
   result.messagePlaces.emplace_back();
+  result.messageKinds.push_back(MessageKind::Error);
 }
 
 // Writes one of the text outputs; on failure marks the result failed.
@@ -47,54 +49,35 @@ void Compiler::setBuiltInIncludeProvider(BuiltInIncludeProvider provider) {
   preprocessor.builtInIncludeProvider = std::move(provider);
 }
 
-void Compiler::report(std::string message, MessagePlace place) {
-  messages.push_back(std::move(message));
-  messagePlaces.push_back(std::move(place));
-}
-
-void Compiler::reset() {
-  messages.clear();
-  messagePlaces.clear();
-  collisions.clear();
-  symbolTable.clear();
-  emitted.clear();
-  labelAddresses.clear();
-  harvestedPlays.clear();
-  unevaluatedDefinitions.clear();
-  setLocationValue(0);
-  currentAddress = 0;
-  schemeBase = 0;
-}
-
 CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequest& request) {
   CompileResult result;
   result.sourcePath = sourcePath;
-  reset();
+  assembly.reset();
 
   PreprocessResult preprocessed = preprocessor.preprocess(sourcePath, request.includeInactive);
   result.failed = !preprocessed.errors.empty();
-  addMessages(result, preprocessed.notes, preprocessed.notePlaces);
-  addMessages(result, preprocessed.errors, preprocessed.errorPlaces);
+  addMessages(result, preprocessed.notes);
+  addMessages(result, preprocessed.errors);
 
   const std::vector<SourceLine>& lines = preprocessed.lines;
   if (!result.failed) {
     if (request.progressCallback != nullptr) {
       request.progressCallback(request.progressContext, 0, static_cast<std::uint32_t>(2 * lines.size()), "Start");
     }
-    HarvestPass(*this, lines, request);
-    SettleValues(*this);
-    RelocateLabels(*this, lines);
-    WarnUnevaluatedDefinitions(*this, lines);
-    emitted = EncodePass(*this, lines, request);
-    result.symbols = symbolTable.symbols();
+    HarvestPass(assembly, lines, request);
+    SettleValues(assembly);
+    relocateLabels(assembly, lines);
+    warnUnevaluatedDefinitions(assembly, lines);
+    assembly.emitted = EncodePass(assembly, lines, request);
+    result.symbols = assembly.symbolTable.symbols();
   }
 
-  result.hexText = makeHexText(emitted, 0);
-  result.mapText = HandleMap(*this);
-  result.listingText = makeListing(emitted);
+  result.hexText = makeHexText(assembly.emitted, 0);
+  result.mapText = HandleMap(assembly.symbolTable);
+  result.listingText = makeListing(assembly.emitted);
   result.symbolText = makeSymbolFile(result.symbols);
-  addMessages(result, messages, messagePlaces);
-  result.collisions = collisions;
+  addMessages(result, assembly.messages);
+  result.collisions = assembly.collisions;
 
   std::string outputBase = outputBaseFor(sourcePath, request.outputDir);
   if (request.writeOutputs && !result.failed) {
@@ -118,8 +101,8 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
   // The result takes over what the compiler no longer needs, instead of
   // copying it: large sources would otherwise hold every line twice.
   result.lines = std::move(preprocessed.lines);
-  result.emitted = std::move(emitted);
-  emitted.clear();
+  result.emitted = std::move(assembly.emitted);
+  assembly.emitted.clear();
   return result;
 }
 

@@ -29,7 +29,7 @@ std::size_t leadingWords(std::string_view text, std::array<std::string_view, kDe
 }  // namespace
 
 bool handleDefine(std::string_view code, DefineTable& defines, PendingDefines& pending,
-                  std::vector<std::string>& notes) {
+                  MessageList& notes) {
   std::array<std::string_view, kDefineWords> words;
   if (leadingWords(code, words) < kDefineWords) return false;
   std::string_view name;
@@ -51,7 +51,7 @@ bool handleDefine(std::string_view code, DefineTable& defines, PendingDefines& p
     pending.add(name, std::string(valueText), lookedUp);
   }
   if (defines.set(name, value)) pending.noteChanged(name);
-  notes.push_back("Define: " + std::string(name) + " = " + std::to_string(value));
+  notes.note("Define: " + std::string(name) + " = " + std::to_string(value));
   return true;
 }
 

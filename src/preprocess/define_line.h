@@ -2,8 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "common/message_list.h"
 #include "preprocess/define_table.h"
 #include "preprocess/pending_defines.h"
 
@@ -14,6 +14,6 @@ namespace qv {
 // third word only) and notes "Define: name = value". A value that cannot be
 // evaluated yet is 0 and stays pending. False when the code is no define.
 bool handleDefine(std::string_view code, DefineTable& defines, PendingDefines& pending,
-                  std::vector<std::string>& notes);
+                  MessageList& notes);
 
 }  // namespace qv

@@ -26,9 +26,9 @@ std::optional<std::string> findFile(const std::string& path, const SourceLine& i
   std::vector<std::string> matches = caseBlindMatches(path);
   if (matches.empty()) return std::nullopt;
   if (matches.size() == 1) {
-    result.notes.push_back("Using " + matches.front() + " for " + path + " (letter case differs)");
+    result.notes.note("Using " + matches.front() + " for " + path + " (letter case differs)");
   } else {
-    result.notes.push_back(warning::letterCaseMatches(placeOf(includeLine), matches.size(), path, matches.front()));
+    result.notes.warn(warning::letterCaseMatches(placeOf(includeLine), matches.size(), path, matches.front()));
   }
   return matches.front();
 }
@@ -81,15 +81,15 @@ std::optional<SourceRef> resolveInclude(const SourceRef& including, std::string_
 
   std::optional<std::string> carried = carriedIncludeName(base);
   if (!carried) {
-    result.errors.push_back("ERROR: " + includeLine.file + ":" + std::to_string(includeLine.lineNumber) + " include " +
+    result.errors.error("ERROR: " + includeLine.file + ":" + std::to_string(includeLine.lineNumber) + " include " +
                             name + " resolved to " + candidate + " but was not found. ");
     return std::nullopt;
   }
   if (!haveProvider) {
-    result.errors.push_back("ERROR: Include not found and no bundled fallback: " + base);
+    result.errors.error("ERROR: Include not found and no bundled fallback: " + base);
     return std::nullopt;
   }
-  result.notes.push_back("Using bundled include " + *carried + " for unresolved " + base);
+  result.notes.note("Using bundled include " + *carried + " for unresolved " + base);
   return SourceRef{joinPath(projectFolder, *carried), *carried};
 }
 

@@ -70,11 +70,11 @@ class SourceWalk {
 void SourceWalk::processFile(const SourceRef& source, int depth, const SourceLine* includeLine) {
   std::string key = source.carriedName.empty() ? canonicalPath(source.path) : source.carriedName;
   if (activeChain_.count(key) != 0) {
-    result_.notes.push_back("Recursive include skipped: " + source.path);
+    result_.notes.warn(WarningId::RecursiveInclude, "Recursive include skipped: " + source.path);
     return;
   }
   if (depth > kMaxIncludeDepth) {
-    result_.errors.push_back("ERROR: Include nesting too deep: " + source.path);
+    result_.errors.error("ERROR: Include nesting too deep: " + source.path);
     return;
   }
   SourceText text;
@@ -94,9 +94,7 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
   }
   if (budget_.exceeded()) return;
   for (const OpenBlock& block : conditional.openBlocks()) {
-    MessagePlace place{source.path, block.lineNumber};
-    result_.notes.push_back(warning::openIf(place, block.restSwitchedOff));
-    result_.notePlaces.push_back(std::move(place));
+    result_.notes.warn(warning::openIf(MessagePlace{source.path, block.lineNumber}, block.restSwitchedOff));
   }
 }
 
@@ -119,7 +117,7 @@ void SourceWalk::walkLine(const SourceRef& source, std::string_view lineText, st
     ConditionalStep step = conditional.apply(directive, defines_, pending_, lineNumber);
     if (step.stray) {
       const char* word = directive.kind == ConditionalKind::Else ? "ELSE" : "ENDIF";
-      result_.notes.push_back(warning::strayConditional(MessagePlace{source.path, lineNumber}, word));
+      result_.notes.warn(warning::strayConditional(MessagePlace{source.path, lineNumber}, word));
       placeNewMessages(source.path, lineNumber);
     }
     if (step.keepRecord && includeInactive_) {
@@ -151,12 +149,9 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
 }
 
 void SourceWalk::placeNewMessages(const std::string& file, std::int32_t line) {
-  if (result_.notePlaces.size() < result_.notes.size()) {
-    result_.notePlaces.resize(result_.notes.size(), MessagePlace{file, line});
-  }
-  if (result_.errorPlaces.size() < result_.errors.size()) {
-    result_.errorPlaces.resize(result_.errors.size(), MessagePlace{file, line});
-  }
+  const MessagePlace place{file, line};
+  result_.notes.placeUnplaced(place);
+  result_.errors.placeUnplaced(place);
 }
 
 // What is left unplaced was met before any line: the root source's own read.

@@ -2,7 +2,7 @@
 
 namespace qv {
 
-bool SourceReadBudget::takeLines(std::size_t count, const std::string& path, std::vector<std::string>& errors) {
+bool SourceReadBudget::takeLines(std::size_t count, const std::string& path, MessageList& errors) {
   if (count > linesLeft()) {
     return refuse("ERROR: Source line limit exceeded (" + std::to_string(limits_.lines) +
                       " lines with all includes): " + path,
@@ -12,7 +12,7 @@ bool SourceReadBudget::takeLines(std::size_t count, const std::string& path, std
   return true;
 }
 
-bool SourceReadBudget::takeBytes(std::size_t count, const std::string& path, std::vector<std::string>& errors) {
+bool SourceReadBudget::takeBytes(std::size_t count, const std::string& path, MessageList& errors) {
   if (count > bytesLeft()) {
     return refuse("ERROR: Source size limit exceeded (" + std::to_string(limits_.bytes) +
                       " bytes with all includes): " + path,
@@ -22,7 +22,7 @@ bool SourceReadBudget::takeBytes(std::size_t count, const std::string& path, std
   return true;
 }
 
-bool SourceReadBudget::takeInclude(const SourceLine& includeLine, std::vector<std::string>& errors) {
+bool SourceReadBudget::takeInclude(const SourceLine& includeLine, MessageList& errors) {
   if (includesMet_ == limits_.includes) {
     return refuse("ERROR: Include limit exceeded (" + std::to_string(limits_.includes) + " includes): " +
                       includeLine.file + ":" + std::to_string(includeLine.lineNumber),
@@ -32,8 +32,8 @@ bool SourceReadBudget::takeInclude(const SourceLine& includeLine, std::vector<st
   return true;
 }
 
-bool SourceReadBudget::refuse(const std::string& message, std::vector<std::string>& errors) {
-  errors.push_back(message);
+bool SourceReadBudget::refuse(const std::string& message, MessageList& errors) {
+  errors.error(message);
   exceeded_ = true;
   return false;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message_list.h"
 #include "preprocess/source_line.h"
 
 namespace qv {
@@ -28,13 +29,13 @@ class SourceReadBudget {
   std::size_t linesLeft() const { return limits_.lines - linesRead_; }
   std::size_t bytesLeft() const { return limits_.bytes - bytesRead_; }
 
-  bool takeLines(std::size_t count, const std::string& path, std::vector<std::string>& errors);
-  bool takeBytes(std::size_t count, const std::string& path, std::vector<std::string>& errors);
+  bool takeLines(std::size_t count, const std::string& path, MessageList& errors);
+  bool takeBytes(std::size_t count, const std::string& path, MessageList& errors);
   // One INCLUDE line met in the active state, whatever becomes of it.
-  bool takeInclude(const SourceLine& includeLine, std::vector<std::string>& errors);
+  bool takeInclude(const SourceLine& includeLine, MessageList& errors);
 
  private:
-  bool refuse(const std::string& message, std::vector<std::string>& errors);
+  bool refuse(const std::string& message, MessageList& errors);
 
   SourceReadLimits limits_;
   std::size_t linesRead_ = 0;

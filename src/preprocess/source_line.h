@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message_list.h"
 #include "common/message_place.h"
 
 namespace qv {
@@ -28,11 +29,9 @@ inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{line.f
 
 struct PreprocessResult {
   std::vector<SourceLine> lines;
-  std::vector<std::string> notes;
-  std::vector<std::string> errors;  // each begins "ERROR:"
-  // Where each note and error is about, index for index.
-  std::vector<MessagePlace> notePlaces;
-  std::vector<MessagePlace> errorPlaces;
+  // Notes and warnings, then errors: a compile lists them in that order.
+  MessageList notes;
+  MessageList errors;  // each begins "ERROR:"
 };
 
 // What is to be read: a file on disk, or a carried copy when carriedName is

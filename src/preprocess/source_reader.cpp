@@ -48,13 +48,13 @@ std::string_view SourceText::line(std::size_t index) const {
 }
 
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
-                     std::vector<std::string>& errors, SourceText& text) {
+                     MessageList& errors, SourceText& text) {
   if (source.carriedName.empty()) {
     // One byte past what is left tells a file that does not fit, without
     // reading an enormous or endless one to its end.
     std::string bytes;
     if (!readWholeFile(source.path, bytes, budget.bytesLeft() + 1)) {
-      errors.push_back("ERROR: Include not found: " + source.path);
+      errors.error("ERROR: Include not found: " + source.path);
       return false;
     }
     if (!budget.takeBytes(bytes.size(), source.path, errors)) return false;
@@ -64,7 +64,7 @@ bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& prov
   } else {
     std::string carried;
     if (!provider || !provider(source.carriedName, carried)) {
-      errors.push_back("ERROR: Bundled include not found: " + source.carriedName);
+      errors.error("ERROR: Bundled include not found: " + source.carriedName);
       return false;
     }
     if (!budget.takeBytes(carried.size(), source.path, errors)) return false;

@@ -43,7 +43,7 @@ class SourceText {
 // The source's lines, taken from the budget; false after reporting to
 // errors when it cannot be read or does not fit in the budget.
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
-                     std::vector<std::string>& errors, SourceText& text);
+                     MessageList& errors, SourceText& text);
 
 // Code and comment of a line, both trimmed: the comment starts at the first
 // ";" or "//", whichever comes first; quotes are not looked at.

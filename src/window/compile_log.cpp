@@ -13,8 +13,6 @@ namespace {
 
 constexpr char kDashes[] = "------------------------------------------------------------";
 
-bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
 const char* onOff(bool on) { return on ? "on" : "off"; }
 
 int lineBreaksIn(std::string_view text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
@@ -30,9 +28,12 @@ const char* verdictText(CompileVerdict verdict) {
 
 }  // namespace
 
-const char* MessageSeverityWord(std::string_view message) {
-  if (contains(message, "ERROR") || contains(message, "error")) return "error";
-  if (contains(message, "WARN") || contains(message, "warn")) return "warning";
+const char* MessageSeverityWord(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Error: return "error";
+    case MessageKind::Warning: return "warning";
+    case MessageKind::Note: break;
+  }
   return "info";
 }
 
@@ -61,7 +62,7 @@ CompileLog FormatCompileLog(const CompileLogHeader& header, const CompileResult&
     char numberText[24];
     std::snprintf(numberText, sizeof numberText, "%03zu", index + 1);
     log.append("\r\n[").append(time).append("] ").append(numberText).append(" [");
-    log.append(MessageSeverityWord(message)).append("] ");
+    log.append(MessageSeverityWord(messageKind(result, index))).append("] ");
     log += message;
     ++line;
     // A message may hold line breaks of its own.

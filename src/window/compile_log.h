@@ -18,8 +18,8 @@ struct CompileLogHeader {
   bool showInactive = false;
 };
 
-// "error", "warning" or "info", read from the message's own words.
-const char* MessageSeverityWord(std::string_view message);
+// "error", "warning" or "info" (for a note).
+const char* MessageSeverityWord(MessageKind kind);
 
 // True for the "Define: ..." notes, which the log leaves out.
 bool IsDefineNote(std::string_view message);

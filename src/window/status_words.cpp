@@ -1,24 +1,18 @@
 #include "window/status_words.h"
 
-#include <algorithm>
-
 #include "window/window_texts.h"
 
 namespace qv {
 
-namespace {
-
-bool mentionsError(const std::string& message) {
-  return message.find("ERROR:") != std::string::npos || message.find("ERROR :") != std::string::npos;
-}
-
-}  // namespace
-
 CompileVerdict VerdictOf(const CompileResult& result) {
-  if (result.failed || std::any_of(result.messages.begin(), result.messages.end(), mentionsError)) {
-    return CompileVerdict::Errors;
+  bool warned = false;
+  for (std::size_t i = 0; i < result.messages.size(); ++i) {
+    const MessageKind kind = messageKind(result, i);
+    if (kind == MessageKind::Error) return CompileVerdict::Errors;
+    warned = warned || kind == MessageKind::Warning;
   }
-  return result.messages.empty() ? CompileVerdict::Success : CompileVerdict::Warnings;
+  if (result.failed) return CompileVerdict::Errors;
+  return warned ? CompileVerdict::Warnings : CompileVerdict::Success;
 }
 
 std::string StatusWordsFor(bool compiled, const CompileResult& result, bool sourceSelected) {

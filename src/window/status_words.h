@@ -10,8 +10,8 @@ namespace qv {
 
 enum class CompileVerdict { Errors, Warnings, Success };
 
-// What a finished compile came to: errors when it failed or a message says
-// "ERROR:" or "ERROR :", warnings when it said anything else, else success.
+// What a finished compile came to: errors when it failed or reported an
+// error, warnings when it warned, else success (notes count for nothing).
 // The status line and the Log's last line both tell it.
 CompileVerdict VerdictOf(const CompileResult& result);
 

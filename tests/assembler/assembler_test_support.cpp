@@ -28,11 +28,11 @@ std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const
   return lines;
 }
 
-void assemble(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request) {
-  HarvestPass(compiler, lines, request);
-  SettleValues(compiler);
-  RelocateLabels(compiler, lines);
-  compiler.emitted = EncodePass(compiler, lines, request);
+void assemble(Assembly& assembly, const std::vector<SourceLine>& lines, const CompileRequest& request) {
+  HarvestPass(assembly, lines, request);
+  SettleValues(assembly);
+  relocateLabels(assembly, lines);
+  assembly.emitted = EncodePass(assembly, lines, request);
 }
 
 std::string hexOf(const std::vector<std::uint8_t>& bytes) {
@@ -52,8 +52,8 @@ std::string imageHex(const std::vector<EncodedLine>& emitted) {
   return hexOf(bytes);
 }
 
-std::int32_t symbolValue(const Compiler& compiler, std::string_view name) {
-  const SymbolRecord* record = compiler.symbolTable.Lookup(name);
+std::int32_t symbolValue(const Assembly& assembly, std::string_view name) {
+  const SymbolRecord* record = assembly.symbolTable.lookup(name);
   EXPECT_NE(record, nullptr) << name;
   return record != nullptr ? record->value : 0;
 }

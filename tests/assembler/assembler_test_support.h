@@ -8,7 +8,7 @@
 
 #include "assembler/encoded_line.h"
 #include "common/compile_request.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 #include "preprocess/source_line.h"
 
 namespace qv::test {
@@ -18,8 +18,8 @@ namespace qv::test {
 std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const std::string& file = "song.asm");
 
 // Harvest, settling, label relocation and encoding, as a compile runs them;
-// the image is left in compiler.emitted.
-void assemble(Compiler& compiler, const std::vector<SourceLine>& lines, const CompileRequest& request = {});
+// the image is left in assembly.emitted.
+void assemble(Assembly& assembly, const std::vector<SourceLine>& lines, const CompileRequest& request = {});
 
 // "F1 01 00 08": upper-case hexadecimal bytes separated by blanks.
 std::string hexOf(const std::vector<std::uint8_t>& bytes);
@@ -28,6 +28,6 @@ std::string hexOf(const std::vector<std::uint8_t>& bytes);
 std::string imageHex(const std::vector<EncodedLine>& emitted);
 
 // The symbol's value; fails the test when it is missing.
-std::int32_t symbolValue(const Compiler& compiler, std::string_view name);
+std::int32_t symbolValue(const Assembly& assembly, std::string_view name);
 
 }  // namespace qv::test

@@ -6,7 +6,7 @@
 #include "assembler/statement_size.h"
 #include "assembler/symbol_table.h"
 #include "assembler_test_support.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
@@ -21,16 +21,17 @@ class CommandEncoding : public ::testing::TestWithParam<EncodingCase> {};
 
 // Operands the fields cannot hold are reported, yet stored as before.
 TEST_P(CommandEncoding, YieldsTheTableBytesAndTheHarvestSize) {
-  Compiler compiler;
+  Assembly assembly;
   SourceLine line = test::sourceLines({GetParam().statement})[0];
-  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  std::vector<std::uint8_t> bytes = EncodeStatement(compiler, GetParam().statement, evaluator, line);
+  ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  std::vector<std::uint8_t> bytes = encodeStatement(assembly, GetParam().statement, evaluator, line);
   EXPECT_EQ(test::hexOf(bytes), GetParam().bytes);
-  EXPECT_EQ(StatementSize(GetParam().statement, evaluator), bytes.size());
+  EXPECT_EQ(statementSize(GetParam().statement, evaluator), bytes.size());
   std::vector<std::string> expected;
   for (const std::string& warning : GetParam().warnings) expected.push_back("WARNING: song.asm:1: " + warning);
-  EXPECT_EQ(compiler.messages, expected);
-  for (const MessagePlace& place : compiler.messagePlaces) {
+  EXPECT_EQ(assembly.messages.texts(), expected);
+  for (const Message& message : assembly.messages.all()) {
+    const MessagePlace& place = message.place;
     EXPECT_EQ(place.file + ":" + std::to_string(place.line), "song.asm:1");
   }
 }
@@ -92,33 +93,33 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"end_sdf", ""}, EncodingCase{"12 34", ""}, EncodingCase{"", ""}));
 
 TEST(CommandEncoder, BranchesAreRelativeToTheSchemeStart) {
-  Compiler compiler;
+  Assembly assembly;
   SourceLine line = test::sourceLines({"BRANCH_TO TARGET"})[0];
-  AddSymbol(compiler, "TARGET", 0x1334, SymbolKind::Label, "song.asm", 1, "");
-  compiler.schemeBase = 0x100;
-  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO TARGET", evaluator, line)), "C2 34");
-  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO16 TARGET", evaluator, line)), "F0 00 12 34");
-  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "xgoto_snd target", evaluator, line)), "F0 00 12 34");
-  EXPECT_EQ(compiler.messages.size(), 1u) << "only the 12-bit offset overflows";
+  addSymbol(assembly, "TARGET", 0x1334, SymbolKind::Label, "song.asm", 1, "");
+  assembly.schemeBase = 0x100;
+  ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  EXPECT_EQ(test::hexOf(encodeStatement(assembly, "BRANCH_TO TARGET", evaluator, line)), "C2 34");
+  EXPECT_EQ(test::hexOf(encodeStatement(assembly, "BRANCH_TO16 TARGET", evaluator, line)), "F0 00 12 34");
+  EXPECT_EQ(test::hexOf(encodeStatement(assembly, "xgoto_snd target", evaluator, line)), "F0 00 12 34");
+  EXPECT_EQ(assembly.messages.size(), 1u) << "only the 12-bit offset overflows";
 }
 
 TEST(CommandEncoder, UnknownKeywordIsReportedUpperCased) {
-  Compiler compiler;
+  Assembly assembly;
   SourceLine line = test::sourceLines({"foo 1"})[0];
-  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  EXPECT_TRUE(EncodeStatement(compiler, "FOO 1", evaluator, line).empty());
-  EXPECT_TRUE(EncodeStatement(compiler, "foo", evaluator, line).empty());
-  EXPECT_EQ(compiler.messages, (std::vector<std::string>{"Unrecognized command: FOO", "Unrecognized command: FOO"}));
+  ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  EXPECT_TRUE(encodeStatement(assembly, "FOO 1", evaluator, line).empty());
+  EXPECT_TRUE(encodeStatement(assembly, "foo", evaluator, line).empty());
+  EXPECT_EQ(assembly.messages.texts(), (std::vector<std::string>{"Unrecognized command: FOO", "Unrecognized command: FOO"}));
 }
 
 TEST(CommandEncoder, DollarIsTheStatementAddress) {
-  Compiler compiler;
+  Assembly assembly;
   SourceLine line = test::sourceLines({"BRANCH_TO $"})[0];
-  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  compiler.schemeBase = 0x10;
+  ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  assembly.schemeBase = 0x10;
   setLocationValue(0x18);
-  EXPECT_EQ(test::hexOf(EncodeStatement(compiler, "BRANCH_TO $", evaluator, line)), "C0 08");
+  EXPECT_EQ(test::hexOf(encodeStatement(assembly, "BRANCH_TO $", evaluator, line)), "C0 08");
 }
 
 }  // namespace

@@ -3,24 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "assembler_test_support.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
 
-std::vector<EncodedLine> encode(Compiler& compiler, const std::vector<std::string>& texts) {
-  test::assemble(compiler, test::sourceLines(texts));
-  return compiler.emitted;
+std::vector<EncodedLine> encode(Assembly& assembly, const std::vector<std::string>& texts) {
+  test::assemble(assembly, test::sourceLines(texts));
+  return assembly.emitted;
 }
 
 std::string encodedImage(const std::vector<std::string>& texts) {
-  Compiler compiler;
-  return test::imageHex(encode(compiler, texts));
+  Assembly assembly;
+  return test::imageHex(encode(assembly, texts));
 }
 
 TEST(EncodePass, SchemeHeaderTakesTheSchemeLength) {
-  Compiler compiler;
-  std::vector<EncodedLine> emitted = encode(compiler, {"SKEME_START 1", "SDL_VERSION 0x50", "END_SOUND", "SKEME_END"});
+  Assembly assembly;
+  std::vector<EncodedLine> emitted = encode(assembly, {"SKEME_START 1", "SDL_VERSION 0x50", "END_SOUND", "SKEME_END"});
   EXPECT_EQ(test::imageHex(emitted), "F1 01 00 08 82 50 00 00");
   ASSERT_EQ(emitted.size(), 3u);
   EXPECT_EQ(emitted[0].address, 0u);
@@ -28,7 +28,7 @@ TEST(EncodePass, SchemeHeaderTakesTheSchemeLength) {
   EXPECT_EQ(emitted[2].address, 6u);
   EXPECT_EQ(emitted[2].line.lineNumber, 3);
   EXPECT_EQ(emitted[2].sourceText, "END_SOUND");
-  EXPECT_TRUE(compiler.messages.empty());
+  EXPECT_TRUE(assembly.messages.empty());
 }
 
 TEST(EncodePass, NextSchemeOrEndOfSourceClosesAScheme) {
@@ -37,9 +37,9 @@ TEST(EncodePass, NextSchemeOrEndOfSourceClosesAScheme) {
 }
 
 TEST(EncodePass, SecondEndSdfDoesNothing) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<EncodedLine> emitted =
-      encode(compiler, {"SKEME_START 3", "END_SOUND", "END_SDF", "CHANNEL_END", "END_SDF"});
+      encode(assembly, {"SKEME_START 3", "END_SOUND", "END_SDF", "CHANNEL_END", "END_SDF"});
   EXPECT_EQ(test::imageHex(emitted), "F1 03 00 06 00 00 00 00");
   EXPECT_EQ(emitted.size(), 3u);
 }
@@ -58,8 +58,8 @@ TEST(EncodePass, SchemeWordsEndAtABlankOrTabOnly) {
 }
 
 TEST(EncodePass, LabelAloneLeavesAnEntryWithoutBytes) {
-  Compiler compiler;
-  std::vector<EncodedLine> emitted = encode(compiler, {"SKEME_START 1", "HERE:  ; loop start", "END_SOUND"});
+  Assembly assembly;
+  std::vector<EncodedLine> emitted = encode(assembly, {"SKEME_START 1", "HERE:  ; loop start", "END_SOUND"});
   ASSERT_EQ(emitted.size(), 3u);
   EXPECT_EQ(emitted[1].address, 4u);
   EXPECT_TRUE(emitted[1].bytes.empty());
@@ -68,8 +68,8 @@ TEST(EncodePass, LabelAloneLeavesAnEntryWithoutBytes) {
 }
 
 TEST(EncodePass, SourceTextIsTheStatementWithoutItsLabel) {
-  Compiler compiler;
-  std::vector<EncodedLine> emitted = encode(compiler, {"LOOP: PLAY 5 ; attack", "AGAIN PLAY 6", "PLAY 7"});
+  Assembly assembly;
+  std::vector<EncodedLine> emitted = encode(assembly, {"LOOP: PLAY 5 ; attack", "AGAIN PLAY 6", "PLAY 7"});
   ASSERT_EQ(emitted.size(), 3u);
   EXPECT_EQ(emitted[0].sourceText, "PLAY 5");
   EXPECT_EQ(emitted[0].line.text, "LOOP: PLAY 5 ; attack");
@@ -78,21 +78,21 @@ TEST(EncodePass, SourceTextIsTheStatementWithoutItsLabel) {
 }
 
 TEST(EncodePass, UnrecognisedStatementLeavesNoEntryEvenWithALabel) {
-  Compiler compiler;
-  EXPECT_TRUE(encode(compiler, {"LBL: FOO"}).empty());
-  EXPECT_EQ(compiler.messages, std::vector<std::string>{"Unrecognized command: FOO"});
+  Assembly assembly;
+  EXPECT_TRUE(encode(assembly, {"LBL: FOO"}).empty());
+  EXPECT_EQ(assembly.messages.texts(), std::vector<std::string>{"Unrecognized command: FOO"});
 }
 
 TEST(EncodePass, BareLabelBeforeANumberIsNoCommand) {
-  Compiler compiler;
-  EXPECT_TRUE(encode(compiler, {"FOO 1", "12 34"}).empty());
-  EXPECT_TRUE(compiler.messages.empty());
+  Assembly assembly;
+  EXPECT_TRUE(encode(assembly, {"FOO 1", "12 34"}).empty());
+  EXPECT_TRUE(assembly.messages.empty());
 }
 
 TEST(EncodePass, SkipsMacroBodiesBlocksDirectivesAndDefinitions) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<EncodedLine> emitted =
-      encode(compiler, {"PLAYX MACRO h", "PLAY 1", "LBL: END_SOUND", "ENDM", "CBLOCK 1", "HNDL_A", "PLAY 3",
+      encode(assembly, {"PLAYX MACRO h", "PLAY 1", "LBL: END_SOUND", "ENDM", "CBLOCK 1", "HNDL_A", "PLAY 3",
                         "ENDC", "PAGE1: PLAY 1", "IFX: PLAY 1", "X EQU 5", "#DEFINE Y 3", "DEFINE Y 3", "Z = 4",
                         "NOLIST", "PLAY HNDL_A"});
   EXPECT_EQ(test::imageHex(emitted), "40 01");
@@ -101,11 +101,11 @@ TEST(EncodePass, SkipsMacroBodiesBlocksDirectivesAndDefinitions) {
 }
 
 TEST(EncodePass, SkipsInactiveLines) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<SourceLine> lines = test::sourceLines({"PLAY 1", "PLAY 2"});
   lines[0].active = false;
-  test::assemble(compiler, lines);
-  EXPECT_EQ(test::imageHex(compiler.emitted), "40 02");
+  test::assemble(assembly, lines);
+  EXPECT_EQ(test::imageHex(assembly.emitted), "40 02");
 }
 
 TEST(EncodePass, BranchesCountFromTheirOwnScheme) {
@@ -126,14 +126,14 @@ void recordProgress(void* context, std::uint32_t done, std::uint32_t total, cons
 }
 
 TEST(AssemblerPasses, ReportProgressOncePerLine) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<ProgressCall> calls;
   CompileRequest request;
   request.progressCallback = recordProgress;
   request.progressContext = &calls;
   std::vector<SourceLine> lines = test::sourceLines({"PLAY 1", "", "PLAY 2"});
   lines[1].active = false;
-  test::assemble(compiler, lines, request);
+  test::assemble(assembly, lines, request);
   EXPECT_EQ(calls, (std::vector<ProgressCall>{{1, 6, "Harvest"},
                                                {2, 6, "Harvest"},
                                                {3, 6, "Harvest"},

@@ -2,7 +2,7 @@
 
 #include "assembler_test_support.h"
 #include "compile/compile_result.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
@@ -16,15 +16,15 @@ struct OverflowCase {
 class BranchOffsets : public ::testing::TestWithParam<OverflowCase> {};
 
 TEST_P(BranchOffsets, ThatDoNotFitAreStoredCutAndReported) {
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"DB 0x10,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", "SKEME_START 1",
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines({"DB 0x10,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", "SKEME_START 1",
                                               GetParam().statement}));
-  ASSERT_EQ(compiler.emitted.size(), 3u);
-  EXPECT_EQ(test::hexOf(compiler.emitted[2].bytes), GetParam().bytes);
+  ASSERT_EQ(assembly.emitted.size(), 3u);
+  EXPECT_EQ(test::hexOf(assembly.emitted[2].bytes), GetParam().bytes);
   std::vector<std::string> expected;
   if (*GetParam().warning != '\0') expected.push_back(GetParam().warning);
-  EXPECT_EQ(compiler.messages, expected);
-  for (const std::string& message : compiler.messages) EXPECT_FALSE(isFatalMessage(message));
+  EXPECT_EQ(assembly.messages.texts(), expected);
+  for (const std::string& message : assembly.messages.texts()) EXPECT_FALSE(isFatalMessage(message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,11 +47,11 @@ TEST(FieldWarning, SchemeLongerThanSixteenBitsIsReportedAtItsStart) {
   texts.push_back("SKEME_END");
   texts.push_back("SKEME_START 2");
   texts.insert(texts.end(), 16382, "LOAD_MODIFIER 0, 0, 0, 0");
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines(texts, "long.asm"));
-  EXPECT_EQ(test::hexOf(compiler.emitted[1].bytes), "F1 01 00 04");
-  EXPECT_EQ(test::hexOf(compiler.emitted[16386].bytes), "F1 02 FF FC");
-  EXPECT_EQ(compiler.messages, std::vector<std::string>{
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines(texts, "long.asm"));
+  EXPECT_EQ(test::hexOf(assembly.emitted[1].bytes), "F1 01 00 04");
+  EXPECT_EQ(test::hexOf(assembly.emitted[16386].bytes), "F1 02 FF FC");
+  EXPECT_EQ(assembly.messages.texts(), std::vector<std::string>{
                                    "WARNING: long.asm:2: scheme length 65540 does not fit in 16 bits (stored as 4)"});
 }
 

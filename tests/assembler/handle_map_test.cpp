@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
@@ -17,15 +17,15 @@ struct Defined {
 };
 
 std::string mapOf(const std::vector<Defined>& definitions) {
-  Compiler compiler;
+  Assembly assembly;
   for (const Defined& definition : definitions) {
     SymbolRecord record;
     record.name = definition.name;
     record.value = definition.value;
     record.kind = definition.kind;
-    compiler.symbolTable.insert(record);
+    assembly.symbolTable.insert(record);
   }
-  return HandleMap(compiler);
+  return HandleMap(assembly.symbolTable);
 }
 
 TEST(HandleMap, NoHandlesGiveAnEmptyText) {

@@ -4,19 +4,19 @@
 
 #include "assembler/symbol_table.h"
 #include "assembler_test_support.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
 
-void harvest(Compiler& compiler, const std::vector<std::string>& texts) {
-  HarvestPass(compiler, test::sourceLines(texts), CompileRequest());
+void harvest(Assembly& assembly, const std::vector<std::string>& texts) {
+  HarvestPass(assembly, test::sourceLines(texts), CompileRequest());
 }
 
 TEST(HarvestPass, NumbersCBlockCellsAndTellsHandlesApart) {
-  Compiler compiler;
-  harvest(compiler, {"CBLOCK 0x10", "HNDL_HORN ; the horn", "BELL", "3X", "hndl_brake extra words", "ENDC"});
-  const auto& symbols = compiler.symbolTable.symbols();
+  Assembly assembly;
+  harvest(assembly, {"CBLOCK 0x10", "HNDL_HORN ; the horn", "BELL", "3X", "hndl_brake extra words", "ENDC"});
+  const auto& symbols = assembly.symbolTable.symbols();
   ASSERT_EQ(symbols.size(), 3u);
   EXPECT_EQ(symbols[0].name, "HNDL_HORN");
   EXPECT_EQ(symbols[0].value, 0x10);
@@ -32,11 +32,11 @@ TEST(HarvestPass, NumbersCBlockCellsAndTellsHandlesApart) {
 }
 
 TEST(HarvestPass, CBlockWithoutStartNumbersFromZero) {
-  Compiler compiler;
-  harvest(compiler, {"CBLOCK", "FIRST", "SECOND", "ENDC", "CBLOCK BASE", "THIRD", "ENDC", "BASE EQU 9"});
-  EXPECT_EQ(test::symbolValue(compiler, "FIRST"), 0);
-  EXPECT_EQ(test::symbolValue(compiler, "SECOND"), 1);
-  EXPECT_EQ(test::symbolValue(compiler, "THIRD"), 0);
+  Assembly assembly;
+  harvest(assembly, {"CBLOCK", "FIRST", "SECOND", "ENDC", "CBLOCK BASE", "THIRD", "ENDC", "BASE EQU 9"});
+  EXPECT_EQ(test::symbolValue(assembly, "FIRST"), 0);
+  EXPECT_EQ(test::symbolValue(assembly, "SECOND"), 1);
+  EXPECT_EQ(test::symbolValue(assembly, "THIRD"), 0);
 }
 
 struct SizeCase {
@@ -47,9 +47,9 @@ struct SizeCase {
 class StatementSizes : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(StatementSizes, PlaceTheNextLabel) {
-  Compiler compiler;
-  harvest(compiler, {"BIG EQU 70", GetParam().statement, "AFTER:"});
-  EXPECT_EQ(test::symbolValue(compiler, "AFTER"), GetParam().size);
+  Assembly assembly;
+  harvest(assembly, {"BIG EQU 70", GetParam().statement, "AFTER:"});
+  EXPECT_EQ(test::symbolValue(assembly, "AFTER"), GetParam().size);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,15 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"PAGE1: PLAY 1", 0}, SizeCase{"X EQU 5", 0}));
 
 TEST(HarvestPass, LabelsTakeTheAddressesOfTheirStatements) {
-  Compiler compiler;
-  harvest(compiler, {"SKEME_START 1", "A:", "PLAY 70", "B:", "XGOTO_SND L", "C:", "D END_SOUND", "E:"});
-  EXPECT_EQ(test::symbolValue(compiler, "A"), 4);
-  EXPECT_EQ(test::symbolValue(compiler, "B"), 8);
-  EXPECT_EQ(test::symbolValue(compiler, "C"), 12);
-  EXPECT_EQ(test::symbolValue(compiler, "D"), 12);
-  EXPECT_EQ(test::symbolValue(compiler, "E"), 14);
-  EXPECT_EQ(compiler.labelAddresses, (std::vector<std::uint32_t>{4, 8, 12, 12, 14}));
-  const SymbolRecord* label = compiler.symbolTable.Lookup("d");
+  Assembly assembly;
+  harvest(assembly, {"SKEME_START 1", "A:", "PLAY 70", "B:", "XGOTO_SND L", "C:", "D END_SOUND", "E:"});
+  EXPECT_EQ(test::symbolValue(assembly, "A"), 4);
+  EXPECT_EQ(test::symbolValue(assembly, "B"), 8);
+  EXPECT_EQ(test::symbolValue(assembly, "C"), 12);
+  EXPECT_EQ(test::symbolValue(assembly, "D"), 12);
+  EXPECT_EQ(test::symbolValue(assembly, "E"), 14);
+  EXPECT_EQ(assembly.labelAddresses, (std::vector<std::uint32_t>{4, 8, 12, 12, 14}));
+  const SymbolRecord* label = assembly.symbolTable.lookup("d");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->kind, SymbolKind::Label);
   EXPECT_EQ(label->file, "song.asm");
@@ -84,9 +84,9 @@ TEST(HarvestPass, LabelsTakeTheAddressesOfTheirStatements) {
 }
 
 TEST(HarvestPass, DefinitionsAreConstantsWithTheirValueText) {
-  Compiler compiler;
-  harvest(compiler, {"A EQU 2 + 3", "B SET A*2", "C = 0x10", "#DEFINE D 7", "define E 0b11", "F EQU UNKNOWN"});
-  const auto& symbols = compiler.symbolTable.symbols();
+  Assembly assembly;
+  harvest(assembly, {"A EQU 2 + 3", "B SET A*2", "C = 0x10", "#DEFINE D 7", "define E 0b11", "F EQU UNKNOWN"});
+  const auto& symbols = assembly.symbolTable.symbols();
   ASSERT_EQ(symbols.size(), 6u);
   const std::int32_t values[] = {5, 10, 16, 7, 3, 0};
   for (std::size_t i = 0; i < symbols.size(); ++i) {
@@ -98,31 +98,31 @@ TEST(HarvestPass, DefinitionsAreConstantsWithTheirValueText) {
 }
 
 TEST(HarvestPass, SameNameFromDefineAndEquIsADuplicate) {
-  Compiler compiler;
-  harvest(compiler, {"#DEFINE NAME 5", "NAME EQU 5"});
-  EXPECT_EQ(compiler.symbolTable.size(), 1u);
-  EXPECT_EQ(compiler.messages,
+  Assembly assembly;
+  harvest(assembly, {"#DEFINE NAME 5", "NAME EQU 5"});
+  EXPECT_EQ(assembly.symbolTable.size(), 1u);
+  EXPECT_EQ(assembly.messages.texts(),
             (std::vector<std::string>{"Duplicate symbol: NAME",
                                       "WARNING: song.asm:2: NAME is defined again (first defined at song.asm:1)"}));
 }
 
 TEST(HarvestPass, MacroBodiesDefineNothing) {
-  Compiler compiler;
-  harvest(compiler, {"PLAYX MACRO h", "IN_BODY: PLAY 70", "BODY_CONST EQU 3", "CBLOCK 1", "CELL", "ENDM",
+  Assembly assembly;
+  harvest(assembly, {"PLAYX MACRO h", "IN_BODY: PLAY 70", "BODY_CONST EQU 3", "CBLOCK 1", "CELL", "ENDM",
                      "AFTER:"});
-  EXPECT_EQ(compiler.symbolTable.size(), 1u);
-  EXPECT_EQ(test::symbolValue(compiler, "AFTER"), 0);
+  EXPECT_EQ(assembly.symbolTable.size(), 1u);
+  EXPECT_EQ(test::symbolValue(assembly, "AFTER"), 0);
 }
 
 TEST(HarvestPass, InactiveLinesDefineNothing) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<SourceLine> lines = test::sourceLines({"SKEME_START 1", "GONE:", "X EQU 1", "KEPT:"});
   lines[0].active = false;
   lines[1].active = false;
   lines[2].active = false;
-  HarvestPass(compiler, lines, CompileRequest());
-  EXPECT_EQ(compiler.symbolTable.size(), 1u);
-  EXPECT_EQ(test::symbolValue(compiler, "KEPT"), 0);
+  HarvestPass(assembly, lines, CompileRequest());
+  EXPECT_EQ(assembly.symbolTable.size(), 1u);
+  EXPECT_EQ(test::symbolValue(assembly, "KEPT"), 0);
 }
 
 }  // namespace

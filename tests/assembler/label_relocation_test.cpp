@@ -5,62 +5,62 @@
 #include "assembler/harvest_pass.h"
 #include "assembler/symbol_table.h"
 #include "assembler_test_support.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
 
 TEST(LabelRelocation, BranchAfterALateLongHandleReachesItsLabel) {
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"SKEME_START 1", "PLAY HNDL_LATE, 0, 0", "TARGET: END_SOUND",
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines({"SKEME_START 1", "PLAY HNDL_LATE, 0, 0", "TARGET: END_SOUND",
                                               "BRANCH_TO TARGET", "CBLOCK 64", "HNDL_LATE", "ENDC"}));
-  EXPECT_EQ(test::imageHex(compiler.emitted), "F1 01 00 0C F2 41 00 00 00 00 C0 08");
-  EXPECT_EQ(test::symbolValue(compiler, "TARGET"), 8);
-  EXPECT_EQ(compiler.labelAddresses, std::vector<std::uint32_t>{8});
-  EXPECT_TRUE(compiler.messages.empty());
+  EXPECT_EQ(test::imageHex(assembly.emitted), "F1 01 00 0C F2 41 00 00 00 00 C0 08");
+  EXPECT_EQ(test::symbolValue(assembly, "TARGET"), 8);
+  EXPECT_EQ(assembly.labelAddresses, std::vector<std::uint32_t>{8});
+  EXPECT_TRUE(assembly.messages.empty());
 }
 
 TEST(LabelRelocation, ConstantsFromMovedLabelsAreSettledAgain) {
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"PLAY HANDLE", "MARK: END_SOUND", "HANDLE EQU MARK + 62"}));
-  EXPECT_EQ(test::symbolValue(compiler, "MARK"), 4);
-  EXPECT_EQ(test::symbolValue(compiler, "HANDLE"), 66);
-  EXPECT_EQ(test::imageHex(compiler.emitted), "F2 41 00 02 00 00");
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines({"PLAY HANDLE", "MARK: END_SOUND", "HANDLE EQU MARK + 62"}));
+  EXPECT_EQ(test::symbolValue(assembly, "MARK"), 4);
+  EXPECT_EQ(test::symbolValue(assembly, "HANDLE"), 66);
+  EXPECT_EQ(test::imageHex(assembly.emitted), "F2 41 00 02 00 00");
 }
 
 TEST(LabelRelocation, ChainsThatGrowEveryRoundStopAfterSixRounds) {
   // Every round L moves by 2, which makes one more handle long; unbounded,
   // L would come to rest at 32.
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"PLAY H1", "PLAY H2", "PLAY H3", "PLAY H4", "PLAY H5", "PLAY H6",
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines({"PLAY H1", "PLAY H2", "PLAY H3", "PLAY H4", "PLAY H5", "PLAY H6",
                                               "PLAY H7", "PLAY H8", "L:", "H1 EQU L + 48", "H2 EQU L + 46",
                                               "H3 EQU L + 44", "H4 EQU L + 42", "H5 EQU L + 40", "H6 EQU L + 38",
                                               "H7 EQU L + 36", "H8 EQU L + 34"}));
-  EXPECT_EQ(test::symbolValue(compiler, "L"), 28);
+  EXPECT_EQ(test::symbolValue(assembly, "L"), 28);
 }
 
 TEST(LabelRelocation, ANameLastDefinedAsConstantKeepsItsValue) {
-  Compiler compiler;
-  test::assemble(compiler, test::sourceLines({"PLAY HNDL_LATE", "TWICE:", "TWICE:", "DUP:", "DUP SET 99", "CBLOCK 70",
+  Assembly assembly;
+  test::assemble(assembly, test::sourceLines({"PLAY HNDL_LATE", "TWICE:", "TWICE:", "DUP:", "DUP SET 99", "CBLOCK 70",
                                               "HNDL_LATE", "ENDC"}));
-  EXPECT_EQ(test::symbolValue(compiler, "TWICE"), 4);
-  EXPECT_EQ(test::symbolValue(compiler, "DUP"), 99);
+  EXPECT_EQ(test::symbolValue(assembly, "TWICE"), 4);
+  EXPECT_EQ(test::symbolValue(assembly, "DUP"), 99);
 }
 
 TEST(LabelRelocation, NothingMovesWhenHandlesWereKnown) {
-  Compiler compiler;
+  Assembly assembly;
   std::vector<SourceLine> lines =
       test::sourceLines({"CBLOCK 64", "HNDL_EARLY", "ENDC", "PLAY HNDL_EARLY", "AFTER: END_SOUND", "X EQU AFTER"});
-  HarvestPass(compiler, lines, CompileRequest());
-  SettleValues(compiler);
-  std::vector<SymbolRecord> before = compiler.symbolTable.symbols();
-  RelocateLabels(compiler, lines);
-  ASSERT_EQ(compiler.symbolTable.symbols().size(), before.size());
+  HarvestPass(assembly, lines, CompileRequest());
+  SettleValues(assembly);
+  std::vector<SymbolRecord> before = assembly.symbolTable.symbols();
+  relocateLabels(assembly, lines);
+  ASSERT_EQ(assembly.symbolTable.symbols().size(), before.size());
   for (std::size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(compiler.symbolTable.symbols()[i].value, before[i].value) << before[i].name;
+    EXPECT_EQ(assembly.symbolTable.symbols()[i].value, before[i].value) << before[i].name;
   }
-  EXPECT_EQ(compiler.labelAddresses, std::vector<std::uint32_t>{4});
-  EXPECT_TRUE(compiler.messages.empty());
+  EXPECT_EQ(assembly.labelAddresses, std::vector<std::uint32_t>{4});
+  EXPECT_TRUE(assembly.messages.empty());
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ TEST(LineClassification, Identifiers) {
 }
 
 TEST(LineClassification, MacroHeaderIsASecondTokenMacro) {
-  EXPECT_TRUE(IsMacroHeader(LineWords("PLAYX MACRO h, b")));
-  EXPECT_TRUE(IsMacroHeader(LineWords("x macro")));
-  EXPECT_FALSE(IsMacroHeader(LineWords("MACRO")));
-  EXPECT_FALSE(IsMacroHeader(LineWords("X MACROS")));
+  EXPECT_TRUE(isMacroHeader(LineWords("PLAYX MACRO h, b")));
+  EXPECT_TRUE(isMacroHeader(LineWords("x macro")));
+  EXPECT_FALSE(isMacroHeader(LineWords("MACRO")));
+  EXPECT_FALSE(isMacroHeader(LineWords("X MACROS")));
 }
 
 struct DefinitionCase {
@@ -34,8 +34,8 @@ class DefinitionLines : public ::testing::TestWithParam<DefinitionCase> {};
 
 TEST_P(DefinitionLines, AreRecognisedAndParsed) {
   const DefinitionCase& expected = GetParam();
-  std::optional<DefinitionLine> definition = IsDefinitionLine(LineWords(expected.code));
-  EXPECT_EQ(HasDefinitionForm(LineWords(expected.code)), expected.isDefinition);
+  std::optional<DefinitionLine> definition = parseDefinitionLine(LineWords(expected.code));
+  EXPECT_EQ(hasDefinitionForm(LineWords(expected.code)), expected.isDefinition);
   ASSERT_EQ(definition.has_value(), expected.isDefinition);
   if (!definition) return;
   EXPECT_EQ(definition->name, expected.name);
@@ -65,7 +65,7 @@ struct LabelCase {
 class Labels : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(Labels, AreSplitFromTheirStatement) {
-  LabelSplit split = ParseLabel(LineWords(GetParam().code));
+  LabelSplit split = parseLabel(LineWords(GetParam().code));
   EXPECT_EQ(split.label, GetParam().label);
   EXPECT_EQ(split.statement, GetParam().statement);
 }
@@ -89,7 +89,7 @@ struct InstructionCase {
 class InstructionLines : public ::testing::TestWithParam<InstructionCase> {};
 
 TEST_P(InstructionLines, ExcludeDirectivesAndTheirPrefixes) {
-  EXPECT_EQ(IsInstructionLine(LineWords(GetParam().code)), GetParam().isInstruction) << GetParam().code;
+  EXPECT_EQ(isInstructionLine(LineWords(GetParam().code)), GetParam().isInstruction) << GetParam().code;
 }
 
 INSTANTIATE_TEST_SUITE_P(

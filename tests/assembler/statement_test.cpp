@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assembler/symbol_table.h"
-#include "compile/compiler.h"
+#include "assembler/assembly.h"
 
 namespace qv {
 namespace {
@@ -17,7 +17,7 @@ struct SplitCase {
 class StatementSplitting : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(StatementSplitting, GivesMnemonicAndOperands) {
-  SplitStatementResult split = SplitStatement(GetParam().statement);
+  StatementParts split = splitStatement(GetParam().statement);
   EXPECT_EQ(split.mnemonic, GetParam().mnemonic);
   EXPECT_EQ(split.operands, GetParam().operands);
 }
@@ -32,16 +32,16 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"PLAY\f5", "PLAY", {}}));
 
 TEST(OperandValue, EvaluatesElseReadsANumberElseHasNone) {
-  Compiler compiler;
-  AddSymbol(compiler, "SEVEN", 7, SymbolKind::Constant, "song.asm", 1, "7");
-  ExpressionEvaluator evaluator = assemblerEvaluator(compiler);
-  EXPECT_EQ(ValueOf("seven*2", evaluator), 14);
-  EXPECT_EQ(ValueOf("0x10", evaluator), 16);
-  EXPECT_EQ(ValueOf("UNDEFINED", evaluator), std::nullopt);
-  EXPECT_EQ(ValueOf("-5", evaluator), -5);
-  EXPECT_EQ(ValueOf("(1+2)*3", evaluator), std::nullopt);
-  EXPECT_EQ(ValueOrZero("UNDEFINED", evaluator), 0);
-  EXPECT_TRUE(compiler.messages.empty());
+  Assembly assembly;
+  addSymbol(assembly, "SEVEN", 7, SymbolKind::Constant, "song.asm", 1, "7");
+  ExpressionEvaluator evaluator = assemblerEvaluator(assembly);
+  EXPECT_EQ(valueOf("seven*2", evaluator), 14);
+  EXPECT_EQ(valueOf("0x10", evaluator), 16);
+  EXPECT_EQ(valueOf("UNDEFINED", evaluator), std::nullopt);
+  EXPECT_EQ(valueOf("-5", evaluator), -5);
+  EXPECT_EQ(valueOf("(1+2)*3", evaluator), std::nullopt);
+  EXPECT_EQ(valueOrZero("UNDEFINED", evaluator), 0);
+  EXPECT_TRUE(assembly.messages.empty());
 }
 
 }  // namespace

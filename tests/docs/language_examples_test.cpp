@@ -72,6 +72,9 @@ std::string withoutFolder(std::string text, const std::string& folder) {
   return text;
 }
 
+// The notes a log holds: the defines and which file an include used.
+bool isNote(const std::string& message) { return message.starts_with("Define: ") || message.starts_with("Using "); }
+
 // The log's messages but the notes, with the work folder left out of paths
 // and without trailing blanks, which a text block cannot show.
 std::string reportedMessages(const std::string& log, const std::string& folder) {
@@ -79,7 +82,7 @@ std::string reportedMessages(const std::string& log, const std::string& folder) 
   std::vector<std::string> lines = linesOf(log);
   std::string text;
   for (std::size_t i = kLogHeaderLines; i < lines.size(); ++i) {
-    if (classifyMessage(lines[i]) == MessageClass::Note) continue;
+    if (isNote(lines[i])) continue;
     std::string line = withoutFolder(lines[i], folder);
     line.erase(line.find_last_not_of(' ') + 1);
     text += line + "\n";

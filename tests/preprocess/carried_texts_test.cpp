@@ -52,7 +52,7 @@ TEST(CarriedTexts, AreLfOnlyAndTheMacrosEndWithLf) {
 TEST(CarriedTexts, PreprocessCleanlyWithEveryLineActive) {
   test::PreprocessProject project;
   PreprocessResult result = preprocessCarried(project, "INCLUDE QVX5_SND_CMD.INC\nINCLUDE QVX5_SND_MACS.INC\n");
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
   EXPECT_TRUE(project.preprocessor.pendingDefines.empty());
   EXPECT_GT(result.lines.size(), 100u);
 }
@@ -117,7 +117,7 @@ TEST(CarriedTexts, EveryConstantFitsTheFieldItIsWrittenFor) {
 TEST(CarriedTexts, MacrosFileDefinesNothing) {
   test::PreprocessProject project;
   PreprocessResult result = preprocessCarried(project, "INCLUDE QVX5_SND_MACS.INC\n");
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
   EXPECT_THAT(test::defineNotesOf(result), IsEmpty());
 }
 

@@ -143,7 +143,7 @@ TEST(Conditional, IncludeInAnInactiveBranchIsNotRead) {
   project.write("song.asm", "IF 0\nINCLUDE missing.inc\nENDIF\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(result.lines, IsEmpty());
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Conditional, MacroBodyConditionsRunWithOperandsUndefined) {

@@ -21,7 +21,7 @@ using ::testing::IsEmpty;
 struct DefineRun {
   DefineTable defines;
   PendingDefines pending;
-  std::vector<std::string> notes;
+  MessageList notes;
 
   bool line(const std::string& code) {
     bool accepted = handleDefine(code, defines, pending, notes);
@@ -41,7 +41,7 @@ TEST(HandleDefine, EveryFormDefinesAndNotes) {
     DefineRun run;
     EXPECT_TRUE(run.line(code)) << code;
     EXPECT_EQ(run.value("x"), 5) << code;
-    EXPECT_THAT(run.notes, ElementsAre("Define: X = 5")) << code;
+    EXPECT_THAT(run.notes.texts(), ElementsAre("Define: X = 5")) << code;
   }
 }
 
@@ -50,7 +50,7 @@ TEST(HandleDefine, OtherLinesAreNoDefines) {
   for (const char* code : {"", "X EQU", "X = 5", "PLAY 1, 2", "#DEFINE X", "X MACRO a, b", "ELSE"}) {
     EXPECT_FALSE(run.line(code)) << code;
   }
-  EXPECT_THAT(run.notes, IsEmpty());
+  EXPECT_THAT(run.notes.texts(), IsEmpty());
 }
 
 // Numbers skip the define lookup only while no define name starts with a
@@ -82,7 +82,7 @@ TEST(HandleDefine, ValuesAreEvaluatedAgainstEarlierDefines) {
   EXPECT_EQ(run.value("D"), 2147483647);
   EXPECT_EQ(run.value("E"), 0);
   EXPECT_EQ(run.value("A"), 7);
-  EXPECT_THAT(run.notes, ElementsAre("Define: A = 16", "Define: B = 17", "Define: C = -3", "Define: D = 2147483647",
+  EXPECT_THAT(run.notes.texts(), ElementsAre("Define: A = 16", "Define: B = 17", "Define: C = -3", "Define: D = 2147483647",
                                      "Define: E = 0", "Define: a = 7"));
 }
 
@@ -95,7 +95,7 @@ TEST(PendingDefines, ResolvedLaterWithoutAFurtherNote) {
   run.line("Y EQU 3");
   EXPECT_EQ(run.value("X"), 3);
   EXPECT_TRUE(run.pending.empty());
-  EXPECT_THAT(run.notes, ElementsAre("Define: X = 0", "Define: Y = 3"));
+  EXPECT_THAT(run.notes.texts(), ElementsAre("Define: X = 0", "Define: Y = 3"));
 }
 
 TEST(PendingDefines, AnEntryResolvesOnceTheNamesItReadsExistEvenAsZero) {

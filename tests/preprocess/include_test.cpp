@@ -24,8 +24,8 @@ TEST(Include, LinesOfTheIncludedFileTakeThePlaceOfTheIncludeLine) {
   EXPECT_EQ(result.lines[1].file, inc);
   EXPECT_EQ(result.lines[1].lineNumber, 1);
   EXPECT_EQ(result.lines[2].lineNumber, 3);
-  EXPECT_THAT(result.notes, IsEmpty());
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.notes.texts(), IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 #ifdef _WIN32
@@ -37,7 +37,7 @@ TEST(Include, NameInAnotherLetterCaseIsFoundByTheFileSystem) {
   PreprocessResult result = project.run("song.asm");
   ASSERT_THAT(codesOf(result), ElementsAre("IN_DEFS"));
   EXPECT_EQ(result.lines[0].file, project.path("lib\\defs.inc"));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 #endif
 
@@ -49,7 +49,7 @@ TEST(Include, QuoteVariantsAndDirectiveSpellingsAllWork) {
                 "INCLUDEX a.inc\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_EQ(codesOf(result), std::vector<std::string>(7, "IN_A"));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Include, NestedIncludesResolveBesideTheIncludingFile) {
@@ -80,7 +80,7 @@ TEST(Include, FolderThatDoesNotExistFallsBackToTheFileBesideTheIncludingFile) {
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("ON_DISK EQU 9", "ON_DISK EQU 9"));
   EXPECT_EQ(result.lines[0].file, beside);
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
   EXPECT_THAT(project.asked, IsEmpty());
 }
 
@@ -120,9 +120,9 @@ TEST(Include, NamesThatDifferOnlyInLetterCaseFindTheFileOnDisk) {
       message.replace(at, 1, project.folder.path());
     }
     EXPECT_THAT(codesOf(result), ElementsAre(c.read)) << c.argument;
-    EXPECT_EQ(result.notes, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message})
+    EXPECT_EQ(result.notes.texts(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message})
         << c.argument;
-    EXPECT_THAT(result.errors, IsEmpty()) << c.argument;
+    EXPECT_THAT(result.errors.texts(), IsEmpty()) << c.argument;
     EXPECT_THAT(project.asked, IsEmpty()) << c.argument;
   }
 }
@@ -136,11 +136,11 @@ TEST(Include, CarriedCopyServesWhenNothingIsOnDisk) {
   EXPECT_EQ(result.lines[0].file, joinPath(project.folder.path(), "QVX5_SND_CMD.INC"));
   EXPECT_EQ(result.lines[1].lineNumber, 2);
   EXPECT_EQ(result.lines[4].file, joinPath(project.folder.path(), "QVX5_SND_MACS.INC"));
-  EXPECT_THAT(result.notes, ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved qvx7_snd_cmd.inc",
+  EXPECT_THAT(result.notes.texts(), ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved qvx7_snd_cmd.inc",
                                         "Define: CMD_A = 1", "Define: CMD_B = 2",
                                         "Using bundled include QVX5_SND_MACS.INC for unresolved QVX5_SND_MACS.INC"));
   EXPECT_THAT(project.asked, ElementsAre("QVX5_SND_CMD.INC", "QVX5_SND_MACS.INC"));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Include, CarriedCopyKeepsItsCrs) {
@@ -168,22 +168,22 @@ TEST(Include, EveryErrorTextAndTheWalkGoesOn) {
   std::string root = project.write("song.asm", "BEFORE\n  INCLUDE \"sub/missing.inc\"\nAFTER\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("BEFORE", "AFTER"));
-  EXPECT_THAT(result.errors, ElementsAre("ERROR: " + root + ":2 include sub/missing.inc resolved to " +
+  EXPECT_THAT(result.errors.texts(), ElementsAre("ERROR: " + root + ":2 include sub/missing.inc resolved to " +
                                          project.path("sub/missing.inc") + " but was not found. "));
 
   project.carried.erase("QVX5_SND_CMD.INC");
   project.write("song.asm", "INCLUDE QVX5_SND_CMD.INC\nAFTER\n");
   result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("AFTER"));
-  EXPECT_THAT(result.errors, ElementsAre("ERROR: Bundled include not found: QVX5_SND_CMD.INC"));
-  EXPECT_THAT(result.notes, ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved QVX5_SND_CMD.INC"));
+  EXPECT_THAT(result.errors.texts(), ElementsAre("ERROR: Bundled include not found: QVX5_SND_CMD.INC"));
+  EXPECT_THAT(result.notes.texts(), ElementsAre("Using bundled include QVX5_SND_CMD.INC for unresolved QVX5_SND_CMD.INC"));
 
   project.preprocessor.builtInIncludeProvider = nullptr;
   project.write("song.asm", "INCLUDE x/qvx5_snd_macs.inc\nAFTER\n");
   result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("AFTER"));
-  EXPECT_THAT(result.errors, ElementsAre("ERROR: Include not found and no bundled fallback: qvx5_snd_macs.inc"));
-  EXPECT_THAT(result.notes, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), ElementsAre("ERROR: Include not found and no bundled fallback: qvx5_snd_macs.inc"));
+  EXPECT_THAT(result.notes.texts(), IsEmpty());
 }
 
 TEST(Include, AnIncludedFolderOrDeviceCountsAsNotFound) {
@@ -200,7 +200,7 @@ TEST(Include, AnIncludedFolderOrDeviceCountsAsNotFound) {
   std::string root = project.write("song.asm", "INCLUDE dir.inc\nINCLUDE " + device + "\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), IsEmpty());
-  EXPECT_THAT(result.errors,
+  EXPECT_THAT(result.errors.texts(),
               ElementsAre("ERROR: " + root + ":1 include dir.inc resolved to " + project.path("dir.inc") +
                               " but was not found. ",
                           "ERROR: " + root + ":2 include " + device + " resolved to " + deviceCandidate +
@@ -212,7 +212,7 @@ TEST(Include, SelfIncludeIsSkippedWithOneNote) {
   std::string root = project.write("song.asm", "A\nINCLUDE song.asm\nB\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("A", "B"));
-  EXPECT_THAT(result.notes, ElementsAre("Recursive include skipped: " + root));
+  EXPECT_THAT(result.notes.texts(), ElementsAre("Recursive include skipped: " + root));
 }
 
 TEST(Include, MutualIncludeEndsAfterOneRound) {
@@ -221,8 +221,8 @@ TEST(Include, MutualIncludeEndsAfterOneRound) {
   std::string b = project.write("b.inc", "B1\nINCLUDE ./a.asm\nB2\n");
   PreprocessResult result = project.run("a.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("A1", "B1", "B2", "A2"));
-  EXPECT_THAT(result.notes, ElementsAre("Recursive include skipped: " + project.path("a.asm")));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.notes.texts(), ElementsAre("Recursive include skipped: " + project.path("a.asm")));
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Include, CarriedCopyIncludingItselfIsACycle) {
@@ -231,7 +231,7 @@ TEST(Include, CarriedCopyIncludingItselfIsACycle) {
   project.write("song.asm", "INCLUDE QVX5_SND_CMD.INC\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("X"));
-  EXPECT_EQ(result.notes.back(), "Recursive include skipped: " + joinPath(project.folder.path(), "QVX5_SND_CMD.INC"));
+  EXPECT_EQ(result.notes.texts().back(), "Recursive include skipped: " + joinPath(project.folder.path(), "QVX5_SND_CMD.INC"));
 }
 
 TEST(Include, RepeatedIncludesAreReadEachTime) {
@@ -241,7 +241,7 @@ TEST(Include, RepeatedIncludesAreReadEachTime) {
   project.write("song.asm", "INCLUDE a.inc\nINCLUDE a.inc\nINCLUDE b.inc\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("IN_A", "IN_A", "IN_A"));
-  EXPECT_THAT(result.notes, IsEmpty());
+  EXPECT_THAT(result.notes.texts(), IsEmpty());
 }
 
 TEST(Include, IncludeLinesAreNeverKeptButInactiveOnesAre) {
@@ -259,7 +259,7 @@ TEST(Include, ActiveIncludeLikeDefineIsADefine) {
   project.write("song.asm", "INCLUDED_FLAG EQU 1\n");
   PreprocessResult result = project.run("song.asm");
   EXPECT_THAT(codesOf(result), ElementsAre("INCLUDED_FLAG EQU 1"));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Include, NestingDeeperThan256FilesStops) {
@@ -273,7 +273,7 @@ TEST(Include, NestingDeeperThan256FilesStops) {
   PreprocessResult result = project.run("f1.inc");
   ASSERT_EQ(result.lines.size(), 256u);
   EXPECT_EQ(result.lines.back().code, "L256");
-  EXPECT_THAT(result.errors, ElementsAre("ERROR: Include nesting too deep: " + project.path("f257.inc")));
+  EXPECT_THAT(result.errors.texts(), ElementsAre("ERROR: Include nesting too deep: " + project.path("f257.inc")));
 }
 
 TEST(Include, NestingOf256FilesIsAllowed) {
@@ -284,7 +284,7 @@ TEST(Include, NestingOf256FilesIsAllowed) {
   project.write("f256.inc", "BOTTOM\n");
   PreprocessResult result = project.run("f1.inc");
   EXPECT_THAT(codesOf(result), ElementsAre("BOTTOM"));
-  EXPECT_THAT(result.errors, IsEmpty());
+  EXPECT_THAT(result.errors.texts(), IsEmpty());
 }
 
 TEST(Include, DriveXIsLookedUpUnderTheDefaultProjectFolder) {
@@ -297,14 +297,14 @@ TEST(Include, DriveXIsLookedUpUnderTheDefaultProjectFolder) {
     PreprocessResult result = project.run("song.asm");
     EXPECT_THAT(codesOf(result), ElementsAre("REMAPPED", "REMAPPED"));
     EXPECT_EQ(result.lines[0].file, remapped);
-    EXPECT_THAT(result.errors, IsEmpty());
+    EXPECT_THAT(result.errors.texts(), IsEmpty());
   }
   {
     ProjectFolderVariable variable("");
     PreprocessResult result = project.run("song.asm");
     EXPECT_THAT(codesOf(result), IsEmpty());
-    ASSERT_EQ(result.errors.size(), 2u);
-    EXPECT_THAT(result.errors[0],
+    ASSERT_EQ(result.errors.texts().size(), 2u);
+    EXPECT_THAT(result.errors.texts()[0],
                 ::testing::EndsWith(" resolved to " + toNativePath("X:/songs/lib.inc") + " but was not found. "));
   }
 }

@@ -53,7 +53,7 @@ inline std::vector<std::string> markedCodesOf(const PreprocessResult& result) {
 
 inline std::vector<std::string> defineNotesOf(const PreprocessResult& result) {
   std::vector<std::string> notes;
-  for (const std::string& note : result.notes) {
+  for (const std::string& note : result.notes.texts()) {
     if (note.rfind("Define: ", 0) == 0) notes.push_back(note);
   }
   return notes;

@@ -11,6 +11,7 @@ namespace qv {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::Contains;
 using namespace std::string_literals;
 
 std::vector<std::string> linesOf(const SourceText& text) {
@@ -82,8 +83,8 @@ TEST(Preprocess, RecordsCarryTextCodeCommentFileAndLineNumber) {
     EXPECT_EQ(line.file, root);
     EXPECT_TRUE(line.active);
   }
-  EXPECT_TRUE(result.notes.empty());
-  EXPECT_TRUE(result.errors.empty());
+  EXPECT_TRUE(result.notes.texts().empty());
+  EXPECT_TRUE(result.errors.texts().empty());
 }
 
 TEST(Preprocess, RootFileIsNamedExactlyAsPassed) {
@@ -101,8 +102,8 @@ TEST(Preprocess, MissingOrUnreadableRootGivesOneErrorAndNoLines) {
   for (const std::string& root : {project.path("absent.asm"), project.path("folder"), std::string("/dev/zero")}) {
     PreprocessResult result = project.preprocessor.preprocess(root, false);
     EXPECT_TRUE(result.lines.empty());
-    EXPECT_THAT(result.errors, ElementsAre("ERROR: Include not found: " + root));
-    EXPECT_TRUE(result.notes.empty());
+    EXPECT_THAT(result.errors.texts(), ElementsAre("ERROR: Include not found: " + root));
+    EXPECT_TRUE(result.notes.texts().empty());
   }
 }
 
@@ -113,11 +114,11 @@ TEST(Preprocess, HugeLinesAndOddBytesPassThrough) {
   project.write("song.asm", odd + huge + "\n" + huge.substr(0, 100) + " EQU " + huge + "\nIF " + huge + " == 1\n" +
                                 "ENDIF\n" + std::string(1000000, ' ') + "\n");
   PreprocessResult result = project.run("song.asm", true);
-  EXPECT_TRUE(result.errors.empty());
+  EXPECT_TRUE(result.errors.texts().empty());
   ASSERT_EQ(result.lines.size(), 8u);
   EXPECT_EQ(result.lines[3].code.size(), huge.size());
   EXPECT_EQ(result.lines.back().code, "");
-  EXPECT_NE(std::find(result.notes.begin(), result.notes.end(), "Define: X\0Y = 1"s), result.notes.end());
+  EXPECT_THAT(result.notes.texts(), Contains("Define: X\0Y = 1"s));
 }
 
 }  // namespace

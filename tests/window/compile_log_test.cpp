@@ -10,16 +10,30 @@ namespace {
 
 const std::string kDashes(60, '-');
 
-CompileResult resultWith(std::vector<std::string> messages, bool failed = false) {
+constexpr MessageKind kNote = MessageKind::Note;
+constexpr MessageKind kWarning = MessageKind::Warning;
+constexpr MessageKind kError = MessageKind::Error;
+
+struct Said {
+  MessageKind kind;
+  std::string text;
+};
+
+CompileResult resultWith(const std::vector<Said>& said, bool failed = false) {
   CompileResult result;
-  result.messages = std::move(messages);
+  for (const Said& message : said) {
+    result.messages.push_back(message.text);
+    result.messagePlaces.emplace_back();
+    result.messageKinds.push_back(message.kind);
+  }
   result.failed = failed;
   return result;
 }
 
 TEST(CompileLog, HeaderNumberedMessagesVerdictAndTime) {
   CompileLogHeader header{"/p/song.asm", "_Y", true, false};
-  CompileResult result = resultWith({"  define X = 1", "WARNING: odd value", "Using bundled include"});
+  CompileResult result =
+      resultWith({{kNote, "  define X = 1"}, {kWarning, "WARNING: odd value"}, {kNote, "Using bundled include"}});
   EXPECT_EQ(FormatCompileLog(header, result, 1234, "12:34:56").text,
             "Compile invoked [12:34:56]:\r\n"
             "  Source: /p/song.asm\r\n"
@@ -51,44 +65,36 @@ TEST(CompileLog, WithoutMessagesSaysSoAndLeavesOutAZeroTime) {
 }
 
 TEST(CompileLog, DefineNotesAloneCountAsNoDiagnostics) {
-  std::string log = FormatCompileLog({}, resultWith({"Define: A = 1", "\tDEFINE B"}), 0, "t").text;
-  // The verdict still counts them, as the status line does.
-  EXPECT_NE(log.find("No compiler diagnostics were emitted.\r\nCompile completed with warnings."), std::string::npos);
+  std::string log = FormatCompileLog({}, resultWith({{kNote, "Define: A = 1"}, {kNote, "\tDEFINE B"}}), 0, "t").text;
+  EXPECT_NE(log.find("No compiler diagnostics were emitted.\r\nCompile completed successfully."), std::string::npos);
   EXPECT_EQ(log.find("[t] 00"), std::string::npos);
 }
 
-TEST(CompileLog, SeverityWordsFollowTheLetterCaseOfTheMessage) {
+// The tag and the verdict come from the kind the compiler gave each
+// message, whatever words its text holds.
+TEST(CompileLog, TagsAndVerdictFollowTheMessagesKinds) {
   struct Case {
-    const char* message;
-    const char* word;
-  };
-  for (const Case& c : {Case{"WARNING: odd", "warning"}, Case{"a warning here", "warning"},
-                        Case{"Warn with a capital only", "info"}, Case{"ERROR: bad", "error"},
-                        Case{"an error occurred", "error"}, Case{"Error: mixed case", "info"},
-                        Case{"ERROR and WARN", "error"}, Case{"Using bundled include", "info"}}) {
-    EXPECT_STREQ(MessageSeverityWord(c.message), c.word) << c.message;
-  }
-}
-
-TEST(CompileLog, VerdictAgreesWithTheStatusLine) {
-  struct Case {
-    std::vector<std::string> messages;
+    std::vector<Said> said;
     bool failed;
+    const char* tag;
     const char* verdict;
   };
-  for (const Case& c : {Case{{"note"}, true, "Compile completed with errors."},
-                        Case{{"WARNING: a", "x ERROR : b"}, false, "Compile completed with errors."},
-                        Case{{"an error"}, false, "Compile completed with warnings."},
-                        Case{{"Using bundled include QVX5_SND_CMD.INC"}, false, "Compile completed with warnings."},
-                        Case{{}, false, "Compile completed successfully."}}) {
-    std::string log = FormatCompileLog({}, resultWith(c.messages, c.failed), 0, "t").text;
-    EXPECT_EQ(log.substr(log.rfind("\r\n") + 2), c.verdict) << c.messages.size();
+  for (const Case& c :
+       {Case{{{kNote, "Using bundled include QVX5_SND_CMD.INC"}}, false, "[info]", "Compile completed successfully."},
+        Case{{{kWarning, "Unrecognized command: FOO"}}, false, "[warning]", "Compile completed with warnings."},
+        Case{{{kWarning, "Duplicate symbol: HNDL_ERROR_BEEP"}}, false, "[warning]",
+             "Compile completed with warnings."},
+        Case{{{kError, "ERROR: a warning about it"}}, false, "[error]", "Compile completed with errors."},
+        Case{{{kNote, "note"}}, true, "[info]", "Compile completed with errors."}}) {
+    std::string log = FormatCompileLog({}, resultWith(c.said, c.failed), 0, "t").text;
+    EXPECT_NE(log.find(std::string("[t] 001 ") + c.tag + " " + c.said[0].text), std::string::npos) << log;
+    EXPECT_EQ(log.substr(log.rfind("\r\n") + 2), c.verdict) << c.said[0].text;
   }
 }
 
 TEST(CompileLog, MessagesPastOneHundredKeepTheirNumbers) {
-  std::vector<std::string> messages(120, "Define: X");
-  messages.push_back("last");
+  std::vector<Said> messages(120, Said{kNote, "Define: X"});
+  messages.push_back({kNote, "last"});
   std::string log = FormatCompileLog({}, resultWith(messages), 0, "t").text;
   EXPECT_NE(log.find("\r\n[t] 121 [info] last\r\n"), std::string::npos);
 }
@@ -106,7 +112,7 @@ TEST(CompileLog, TimeTakenInSecondsAndMilliseconds) {
 }
 
 TEST(CompileLog, EachShownMessageKnowsItsLines) {
-  CompileLog log = FormatCompileLog({}, resultWith({"first", "Define: A = 1", "two\r\nlines", "last"}), 0, "t");
+  CompileLog log = FormatCompileLog({}, resultWith({{kNote, "first"}, {kNote, "Define: A = 1"}, {kNote, "two\r\nlines"}, {kNote, "last"}}), 0, "t");
   struct Case {
     int line;
     std::optional<std::size_t> message;

@@ -94,7 +94,7 @@ TEST_F(CompileTest, TheExampleFillsEveryTab) {
 
   EXPECT_EQ(view.currentTab, kLogTab);
   EXPECT_EQ(view.editorText, WithLineEnds(dialog.m_logText, "\n"));
-  EXPECT_EQ(view.statusLine, "Compile completed with warnings   INS");
+  EXPECT_EQ(view.statusLine, "Compile complete   INS");
   EXPECT_THAT(view.recentItems, ::testing::Contains(source));
 
   ShowTab(kHexTab);
@@ -128,7 +128,7 @@ TEST_F(CompileTest, TheLogNumbersEveryMessageButShowsNoDefineNotes) {
                 "\r\n[12:34:56] " +
                 macrosNumber + " [info] " + macros + "\r\n" + kLogRule +
                 "\r\n"
-                "\r\nCompile completed with warnings.");
+                "\r\nCompile completed successfully.");
   EXPECT_EQ(view.editorText, WithLineEnds(dialog.BuildCompileLog(), "\n"));
 }
 
@@ -138,7 +138,7 @@ TEST_F(CompileTest, TheLogGivesTheTicksTheCompileTook) {
   dialog.OnCompile();
   ASSERT_GT(dialog.m_compileMillis, 0u);
   char ending[80];
-  std::snprintf(ending, sizeof ending, "Compile completed with warnings. (in %u.%03u seconds)",
+  std::snprintf(ending, sizeof ending, "Compile completed successfully. (in %u.%03u seconds)",
                 dialog.m_compileMillis / 1000, dialog.m_compileMillis % 1000);
   EXPECT_THAT(dialog.BuildCompileLog(), ::testing::EndsWith(ending));
 }

@@ -41,7 +41,7 @@ TEST_F(NavigateTest, AWordThatNamesASymbolLeadsToItsLine) {
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("BRANCH_TO CHUFF_TOP") + 12));
   ExpectAtLine("CHUFF_TOP", test::kChuffTopLine);
   EXPECT_EQ(view.editorText.substr(view.selection.start, 10), "CHUFF_TOP:");
-  EXPECT_EQ(dialog.m_statusText, "Compile completed with warnings");
+  EXPECT_EQ(dialog.m_statusText, "Compile complete");
 }
 
 TEST_F(NavigateTest, ASymbolsRowLeadsToItsSymbolFromAnyColumn) {

@@ -148,10 +148,12 @@ TEST_F(MainDialogTest, CompiledTabsFillTheirBuffersOnFirstShow) {
 TEST_F(MainDialogTest, StatusWordsAfterACompile) {
   SelectNewSource("song.asm", "x\n");
   dialog.m_compiled = true;
-  dialog.m_lastResult.messages = {"NOTE: harmless"};
+  dialog.m_lastResult.messages = {"NOTE: harmless", "WARNING: odd"};
+  dialog.m_lastResult.messageKinds = {MessageKind::Note, MessageKind::Warning};
   dialog.RefreshOutput();
   EXPECT_EQ(view.statusLine, "Compile completed with warnings   INS");
-  dialog.m_lastResult.messages.push_back("ERROR: bad");
+  dialog.m_lastResult.messages.push_back("bad");
+  dialog.m_lastResult.messageKinds.push_back(MessageKind::Error);
   dialog.RefreshOutput();
   EXPECT_EQ(view.statusLine, "Compile completed with errors   INS");
 }

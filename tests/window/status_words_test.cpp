@@ -5,9 +5,11 @@
 namespace qv {
 namespace {
 
-CompileResult resultWith(std::vector<std::string> messages, bool failed = false) {
+CompileResult resultWith(std::vector<MessageKind> kinds, bool failed = false) {
   CompileResult result;
-  result.messages = std::move(messages);
+  result.messages.assign(kinds.size(), "ERROR: a warning");
+  result.messagePlaces.resize(kinds.size());
+  result.messageKinds = std::move(kinds);
   result.failed = failed;
   return result;
 }
@@ -19,11 +21,10 @@ TEST(StatusWords, FromACompileResult) {
   };
   for (const Case& c : std::initializer_list<Case>{
            {resultWith({}), "Compile complete"},
-           {resultWith({"NOTE: harmless"}), "Compile completed with warnings"},
-           {resultWith({"ERROR: bad operand"}), "Compile completed with errors"},
-           {resultWith({"line 4 ERROR : bad"}), "Compile completed with errors"},
-           // Only the upper-case word counts here.
-           {resultWith({"error: lower case"}), "Compile completed with warnings"},
+           // The kinds decide, whatever the texts say.
+           {resultWith({MessageKind::Note}), "Compile complete"},
+           {resultWith({MessageKind::Note, MessageKind::Warning}), "Compile completed with warnings"},
+           {resultWith({MessageKind::Warning, MessageKind::Error}), "Compile completed with errors"},
            {resultWith({}, true), "Compile completed with errors"},
        }) {
     EXPECT_EQ(StatusWordsFor(true, c.result, true), c.words);
@@ -31,7 +32,7 @@ TEST(StatusWords, FromACompileResult) {
 }
 
 TEST(StatusWords, WithoutACompile) {
-  EXPECT_EQ(StatusWordsFor(false, resultWith({"ERROR: old"}), true), "Not evaluated - run Compile (F5)");
+  EXPECT_EQ(StatusWordsFor(false, resultWith({MessageKind::Error}), true), "Not evaluated - run Compile (F5)");
   EXPECT_EQ(StatusWordsFor(false, CompileResult(), false), "No source selected");
 }
 

@@ -78,7 +78,7 @@ TEST_F(MainWindowCompileTest, F5CompilesTheExampleIntoTheLogMapAndHexTabs) {
   const CompileResult& result = window.Model().m_lastResult;
   EXPECT_EQ(tabs()->count(), 7);
   EXPECT_EQ(tabs()->tabText(6), "demo_waves.inc");
-  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(status(), "Compile complete   INS");
   EXPECT_FALSE(window.Find<QWidget>(ControlId::Progress)->isVisible());
 
   EXPECT_EQ(tabs()->currentIndex(), kLogTab);
@@ -169,7 +169,7 @@ TEST_F(MainWindowCompileTest, AnErrorInTheLogLeadsToItsLineAndF5KeepsThePlace) {
   int firstLine = editor()->verticalScrollBar()->value();
   int selectionStart = editor()->textCursor().selectionStart();
   QTest::keyClick(editor(), Qt::Key_F5);
-  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(status(), "Compile complete   INS");
   EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
   EXPECT_EQ(editor()->textCursor().selectionStart(), selectionStart);
   EXPECT_EQ(editor()->textCursor().selectedText(), "d");
@@ -285,7 +285,7 @@ TEST_F(MainWindowCompileTest, WhileTheCompileRunsTheWindowIsDrawnAndRefusesInput
   });
   CompileWithF5();
   EXPECT_TRUE(looked);
-  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(status(), "Compile complete   INS");
   // Nothing refused comes back once the compile is over.
   QApplication::processEvents();
   EXPECT_EQ(tabs()->currentIndex(), kLogTab);

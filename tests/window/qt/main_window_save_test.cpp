@@ -75,7 +75,7 @@ TEST_F(MainWindowSaveTest, DeleteAndBackspaceEditAndF5SavesJustThat) {
   QTest::keyClick(editor(), Qt::Key_F5);
 
   EXPECT_EQ(test::readFile(source), OriginalWith(kWavesComment, ";  wave handl"));
-  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(status(), "Compile complete   INS");
   EXPECT_EQ(test::readFile(folder.file("backups/demo_bak1.asm")), original);
 }
 
@@ -95,7 +95,7 @@ TEST_F(MainWindowSaveTest, PastedAndTypedPunctuationIsSavedAsItsLookAlikes) {
   EXPECT_EQ(test::readFile(source), OriginalWith(kWavesComment, std::string(kWavesComment) + " - 'ok'... ?"));
   EXPECT_EQ(status(), "Saved   INS");
   QTest::keyClick(editor(), Qt::Key_F5);
-  EXPECT_EQ(status(), "Compile completed with warnings   INS");
+  EXPECT_EQ(status(), "Compile complete   INS");
 }
 
 TEST_F(MainWindowSaveTest, SavedMeansCleanUntilTheNextEdit) {
