@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
   pointers.push_back(nullptr);
   int count = static_cast<int>(arguments.size());
 #ifdef QUAVERTON_WITH_WINDOW
-  return qv::runApplication(count, pointers.data(), qv::makeQtMainWindow);
+  return qv::runApplication(count, pointers.data(), [](int& argc, char** argv) {
+    return qv::makeQtMainWindow(argc, argv, qv::NoDisplayEnding{qv::kNoDisplayText, qv::kExitNoDisplay});
+  });
 #else
   return qv::runApplication(count, pointers.data(), nullptr);
 #endif

@@ -3,15 +3,9 @@
 #include <functional>
 #include <memory>
 
-namespace qv {
+#include "window/modal_window.h"
 
-// The workbench window as start-up sees it: made, then run until it closes.
-class ModalWindow {
- public:
-  virtual ~ModalWindow() = default;
-  // The dialog's end code; -1 when the dialog could not be created.
-  virtual int DoModal() = 0;
-};
+namespace qv {
 
 // Makes the window; argc must outlive it. Null when there is no display to
 // show it on.

@@ -19,6 +19,7 @@ namespace {
 QtMessageHandler previousMessageHandler = nullptr;
 // Set while Qt connects to the display.
 bool startingPlatform = false;
+NoDisplayEnding noDisplayEnding;
 
 void reportFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (previousMessageHandler != nullptr) previousMessageHandler(type, context, message);
@@ -26,8 +27,8 @@ void reportFatalMessage(QtMsgType type, const QMessageLogContext& context, const
   // Qt ends the process once this returns; a display it cannot reach is no
   // crash of the program.
   if (startingPlatform) {
-    std::fprintf(stderr, "%s\n", kNoDisplayText);
-    std::_Exit(kExitNoDisplay);
+    std::fprintf(stderr, "%s\n", noDisplayEnding.text);
+    std::_Exit(noDisplayEnding.exitCode);
   }
   showErrorReport(applicationCallbackFailureText(0));
 }
@@ -99,12 +100,14 @@ class QtMainWindow : public ModalWindow {
 
 }  // namespace
 
-std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv) {
-  return makeQtMainWindowWithStorage(argc, argv, {});
+std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv, const NoDisplayEnding& noDisplay) {
+  return makeQtMainWindowWithStorage(argc, argv, noDisplay, {});
 }
 
-std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const WindowStorage& storage) {
+std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const NoDisplayEnding& noDisplay,
+                                                         const WindowStorage& storage) {
   if (QApplication::instance() == nullptr && !displayNamed(argc, argv)) return nullptr;
+  noDisplayEnding = noDisplay;
   return std::make_unique<QtMainWindow>(argc, argv, storage);
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/startup.h"
+#include "window/modal_window.h"
 
 namespace qv {
 
@@ -20,11 +20,12 @@ struct WindowStorage {
 // Prepares Qt (the application object unless one exists, message boxes for
 // error reports, a last-chance report for fatal Qt messages) and makes the
 // main dialog on the user's own settings and data folder. Null when there is
-// no display; a display that cannot be reached ends the process with
-// kNoDisplayText.
-std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv);
+// no display; a display that cannot be reached ends the process as
+// noDisplay says.
+std::unique_ptr<ModalWindow> makeQtMainWindow(int& argc, char** argv, const NoDisplayEnding& noDisplay);
 
 // The same on the given storage, so that a run never touches the user's.
-std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const WindowStorage& storage);
+std::unique_ptr<ModalWindow> makeQtMainWindowWithStorage(int& argc, char** argv, const NoDisplayEnding& noDisplay,
+                                                         const WindowStorage& storage);
 
 }  // namespace qv

@@ -243,7 +243,7 @@ class MainWindowRun : public ::testing::Test {
   int Run(const std::function<void(CMainDialogWindow&)>& whileOpen) {
     WindowStorage storage{QString::fromStdString(folder.file("settings.ini")),
                           QString::fromStdString(folder.file("data"))};
-    std::unique_ptr<ModalWindow> window = makeQtMainWindowWithStorage(argc, argv, storage);
+    std::unique_ptr<ModalWindow> window = makeQtMainWindowWithStorage(argc, argv, NoDisplayEnding{}, storage);
     QTimer::singleShot(0, [&] {
       for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {

@@ -1,0 +1,19 @@
+#pragma once
+// The workbench window as start-up sees it, whichever view draws it.
+
+namespace qv {
+
+class ModalWindow {
+ public:
+  virtual ~ModalWindow() = default;
+  // The dialog's end code; -1 when the dialog could not be created.
+  virtual int DoModal() = 0;
+};
+
+// How the process ends when the window finds no display it can reach.
+struct NoDisplayEnding {
+  const char* text = "";
+  int exitCode = 1;
+};
+
+}  // namespace qv
