@@ -150,7 +150,7 @@ Bytes encodeCommand(Assembly& assembly, Command command, const Operands& op, con
 
 std::vector<std::uint8_t> encodeStatement(Assembly& assembly, std::string_view statement,
                                           const ExpressionEvaluator& evaluator, const SourceLine& line) {
-  return encodeStatement(assembly, commandOf(wordAt(statement, 0)), statement, evaluator, line);
+  return encodeStatement(assembly, commandOf(firstWord(statement)), statement, evaluator, line);
 }
 
 std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, std::string_view statement,

@@ -23,7 +23,7 @@ namespace {
 // white-space split is.
 bool isSchemeWord(std::string_view statement, Command command) {
   if (command != Command::SchemeClose && command != Command::SkemeStart) return false;
-  std::size_t end = wordAt(statement, 0).size();
+  std::size_t end = firstWord(statement).size();
   return end == statement.size() || statement[end] == ' ' || statement[end] == '\t';
 }
 

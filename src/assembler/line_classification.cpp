@@ -95,14 +95,14 @@ LabelSplit parseLabel(const LineWords& line) {
     std::string_view candidate = trimView(text.substr(0, colon));
     if (isIdentifier(candidate)) {
       std::string_view statement = trimView(text.substr(colon + 1));
-      return {candidate, statement, commandOf(wordAt(statement, 0))};
+      return {candidate, statement, commandOf(firstWord(statement))};
     }
     return {{}, text, commandOf(line.first())};
   }
   std::string_view first = line.first();
   Command firstCommand = commandOf(first);
   if (isIdentifier(first) && firstCommand == Command::None && !isDirectiveWord(first)) {
-    return {first, line.afterFirst(), commandOf(wordAt(line.afterFirst(), 0))};
+    return {first, line.afterFirst(), commandOf(firstWord(line.afterFirst()))};
   }
   return {{}, text, firstCommand};
 }

@@ -6,7 +6,7 @@
 namespace qv {
 
 std::uint32_t statementSize(std::string_view statement, const ExpressionEvaluator& evaluator) {
-  return statementSize(commandOf(wordAt(statement, 0)), statement, evaluator);
+  return statementSize(commandOf(firstWord(statement)), statement, evaluator);
 }
 
 std::uint32_t statementSize(Command command, std::string_view statement, const ExpressionEvaluator& evaluator) {

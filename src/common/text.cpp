@@ -18,18 +18,6 @@ std::string toLowerAscii(std::string_view text) {
   return lower;
 }
 
-std::vector<std::string> splitWords(std::string_view text) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && isSpace(text[i])) ++i;
-    std::size_t start = i;
-    while (i < text.size() && !isSpace(text[i])) ++i;
-    if (i > start) words.emplace_back(text.substr(start, i - start));
-  }
-  return words;
-}
-
 int compareNoCase(std::string_view a, std::string_view b) {
   std::size_t common = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < common; ++i) {

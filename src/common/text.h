@@ -53,9 +53,6 @@ constexpr bool equalsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && startsWithNoCase(a, b);
 }
 
-// Words separated by runs of white space.
-std::vector<std::string> splitWords(std::string_view text);
-
 // Name order: bytes compared as unsigned values after ASCII lower-casing,
 // so "_" sorts before letters.
 int compareNoCase(std::string_view a, std::string_view b);

@@ -2,11 +2,11 @@
 
 namespace qv {
 
-std::string_view wordAt(std::string_view text, int index) {
-  WordCursor words(text);
-  std::string_view word = words.next();
-  for (int i = 0; i < index && !word.empty(); ++i) word = words.next();
-  return word;
+std::vector<std::string> splitWords(std::string_view text) {
+  std::vector<std::string> words;
+  WordCursor cursor(text);
+  for (std::string_view word = cursor.next(); !word.empty(); word = cursor.next()) words.emplace_back(word);
+  return words;
 }
 
 }  // namespace qv

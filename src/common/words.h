@@ -1,9 +1,12 @@
 #pragma once
 // White-space separated words of a line, read in place: the passes look at
 // a few words of every line, and copying them would cost an allocation each.
+// The one word splitter of the program.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/text.h"
 
@@ -33,7 +36,10 @@ class WordCursor {
   std::size_t position_ = 0;
 };
 
-// The index-th word (0-based), or an empty view.
-std::string_view wordAt(std::string_view text, int index);
+// The first word, or an empty view.
+inline std::string_view firstWord(std::string_view text) { return WordCursor(text).next(); }
+
+// Every word, copied.
+std::vector<std::string> splitWords(std::string_view text);
 
 }  // namespace qv

@@ -4,34 +4,16 @@
 
 #include "preprocess/expression_evaluator.h"
 #include "common/text.h"
+#include "common/words.h"
 
 namespace qv {
 
-namespace {
-
-constexpr std::size_t kDefineWords = 3;
-
-// Only the first three words of a line matter, so a very long line is not
-// split whole.
-std::size_t leadingWords(std::string_view text, std::array<std::string_view, kDefineWords>& words) {
-  std::size_t count = 0;
-  std::size_t i = 0;
-  while (count < words.size()) {
-    while (i < text.size() && isSpace(text[i])) ++i;
-    if (i == text.size()) break;
-    std::size_t start = i;
-    while (i < text.size() && !isSpace(text[i])) ++i;
-    words[count++] = text.substr(start, i - start);
-  }
-  return count;
-}
-
-}  // namespace
-
 bool handleDefine(std::string_view code, DefineTable& defines, PendingDefines& pending,
                   MessageList& notes) {
-  std::array<std::string_view, kDefineWords> words;
-  if (leadingWords(code, words) < kDefineWords) return false;
+  // Only the first three words matter, so a very long line is not split whole.
+  WordCursor cursor(code);
+  const std::array<std::string_view, 3> words{cursor.next(), cursor.next(), cursor.next()};
+  if (words[2].empty()) return false;
   std::string_view name;
   if (startsWithNoCase(words[0], "#DEFINE") || startsWithNoCase(words[0], "DEFINE")) {
     name = words[1];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "common/words.h"
 
 namespace qv {
 namespace {

@@ -12,6 +12,7 @@
 #include "preprocess/conditional.h"
 #include "preprocess/source_reader.h"
 #include "common/text.h"
+#include "common/words.h"
 #include "preprocess_fixture.h"
 
 namespace qv {
