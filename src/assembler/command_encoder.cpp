@@ -35,10 +35,6 @@ std::string offsetWhat(Command command) { return std::string(commandKeyword(comm
 
 int offsetBits(Command command) { return command == Command::BranchTo ? 12 : 16; }
 
-bool isBranch(Command command) {
-  return command == Command::BranchTo || command == Command::BranchTo16 || command == Command::XgotoSnd;
-}
-
 Bytes encodeDb(Compiler& compiler, const SourceLine& line, const OperandList& list,
                const ExpressionEvaluator& evaluator) {
   Bytes bytes;
