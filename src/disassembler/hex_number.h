@@ -8,7 +8,7 @@
 
 namespace qv {
 
-// "0x" and two digits for a byte, four for an address below 64 KiB, six above.
+// "0x" and two digits for a byte, four up to 0xFFFF, six above.
 inline void appendHexNumber(std::string& text, std::uint32_t value) {
   text += "0x";
   if (value > 0xFFFF) appendHexByte(text, static_cast<std::uint8_t>(value >> 16));
@@ -25,6 +25,7 @@ inline std::string hexNumber(std::uint32_t value) {
 // Addresses always with at least four digits.
 inline std::string hexAddress(std::uint32_t value) {
   std::string text = "0x";
+  if (value > 0xFFFFFF) appendHexByte(text, static_cast<std::uint8_t>(value >> 24));
   if (value > 0xFFFF) appendHexByte(text, static_cast<std::uint8_t>(value >> 16));
   appendHexWord(text, static_cast<std::uint16_t>(value));
   return text;
