@@ -54,28 +54,26 @@ HandleMapText readHandleMap(std::string_view text) {
 
 HandleNames::HandleNames(const std::vector<MapHandle>& mapped, const std::array<bool, kHandleCount>& played) {
   std::set<std::string, NoCaseLess> taken;
-  for (const MapHandle& handle : mapped) {
-    declared_.emplace_back(handle.value, std::string(kHandlePrefix) + handle.name);
-    taken.insert(declared_.back().second);
-  }
-  fromMap_ = !mapped.empty();
   std::array<int, kHandleCount> named{};
-  for (const auto& [value, name] : declared_) {
-    if (value >= 0 && value < static_cast<std::int32_t>(kHandleCount)) ++named[static_cast<std::size_t>(value)];
+  for (const MapHandle& handle : mapped) {
+    declared_.push_back({handle.value, std::string(kHandlePrefix) + handle.name, true});
+    taken.insert(declared_.back().symbol);
+    if (handle.value >= 0 && handle.value < static_cast<std::int32_t>(kHandleCount)) {
+      ++named[static_cast<std::size_t>(handle.value)];
+    }
   }
   for (std::size_t value = 0; value < kHandleCount; ++value) {
     if (!played[value] || named[value] > 0) continue;
     std::string name = std::string(kHandlePrefix) + "WAVE_" + std::to_string(value);
     if (taken.count(name) > 0) continue;
-    declared_.emplace_back(static_cast<std::int32_t>(value), name);
+    declared_.push_back({static_cast<std::int32_t>(value), name, false});
     named[value] = 1;
   }
   std::stable_sort(declared_.begin(), declared_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [value, name] : declared_) {
-    if (value >= 0 && value < static_cast<std::int32_t>(kHandleCount) && named[static_cast<std::size_t>(value)] == 1) {
-      names_[static_cast<std::size_t>(value)] = name;
-    }
+                   [](const Declared& a, const Declared& b) { return a.value < b.value; });
+  for (const Declared& handle : declared_) {
+    const auto value = static_cast<std::size_t>(handle.value);
+    if (handle.value >= 0 && value < kHandleCount && named[value] == 1) names_[value] = handle.symbol;
   }
 }
 

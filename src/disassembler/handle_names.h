@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qv {
@@ -36,14 +35,17 @@ class HandleNames {
   // none or several.
   const std::string& nameOf(std::int32_t handle) const;
 
-  // Every handle to declare, as (number, symbol), by number.
-  const std::vector<std::pair<std::int32_t, std::string>>& declared() const { return declared_; }
-  bool anyFromMap() const { return fromMap_; }
+  struct Declared {
+    std::int32_t value = 0;
+    std::string symbol;
+    bool fromMap = false;
+  };
+  // Every handle to declare, by number.
+  const std::vector<Declared>& declared() const { return declared_; }
 
  private:
-  std::vector<std::pair<std::int32_t, std::string>> declared_;
+  std::vector<Declared> declared_;
   std::array<std::string, kHandleCount> names_;
-  bool fromMap_ = false;
 };
 
 }  // namespace qv

@@ -69,7 +69,7 @@ class SourceWriter {
     comment(files.source + ": " + files.image + " read back by quaverton --disassemble");
     comment(plural(image_.size(), "byte") + " in " + plural(layout_.schemes.size(), "scheme") +
             "; assembled, this source gives the same bytes again.");
-    if (dbBytes > 0) comment(plural(dbBytes, "byte") + " no command rebuilds stand in DB lines, each with the reason.");
+    if (dbBytes > 0) comment(plural(dbBytes, "byte") + " stand in DB lines, each with the reason.");
     blank();
     statement("INCLUDE \"QVX5_SND_CMD.INC\"", "the standard names");
   }
@@ -82,12 +82,14 @@ class SourceWriter {
                               : "Wave handles, named by " + files.map + ".");
     for (std::size_t i = 0; i < declared.size();) {
       // One block per run of consecutive numbers.
-      statement("CBLOCK " + decimal(declared[i].first), "");
+      statement("CBLOCK " + decimal(declared[i].value), "");
       std::size_t run = i;
       do {
-        line(declared[run].second, decimal(declared[run].first));
+        const HandleNames::Declared& handle = declared[run];
+        const bool unmapped = !handle.fromMap && !files.map.empty();
+        line(handle.symbol, decimal(handle.value) + (unmapped ? ", played but not in " + files.map : ""));
         ++run;
-      } while (run < declared.size() && declared[run].first == declared[run - 1].first + 1);
+      } while (run < declared.size() && declared[run].value == declared[run - 1].value + 1);
       statement("ENDC", "");
       i = run;
     }
