@@ -43,8 +43,9 @@ class SourceWriter {
   SourceWriter(std::span<const std::uint8_t> image, const ImageLayout& layout, const SchemeLabels& labels,
                const StandardNames& names, const HandleNames& handles)
       : image_(image), layout_(layout), labels_(labels), names_(names), handles_(handles) {
-    // About 40 characters a command.
-    text_.reserve(layout.items.size() * 40 + 4096);
+    // A command line takes up to 60 characters, a label line 48: grown
+    // instead, the text would be copied at every step.
+    text_.reserve(layout.items.size() * 64 + 4096);
   }
 
   std::string write(const SourceFileNames& files) {
