@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "preprocess/text.h"
+
 namespace qv::warning {
 
 namespace {
@@ -22,15 +24,6 @@ std::string hintFor(std::string_view text) {
   return {};
 }
 
-std::string joinedNames(const std::vector<std::string_view>& names) {
-  std::string joined;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) joined += i + 1 == names.size() ? " and " : ", ";
-    joined += names[i];
-  }
-  return joined;
-}
-
 }  // namespace
 
 std::string fieldOverflow(const MessagePlace& place, std::string_view what, std::int64_t value, int bits) {
@@ -47,7 +40,7 @@ std::string unevaluable(const MessagePlace& place, std::string_view what, std::s
 
 std::string missingOperands(const MessagePlace& place, std::string_view command,
                             const std::vector<std::string_view>& operands) {
-  return prefix(place) + std::string(command) + " is missing its " + joinedNames(operands) +
+  return prefix(place) + std::string(command) + " is missing its " + joinedList(operands) +
          (operands.size() == 1 ? " operand" : " operands") + " (0 stored)";
 }
 

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/resources.h"
 #include "preprocess/include_resolver.h"
+#include "preprocess/text.h"
 
 namespace qv {
 
@@ -66,12 +67,7 @@ std::string differencesText(const HexTextDifferences& differences) {
   if (differences.endRecord) aspects.push_back("the end record");
   if (differences.lineEnds) aspects.push_back("line ends");
   if (differences.letterCase) aspects.push_back("letter case");
-  std::string text;
-  for (std::size_t i = 0; i < aspects.size(); ++i) {
-    if (i > 0) text += i + 1 == aspects.size() ? " and " : ", ";
-    text += aspects[i];
-  }
-  return text;
+  return joinedList(aspects);
 }
 
 }  // namespace

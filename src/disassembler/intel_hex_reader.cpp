@@ -4,18 +4,14 @@
 #include <optional>
 
 #include "disassembler/hex_number.h"
+#include "output/hex_records.h"
 
 namespace qv {
 
 namespace {
 
-constexpr std::uint8_t kData = 0x00;
-constexpr std::uint8_t kEnd = 0x01;
-constexpr std::uint8_t kExtendedLinearAddress = 0x04;
 // Count, two address bytes, type and checksum.
 constexpr std::size_t kRecordFraming = 5;
-// The HEX writer's record size: every record starts at a multiple of it.
-constexpr std::uint32_t kWrittenRecordBytes = 16;
 
 std::optional<std::uint8_t> hexDigit(char c, bool& lowerCase) {
   if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
@@ -121,15 +117,15 @@ class HexTextReader {
     const bool first = !sawRecord_;
     sawRecord_ = true;
     switch (record.type) {
-      case kData:
+      case kDataRecord:
         if (first) image_.differences.addressRecords = true;  // no leading upper address record
         return applyData(record);
-      case kEnd:
+      case kEndOfFileRecord:
         if (!record.data.empty()) return fail("bad record length: an end record holds no data");
         if (record.address != 0) image_.differences.endRecord = true;
         ended_ = true;
         return true;
-      case kExtendedLinearAddress:
+      case kExtendedLinearAddressRecord:
         if (record.data.size() != 2) return fail("bad record length: an extended address record holds 2 bytes");
         applyUpperAddress(record, first);
         return true;
@@ -182,10 +178,10 @@ class HexTextReader {
   }
 
   void noteRecordShape(std::uint64_t start, std::size_t count) {
-    if (shortRecordSeen_ || count == 0 || count > kWrittenRecordBytes || start % kWrittenRecordBytes != 0) {
+    if (shortRecordSeen_ || count == 0 || count > kMaxRecordBytes || start % kMaxRecordBytes != 0) {
       image_.differences.recordLengths = true;
     }
-    if (count < kWrittenRecordBytes) shortRecordSeen_ = true;
+    if (count < kMaxRecordBytes) shortRecordSeen_ = true;
     // One record across a 64 KiB boundary stands where the writer puts two
     // and an upper address record.
     if ((start >> 16) != ((start + count - 1) >> 16) && count > 0) image_.differences.addressRecords = true;

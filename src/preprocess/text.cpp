@@ -18,6 +18,15 @@ std::string toLowerAscii(std::string_view text) {
   return lower;
 }
 
+std::string joinedList(const std::vector<std::string_view>& items) {
+  std::string joined;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) joined += i + 1 == items.size() ? " and " : ", ";
+    joined += items[i];
+  }
+  return joined;
+}
+
 std::vector<std::string> splitWords(std::string_view text) {
   std::vector<std::string> words;
   std::size_t i = 0;
