@@ -65,7 +65,9 @@ DecodedCommand read(const std::uint8_t* b, std::size_t available) {
     if (b[1] != 0x00) return bytesOnly(ByteReason::NoCommand);
     return command(Command::BranchTo16, 4, {b[2] << 8 | b[3]});
   }
-  if ((first & 0xF0) == opcode::loadModifier) return command(Command::LoadModifier, 4, {bits(first, 0x0F), b[1], b[2], b[3]});
+  if ((first & 0xF0) == opcode::loadModifier) {
+    return command(Command::LoadModifier, 4, {bits(first, 0x0F), b[1], b[2], b[3]});
+  }
   if ((first & 0xF8) == opcode::maskCompare) {
     return command(Command::MaskCompare, 4, {b[1], bits(first, 0x04), b[2], b[3], bits(first, 0x03)});
   }

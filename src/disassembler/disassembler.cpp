@@ -48,8 +48,8 @@ std::vector<Definition> definitionsFor(const std::string& sourcePath) {
   SourceLine includeLine;
   includeLine.file = sourcePath;
   PreprocessResult ignored;
-  std::optional<SourceRef> found =
-      resolveInclude(SourceRef{sourcePath, {}}, kDefinitionsInclude, includeLine, directoryOf(sourcePath), true, ignored);
+  std::optional<SourceRef> found = resolveInclude(SourceRef{sourcePath, {}}, kDefinitionsInclude, includeLine,
+                                                  directoryOf(sourcePath), true, ignored);
   std::string text;
   if (found && found->carriedName.empty()) {
     if (!readWholeFile(found->path, text, kLargestDefinitions)) text.clear();
@@ -97,7 +97,8 @@ Disassembly disassembleHexText(std::string_view hexText, const std::optional<std
   result.sourceText = writeSource(bytes, layout, labels, names, handles, files);
   if (image.differences.any()) {
     result.messages.push_back(located(request.imagePath, 0, "note",
-                                      "assembled, " + files.source + " gives the same bytes, but its HEX text differs in " +
+                                      "assembled, " + files.source +
+                                          " gives the same bytes, but its HEX text differs in " +
                                           differencesText(image.differences)));
   }
   return result;

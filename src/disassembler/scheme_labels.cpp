@@ -15,7 +15,7 @@ constexpr std::size_t kSchemeNumbers = 32;
 std::optional<std::uint32_t> targetOf(std::span<const std::uint8_t> image, const ImageLayout& layout,
                                       const SchemeSpan& scheme, std::size_t i) {
   const ImageItem& item = layout.items[i];
-  if (isBranch(item.command)) return branchTarget(image, scheme, item);
+  if (isBranch(item.command)) return branchTarget(image, scheme.header, item);
   std::size_t skipped = 0;
   if (item.command == Command::SkipOnTrigger) skipped = 1;
   if (item.command == Command::MaskCompare) {
@@ -42,10 +42,6 @@ std::uint32_t labelPlace(const ImageLayout& layout, const SchemeSpan& scheme, st
 }
 
 }  // namespace
-
-std::uint32_t branchTarget(std::span<const std::uint8_t> image, const SchemeSpan& scheme, const ImageItem& item) {
-  return scheme.header + static_cast<std::uint32_t>(decodeCommand(image, item.address).values[0]);
-}
 
 SchemeLabels::SchemeLabels(std::span<const std::uint8_t> image, const ImageLayout& layout) {
   addresses_.resize(layout.schemes.size());

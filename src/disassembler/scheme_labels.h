@@ -34,8 +34,4 @@ class SchemeLabels {
   std::vector<std::vector<std::string>> names_;
 };
 
-// The scheme's target address of the branch at item (its stored offset
-// from the scheme's start added to it).
-std::uint32_t branchTarget(std::span<const std::uint8_t> image, const SchemeSpan& scheme, const ImageItem& item);
-
 }  // namespace qv

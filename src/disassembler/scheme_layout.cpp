@@ -125,7 +125,7 @@ class ItemMarker {
       item.command = Command::None;
     } else if (item.command == Command::SkemeStart && item.address != schemes_[scheme_].header) {
       item = {item.address, item.size, Command::None, ByteReason::HeaderInsideScheme};
-    } else if (isBranch(item.command) && branchTarget(item) > schemes_[scheme_].end) {
+    } else if (isBranch(item.command) && branchTarget(image_, schemes_[scheme_].header, item) > schemes_[scheme_].end) {
       item = {item.address, item.size, Command::None, ByteReason::BranchOutside};
     }
     marked.push_back(item);
@@ -135,11 +135,6 @@ class ItemMarker {
     if (scheme_ >= schemes_.size() || marked.empty() || marked.back().address < schemes_[scheme_].header) return;
     schemes_[scheme_].endItem = marked.size();
     ++scheme_;
-  }
-
-  std::uint64_t branchTarget(const ImageItem& item) const {
-    return std::uint64_t{schemes_[scheme_].header} +
-           static_cast<std::uint32_t>(decodeCommand(image_, item.address).values[0]);
   }
 
   std::span<const std::uint8_t> image_;

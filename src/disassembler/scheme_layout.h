@@ -33,4 +33,11 @@ struct ImageLayout {
 
 ImageLayout layOutImage(std::span<const std::uint8_t> image);
 
+// Where the branch at item goes: its stored offset counts from the header of
+// the scheme it stands in.
+inline std::uint32_t branchTarget(std::span<const std::uint8_t> image, std::uint32_t schemeHeader,
+                                  const ImageItem& item) {
+  return schemeHeader + static_cast<std::uint32_t>(decodeCommand(image, item.address).values[0]);
+}
+
 }  // namespace qv

@@ -129,11 +129,11 @@ const StandardNames::ValueNames& StandardNames::tableOf(const OperandField& fiel
   }
   // Each part names its own bits; a later part's zero is left out, so that
   // PRI_HIGH stands alone without PREEMPT_NONE.
-  std::vector<std::array<std::string, 256>> parts;
+  std::vector<std::pair<std::uint32_t, std::array<std::string, 256>>> parts;
   std::uint32_t named = 0;
   for (const NamePart& part : field.names) {
     if (part.members.empty()) continue;
-    parts.push_back(partNames(membersOf(definitions_, part), part.sum));
+    parts.emplace_back(part.mask, partNames(membersOf(definitions_, part), part.sum));
     named |= part.mask;
   }
   auto table = std::make_unique<ValueNames>();
@@ -142,9 +142,9 @@ const StandardNames::ValueNames& StandardNames::tableOf(const OperandField& fiel
     std::string text;
     bool complete = true;
     for (std::size_t p = 0; p < parts.size() && complete; ++p) {
-      const std::uint32_t bits = value & field.names[p].mask;
+      const std::uint32_t bits = value & parts[p].first;
       if (p > 0 && bits == 0) continue;
-      const std::string& name = parts[p][bits];
+      const std::string& name = parts[p].second[bits];
       complete = !name.empty();
       text += (text.empty() ? "" : "+") + name;
     }

@@ -41,7 +41,8 @@ TEST(HexReading, TextsThatAreNoImageNameTheLineAndWhy) {
       {":04000000F101000604\r\n:020008000000F6\r\n",
        "song.HEX:2: error: a gap: no bytes from 0x0004 to 0x0007, and an image has none"},
       {":020100000000FD\r\n", "song.HEX:1: error: the bytes start at 0x0100: an image starts at address 0"},
-      {":020000040100F9\r\n:0100000000FF\r\n", "song.HEX:2: error: address 0x01000000 is past 16 MiB: no image is that large"},
+      {":020000040100F9\r\n:0100000000FF\r\n",
+       "song.HEX:2: error: address 0x01000000 is past 16 MiB: no image is that large"},
       {kScheme, "song.HEX:1: error: no end record (:00000001FF)"},
       {std::string(kScheme) + kEnd + kScheme, "song.HEX:3: error: text after the end record"},
   };

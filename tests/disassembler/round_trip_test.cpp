@@ -124,7 +124,9 @@ class SourceGenerator {
       case 6: return "GENERATE_TRIGGER " + value(128);
       case 7: return std::string(chance(2) ? "BRANCH_TO " : chance(2) ? "BRANCH_TO16 " : "XGOTO_SND ") + target();
       case 8: return "LOAD_MODIFIER " + value(16) + ", " + byteList();
-      case 9: return "MASK_COMPARE " + value(8) + ", " + value(8) + ", " + value(256) + ", " + value(256) + ", " + value(4);
+      case 9:
+        return "MASK_COMPARE " + value(8) + ", " + value(8) + ", " + value(256) + ", " + value(256) + ", " +
+               value(4);
       case 10: return "DB " + byteList();
       case 11: return "CHANNEL_END";
       default: return "END_SOUND";

@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (qv::readIntelHex(rebuilt.hexText).bytes != qv::readIntelHex(hexText).bytes) {
     qv::fuzz::failRun("other bytes rebuilt from", disassembly.sourceText);
   }
-  if (disassembly.messages.empty() && rebuilt.hexText != hexText) qv::fuzz::failRun("another HEX text without a note", hexText);
+  if (disassembly.messages.empty() && rebuilt.hexText != hexText)
+    qv::fuzz::failRun("another HEX text without a note", hexText);
   return 0;
 }
