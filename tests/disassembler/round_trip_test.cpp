@@ -33,15 +33,17 @@ std::string complaints(const CompileResult& result) {
 }
 
 // Disassembles the HEX text, assembles the source and expects the text back,
-// with no warning but the one the image itself brings.
-void expectRoundTrip(const std::string& hexText, const std::optional<std::string>& mapText, const std::string& what,
-                     const std::string& imageWarning = "") {
+// with no warning but the one the image itself brings; returns the source.
+std::string expectRoundTrip(const std::string& hexText, const std::optional<std::string>& mapText,
+                            const std::string& what, const std::string& imageWarning = "",
+                            const std::string& definitionsBeside = "") {
   SCOPED_TRACE(what);
   test::TempFolder work;
+  if (!definitionsBeside.empty()) work.write("QVX5_SND_CMD.INC", definitionsBeside);
   DisassemblyRequest request{work.file("song.HEX"), mapText ? work.file("song.MAP") : "", work.file("back.asm")};
   Disassembly disassembly =
       disassembleHexText(hexText, mapText ? std::optional<std::string_view>(*mapText) : std::nullopt, request);
-  ASSERT_EQ(disassembly.failure, DisassemblyFailure::None) << disassembly.messages.front();
+  EXPECT_EQ(disassembly.failure, DisassemblyFailure::None) << disassembly.messages.front();
   EXPECT_TRUE(disassembly.messages.empty()) << disassembly.messages.front();
   work.write("back.asm", disassembly.sourceText);
   CompileResult rebuilt = compileSource(request.sourcePath);
@@ -52,6 +54,7 @@ void expectRoundTrip(const std::string& hexText, const std::optional<std::string
     EXPECT_NE(warnings.find(imageWarning), std::string::npos) << warnings;
   }
   EXPECT_EQ(rebuilt.hexText, hexText) << disassembly.sourceText;
+  return disassembly.sourceText;
 }
 
 std::optional<std::string> fileIfThere(const fs::path& path) {
@@ -75,6 +78,18 @@ TEST(DisassemblyRoundTrip, GoldenProjectsAndTheExampleComeBackByteForByte) {
     }
   }
   EXPECT_GE(images, 3);
+}
+
+// The source will include the definitions file beside it, not the carried
+// copy: its names are the ones written.
+TEST(DisassemblyRoundTrip, NamesComeFromTheDefinitionsFileTheSourceWillInclude) {
+  test::TempFolder work;
+  CompileResult original = compileSource(
+      work.write("song.asm", "        SKEME_START 1\n        INITIATE_SOUND 0x21, 0\n        INITIATE_SOUND 0x31, 0\n"));
+  const std::string source = expectRoundTrip(original.hexText, std::nullopt, "own definitions", "",
+                                             "TRIG_FUNC_1 EQU 0x30\nTRIG_LATE EQU TRIG_FUNC_1 + 1 ; a sum\n");
+  EXPECT_NE(source.find("INITIATE_SOUND 0x21, 0x00\r\n"), std::string::npos) << source;
+  EXPECT_NE(source.find("INITIATE_SOUND TRIG_LATE, 0x00\r\n"), std::string::npos) << source;
 }
 
 // Random sources over every command, with labels, branches within and
