@@ -90,7 +90,7 @@ class SourceWriter {
         const bool unmapped = !handle.fromMap && !files.map.empty();
         line(handle.symbol, decimal(handle.value) + (unmapped ? ", played but not in " + files.map : ""));
         ++run;
-      } while (run < declared.size() && declared[run].value == declared[run - 1].value + 1);
+      } while (run < declared.size() && declared[run].value == std::int64_t{declared[run - 1].value} + 1);
       statement("ENDC", "");
       i = run;
     }
