@@ -21,18 +21,31 @@ constexpr F lowBits(std::string_view name, int bits) { return {name, R::LowBits,
 constexpr F byte(std::string_view name) { return {name, R::Byte, -128, 255}; }
 constexpr F byteOrZero(std::string_view name) { return {name, R::ByteOrZero, 0, 255}; }
 
+constexpr F named(F field, NamePart first, NamePart second = {}) {
+  field.names = {first, second};
+  return field;
+}
+
+constexpr NamePart trigger{"TRIG_", 0xFF};
+
 constexpr std::array<F, 1> schemeStartFields{lowBits("scheme number", 5)};
-constexpr std::array<F, 1> versionFields{byteOrZero("version")};
+constexpr std::array<F, 1> versionFields{named(byteOrZero("version"), {"VERSION_", 0xFF})};
 constexpr std::array<F, 1> channelFields{byteOrZero("channel")};
-constexpr std::array<F, 2> initiateFields{lowBits("trigger", 7), any("preempt")};
+constexpr std::array<F, 2> initiateFields{named(lowBits("trigger", 7), trigger),
+                                          named(any("preempt"), {"PRI_", 0x07}, {"PREEMPT_", 0x80})};
 constexpr std::array<F, 1> branchFields{any("target")};
-constexpr std::array<F, 3> delayFields{any("mode"), lowBits("delay", 7), lowBits("global", 1)};
-constexpr std::array<F, 2> skipFields{lowBits("logic", 2), byte("trigger")};
-constexpr std::array<F, 1> generateFields{byte("trigger")};
-constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255}, lowBits("break", 5), any("flags")};
-constexpr std::array<F, 4> modifierFields{lowBits("type", 4), byte("argument 1"), byte("argument 2"),
-                                          byte("argument 3")};
-constexpr std::array<F, 5> maskCompareFields{byte("source"), any("immediate"), byte("target"), byte("mask"),
+constexpr std::array<F, 3> delayFields{named(any("mode"), {"DELAY_FIXED DELAY_RANDOM", 0x80}), lowBits("delay", 7),
+                                       named(lowBits("global", 1), {"DELAY_CHANNEL DELAY_GLOBAL", 0x01})};
+constexpr std::array<F, 2> skipFields{named(lowBits("logic", 2), {"SKIP_IF_", 0x03}), named(byte("trigger"), trigger)};
+constexpr std::array<F, 1> generateFields{named(byte("trigger"), trigger)};
+// A break is a loop mode in its low two bits plus break flags.
+constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255},
+                                      named(lowBits("break", 5), {"BRK_", 0x03}, {"BRK_", 0x1C, true}),
+                                      named(any("flags"), {"PLAYF_", 0xFF, true})};
+constexpr std::array<F, 4> modifierFields{named(lowBits("type", 4), {"MOD_", 0x0F}), byte("argument 1"),
+                                          byte("argument 2"), byte("argument 3")};
+constexpr std::array<F, 5> maskCompareFields{named(byte("source"), {"SRC_", 0xFF}),
+                                             named(any("immediate"), {"CMP_", 0x04}), byte("target"), byte("mask"),
                                              lowBits("skip", 3)};
 
 // What the encodings keep of a value the field cannot hold.

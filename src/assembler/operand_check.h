@@ -4,6 +4,7 @@
 // unevaluable or out-of-range operand is reported where it is read. The
 // bytes stay what the encodings make of the value: a warning changes none.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -28,11 +29,23 @@ enum class FieldRange {
   Handle,      // 0 .. 255; the short form keeps 6 bits, the long one 8
 };
 
+// One part of a value written with the definitions' standard names: the
+// value's bits under mask, as one name of the members, or (sum) as a sum of
+// distinct ones. Members are blank-separated: prefixes ending in "_", or
+// whole names.
+struct NamePart {
+  std::string_view members;
+  std::uint32_t mask = 0;
+  bool sum = false;
+};
+
 struct OperandField {
   std::string_view name;
   FieldRange range = FieldRange::Any;
   std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
   std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+  // The names a value is written with, its parts added up; none: a number.
+  std::array<NamePart, 2> names{};
 };
 
 // The operands of command, in source order; DB's are dbValueField each.

@@ -6,6 +6,7 @@
 #include "compile/output_paths.h"
 #include "compile/carried_include_provider.h"
 #include "harness/console_diagnostics.h"
+#include "harness/disassemble_command.h"
 #include "harness/harness_options.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -18,6 +19,7 @@ const char kVersion[] = "quaverton 1.2a (30 September 2026)\n";
 
 const char kUsage[] =
     "Usage: quaverton --harness [options] SOURCE.asm [SUFFIX]\n"
+    "       quaverton --disassemble IMAGE.HEX [--map IMAGE.MAP] [--out SOURCE.asm] [--force] [--quiet]\n"
     "Compiles SOURCE.asm headless into SOURCE_SUFFIX.HEX, .MAP, .LST and .SYM.\n"
     "  --suffix TEXT        output name suffix (default _Z)\n"
     "  --out-dir FOLDER     write the outputs into FOLDER\n"
@@ -26,9 +28,15 @@ const char kUsage[] =
     "  --quiet              print no errors or warnings\n"
     "  --werror             fail a compile that gives warnings\n"
     "  --version            print the version and exit\n"
+    "  --disassemble IMAGE  write a source that compiles to IMAGE's bytes again\n"
+    "  --map FILE           name the source's wave handles from the handle map FILE\n"
+    "  --out FILE           write the source to FILE (default: IMAGE with .asm)\n"
+    "  --force              replace that file when it exists\n"
     "Errors and warnings go to standard error as FILE:LINE: error: TEXT\n"
     "or FILE:LINE: warning: TEXT.\n"
-    "Exit codes: 0 compiled, 1 usage, 2 source not readable, 3 compile failed.\n";
+    "Exit codes: 0 compiled, 1 usage, 2 source not readable, 3 compile failed;\n"
+    "with --disassemble: 0 written, 1 usage or the file exists, 2 image not\n"
+    "readable, 3 not an image it can read back.\n";
 
 std::FILE* openLog(const std::string& path) { return openFile(path, "wb"); }
 
@@ -62,12 +70,20 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
     outcome.exitCode = kExitSuccess;
     return outcome;
   }
-  if (options.helpOrUsageError || options.source.empty()) {
+  // A disassembly reads an image, not a source.
+  const bool usageError = options.helpOrUsageError || (options.disassembleRequested
+                                                           ? options.image.empty() || !options.source.empty()
+                                                           : options.source.empty());
+  if (usageError) {
     if (!options.unknownOption.empty()) {
       std::fprintf(stderr, "quaverton: unknown option %s\n", options.unknownOption.c_str());
     }
     std::fputs(kUsage, stderr);
     outcome.exitCode = kExitUsage;
+    return outcome;
+  }
+  if (options.disassembleRequested) {
+    outcome.exitCode = runDisassembleCommand(options);
     return outcome;
   }
   if (!isReadable(options.source)) {

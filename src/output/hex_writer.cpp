@@ -4,16 +4,12 @@
 #include <cstddef>
 
 #include "output/hex_digits.h"
+#include "output/hex_records.h"
 #include "platform/files.h"
 
 namespace qv {
 
 namespace {
-
-constexpr std::uint8_t kDataRecord = 0x00;
-constexpr std::uint8_t kEndOfFileRecord = 0x01;
-constexpr std::uint8_t kExtendedLinearAddressRecord = 0x04;
-constexpr std::size_t kMaxRecordBytes = 16;
 
 struct ImageByte {
   std::uint32_t address;
