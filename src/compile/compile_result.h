@@ -24,6 +24,9 @@ struct CompileResult {
   std::vector<std::string> messages;
   // messagePlaces[i] is where messages[i] is about; both always have the same length.
   std::vector<MessagePlace> messagePlaces;
+  // The files the outputs are for, HEX, MAP, LST and SYM, also when none
+  // is written (No Write); none when the compile failed before writing.
+  std::vector<std::string> outputFiles;
   std::vector<std::string> writtenFiles;
   bool failed = false;
 };

@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "output/hex_digits.h"
-#include "platform/files.h"
+#include "output/output_file.h"
 
 namespace qv {
 
@@ -146,9 +146,7 @@ bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitt
 }
 
 bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage) {
-  if (writeWholeFile(path, hexText)) return true;
-  errorMessage = "Unable to open output HEX file: " + path;
-  return false;
+  return writeOutputFile(path, hexText, "Unable to open output HEX file: ", errorMessage);
 }
 
 }  // namespace qv
