@@ -33,8 +33,9 @@ int runDisassembleCommand(const HarnessOptions& options) {
     say("quaverton: " + request.sourcePath + " exists; use --out or --force");
     return kExitUsage;
   }
-  if (!replaceFileAtomically(request.sourcePath, disassembly.sourceText)) {
-    say("quaverton: cannot write " + request.sourcePath);
+  FileWrite write = writeWholeFile(request.sourcePath, disassembly.sourceText);
+  if (!write.written) {
+    say("quaverton: cannot write " + request.sourcePath + (write.failure.empty() ? "" : ": " + write.failure));
     return kExitCompileFailed;
   }
   return kExitSuccess;

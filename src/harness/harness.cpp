@@ -38,22 +38,21 @@ const char kUsage[] =
     "with --disassemble: 0 written, 1 usage or the file exists, 2 image not\n"
     "readable, 3 not an image it can read back.\n";
 
-std::FILE* openLog(const std::string& path) { return openFile(path, "wb"); }
-
-void writeHarnessLog(const std::string& logPath, const HarnessOptions& options, const CompileResult& result) {
-  std::FILE* log = openLog(logPath);
-  if (log == nullptr) log = openLog(fallbackHarnessLogPath());
-  if (log == nullptr) return;
-  std::fprintf(log, "LogPath: %s\r\n", logPath.c_str());
-  std::fprintf(log, "%s\r\n", result.failed ? "Compile failed" : "Compile complete");
-  std::fprintf(log, "Source: %s\r\n", options.source.c_str());
-  std::fprintf(log, "Suffix: %s\r\n", options.suffix.c_str());
+std::string harnessLogText(const std::string& logPath, const HarnessOptions& options, const CompileResult& result) {
+  std::string text = "LogPath: " + logPath + "\r\n";
+  text += result.failed ? "Compile failed\r\n" : "Compile complete\r\n";
+  text += "Source: " + options.source + "\r\n";
+  text += "Suffix: " + options.suffix + "\r\n";
   // Each message as a C string: one holding a NUL byte ends there.
-  for (const std::string& message : result.messages) {
-    std::fputs(message.c_str(), log);
-    std::fputs("\r\n", log);
-  }
-  std::fclose(log);
+  for (const std::string& message : result.messages) text.append(message.c_str()).append("\r\n");
+  return text;
+}
+
+// All or nothing, as the outputs are; a log that cannot be written beside
+// the source goes to the fallback path.
+void writeHarnessLog(const std::string& logPath, const HarnessOptions& options, const CompileResult& result) {
+  std::string text = harnessLogText(logPath, options, result);
+  if (!writeWholeFile(logPath, text).written) writeWholeFile(fallbackHarnessLogPath(), text);
 }
 
 }  // namespace
@@ -86,8 +85,11 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
     outcome.exitCode = runDisassembleCommand(options);
     return outcome;
   }
-  if (!isReadable(options.source)) {
-    if (!options.quiet) std::fprintf(stderr, "quaverton: cannot read %s\n", options.source.c_str());
+  bool folder = folderExists(options.source);
+  if (folder || !isReadable(options.source)) {
+    if (!options.quiet) {
+      std::fprintf(stderr, "quaverton: cannot read %s%s\n", options.source.c_str(), folder ? ": is a folder" : "");
+    }
     outcome.exitCode = kExitUnreadableSource;
     return outcome;
   }

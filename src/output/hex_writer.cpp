@@ -5,7 +5,7 @@
 
 #include "output/hex_digits.h"
 #include "output/hex_records.h"
-#include "platform/files.h"
+#include "output/output_file.h"
 
 namespace qv {
 
@@ -142,9 +142,7 @@ bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitt
 }
 
 bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage) {
-  if (writeWholeFile(path, hexText)) return true;
-  errorMessage = "Unable to open output HEX file: " + path;
-  return false;
+  return writeOutputFile(path, hexText, "Unable to open output HEX file: ", errorMessage);
 }
 
 }  // namespace qv
