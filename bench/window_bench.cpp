@@ -22,7 +22,7 @@
 #include "harness/harness.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/qsettings_store.h"
-#include "window/tab_set.h"
+#include "window/model/tabs/tab_set.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "compile/output_paths.h"
 #include "platform/trace_log.h"
-#include "window/settings_values.h"
-#include "window/status_words.h"
+#include "window/model/settings/settings_values.h"
+#include "window/model/status/status_words.h"
 #include "window/window_texts.h"
 
 namespace qv {

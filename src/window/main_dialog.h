@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "compile/compile_result.h"
-#include "window/compile_log.h"
+#include "window/model/compile/compile_log.h"
 #include "window/main_dialog_view.h"
-#include "window/search_text.h"
-#include "window/settings_store.h"
-#include "window/tab_set.h"
-#include "window/window_clock.h"
-#include "window/window_layout.h"
+#include "window/model/find/search_text.h"
+#include "window/model/settings/settings_store.h"
+#include "window/model/tabs/tab_set.h"
+#include "window/model/compile/window_clock.h"
+#include "window/model/layout/window_layout.h"
 
 namespace qv {
 

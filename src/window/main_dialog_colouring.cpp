@@ -1,6 +1,6 @@
 // Colouring the Source and include tabs.
 #include "window/main_dialog.h"
-#include "window/switched_off_lines.h"
+#include "window/model/tabs/switched_off_lines.h"
 
 namespace qv {
 

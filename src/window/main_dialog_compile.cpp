@@ -7,15 +7,15 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
-#include "window/browse_folder.h"
-#include "window/compile_job.h"
-#include "window/compile_log.h"
-#include "window/editor_text.h"
-#include "window/flag_scope.h"
-#include "window/include_tab_paths.h"
+#include "window/model/files/browse_folder.h"
+#include "window/model/compile/compile_job.h"
+#include "window/model/compile/compile_log.h"
+#include "window/model/tabs/editor_text.h"
+#include "window/model/tabs/flag_scope.h"
+#include "window/model/files/include_tab_paths.h"
 #include "window/main_dialog.h"
-#include "window/symbol_table_text.h"
-#include "window/window_layout.h"
+#include "window/model/compile/symbol_table_text.h"
+#include "window/model/layout/window_layout.h"
 
 namespace qv {
 

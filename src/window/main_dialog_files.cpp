@@ -5,9 +5,9 @@
 #include "compile/output_paths.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "window/backups.h"
+#include "window/model/files/backups.h"
 #include "window/main_dialog.h"
-#include "window/text_file.h"
+#include "window/model/files/text_file.h"
 #include "window/window_texts.h"
 
 namespace qv {

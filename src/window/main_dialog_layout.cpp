@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "window/main_dialog.h"
-#include "window/status_words.h"
-#include "window/top_area_layout.h"
+#include "window/model/status/status_words.h"
+#include "window/model/layout/top_area_layout.h"
 
 namespace qv {
 

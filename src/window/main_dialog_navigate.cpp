@@ -6,7 +6,7 @@
 #include "platform/paths.h"
 #include "common/text.h"
 #include "window/main_dialog.h"
-#include "window/symbol_row.h"
+#include "window/model/navigation/symbol_row.h"
 
 namespace qv {
 

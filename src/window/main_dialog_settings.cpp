@@ -3,9 +3,9 @@
 #include "compile/output_paths.h"
 #include "platform/trace_log.h"
 #include "window/main_dialog.h"
-#include "window/recent_sources.h"
-#include "window/settings_values.h"
-#include "window/window_placement.h"
+#include "window/model/settings/recent_sources.h"
+#include "window/model/settings/settings_values.h"
+#include "window/model/settings/window_placement.h"
 #include "window/window_texts.h"
 
 namespace qv {

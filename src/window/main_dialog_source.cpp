@@ -4,7 +4,7 @@
 #include "platform/project_folder.h"
 #include "common/text.h"
 #include "window/main_dialog.h"
-#include "window/recent_sources.h"
+#include "window/model/settings/recent_sources.h"
 #include "window/window_texts.h"
 
 namespace qv {

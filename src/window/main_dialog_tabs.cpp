@@ -7,12 +7,12 @@
 #include "platform/error_report.h"
 #include "platform/paths.h"
 #include "platform/trace_log.h"
-#include "window/editor_text.h"
-#include "window/flag_scope.h"
+#include "window/model/tabs/editor_text.h"
+#include "window/model/tabs/flag_scope.h"
 #include "window/main_dialog.h"
-#include "window/recent_sources.h"
-#include "window/status_words.h"
-#include "window/tab_label.h"
+#include "window/model/settings/recent_sources.h"
+#include "window/model/status/status_words.h"
+#include "window/model/tabs/tab_label.h"
 #include "window/window_texts.h"
 
 namespace qv {

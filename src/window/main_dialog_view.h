@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "window/dialog_template.h"
-#include "window/window_colours.h"
-#include "window/window_geometry.h"
+#include "window/model/layout/dialog_template.h"
+#include "window/model/layout/window_colours.h"
+#include "window/model/layout/window_geometry.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 
 #include "fuzz_failure.h"
 #include "fuzz_workspace.h"
-#include "window/text_file.h"
+#include "window/model/files/text_file.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include "platform/paths.h"
 #include "support/environment_variable.h"
 #include "window/demo_project.h"
-#include "window/editor_text.h"
+#include "window/model/tabs/editor_text.h"
 #include "window/main_dialog_fixture.h"
 #include "window/saved_bytes.h"
-#include "window/symbol_table_text.h"
-#include "window/text_file.h"
-#include "window/window_layout.h"
+#include "window/model/compile/symbol_table_text.h"
+#include "window/model/files/text_file.h"
+#include "window/model/layout/window_layout.h"
 
 namespace qv {
 namespace {

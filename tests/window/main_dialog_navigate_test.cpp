@@ -7,7 +7,7 @@
 
 #include "window/demo_project.h"
 #include "window/main_dialog_fixture.h"
-#include "window/search_text.h"
+#include "window/model/find/search_text.h"
 
 namespace qv {
 namespace {

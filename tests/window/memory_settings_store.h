@@ -4,7 +4,7 @@
 #include <map>
 #include <variant>
 
-#include "window/settings_store.h"
+#include "window/model/settings/settings_store.h"
 
 namespace qv::test {
 

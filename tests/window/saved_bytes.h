@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/text_file.h"
+#include "window/model/files/text_file.h"
 
 namespace qv::test {
 

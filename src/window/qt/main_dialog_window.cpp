@@ -18,7 +18,7 @@
 #include "platform/error_report.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
-#include "window/qt/source_editor.h"
+#include "window/qt/editor/source_editor.h"
 #include "window/window_texts.h"
 
 namespace qv {

@@ -10,8 +10,8 @@
 
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
-#include "window/qt/editor_document_text.h"
-#include "window/qt/source_colourer.h"
+#include "window/qt/editor/editor_document_text.h"
+#include "window/qt/editor/source_colourer.h"
 
 class QComboBox;
 class QKeyEvent;

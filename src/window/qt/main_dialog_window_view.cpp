@@ -14,13 +14,13 @@
 #include <QTextDocument>
 
 #include "platform/error_report.h"
-#include "window/flag_scope.h"
-#include "window/qt/editor_font.h"
+#include "window/model/tabs/flag_scope.h"
+#include "window/qt/editor/editor_font.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/off_thread_run.h"
 #include "window/qt/output_tab_bar.h"
 #include "window/qt/qt_text.h"
-#include "window/qt/source_editor.h"
+#include "window/qt/editor/source_editor.h"
 #include "window/qt/tool_tip_delay_style.h"
 
 namespace qv {

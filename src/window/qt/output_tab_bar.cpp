@@ -5,8 +5,8 @@
 
 #include "platform/error_report.h"
 #include "window/qt/qt_text.h"
-#include "window/tab_label.h"
-#include "window/window_layout.h"
+#include "window/model/tabs/tab_label.h"
+#include "window/model/layout/window_layout.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include <QTabBar>
 
-#include "window/window_colours.h"
+#include "window/model/layout/window_colours.h"
 
 namespace qv {
 

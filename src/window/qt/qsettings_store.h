@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "window/settings_store.h"
+#include "window/model/settings/settings_store.h"
 
 namespace qv {
 

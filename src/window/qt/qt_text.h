@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "window/qt/editor_folding.h"
+#include "window/qt/editor/editor_folding.h"
 
 namespace qv {
 

@@ -18,11 +18,11 @@
 
 #include "support/trace_log_capture.h"
 #include "window/demo_project.h"
-#include "window/editor_text.h"
-#include "window/search_text.h"
+#include "window/model/tabs/editor_text.h"
+#include "window/model/find/search_text.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/test_window.h"
-#include "window/window_colours.h"
+#include "window/model/layout/window_colours.h"
 
 namespace qv {
 namespace {

@@ -18,12 +18,12 @@
 #include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
-#include "window/qt/editor_font.h"
+#include "window/qt/editor/editor_font.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/qt_text.h"
-#include "window/dialog_template.h"
-#include "window/editor_text.h"
+#include "window/model/layout/dialog_template.h"
+#include "window/model/tabs/editor_text.h"
 #include "window/qt/test_window.h"
 
 namespace qv {

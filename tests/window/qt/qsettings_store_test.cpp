@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
-#include "window/settings_values.h"
+#include "window/model/settings/settings_values.h"
 
 namespace qv {
 namespace {
