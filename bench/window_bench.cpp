@@ -75,7 +75,7 @@ void compileFigures(const std::string& big) {
                          QTest::keyClick(window.editor(), Qt::Key_F5);
                        }));
   }
-  if (!(*window).Model().m_compiled) std::fprintf(stderr, "window_bench: %s did not compile\n", big.c_str());
+  if (!(*window).Model().Last().compiled) std::fprintf(stderr, "window_bench: %s did not compile\n", big.c_str());
 
   double lst = secondsOf([&] {
     window.tabs()->setCurrentIndex(qv::kLstTab);
@@ -83,12 +83,12 @@ void compileFigures(const std::string& big) {
   });
   std::printf("compile of %s: window %.3f s, headless %.3f s, ratio %.2f (target 1.30)\n", big.c_str(), compile,
               headless, compile / headless);
-  std::printf("switch to its LST tab (%zu bytes): %.3f s (target 1.000)\n", (*window).Model().m_lstText.size(), lst);
+  std::printf("switch to its LST tab (%zu bytes): %.3f s (target 1.000)\n", (*window).Model().Tabs().at(qv::kLstTab).text.size(), lst);
   double source = secondsOf([&] {
     window.tabs()->setCurrentIndex(qv::kSourceTab);
     window.editor()->viewport()->repaint();
   });
-  std::printf("switch to its Source tab, coloured (%zu bytes): %.3f s\n", (*window).Model().m_sourceText.size(), source);
+  std::printf("switch to its Source tab, coloured (%zu bytes): %.3f s\n", (*window).Model().Tabs().at(qv::kSourceTab).text.size(), source);
 }
 
 void keystrokeFigure(const std::string& medium) {
@@ -98,7 +98,7 @@ void keystrokeFigure(const std::string& medium) {
   window.editor()->setFocus();
   QApplication::processEvents();
   QPlainTextEdit* editor = window.editor();
-  const std::string& text = (*window).Model().m_sourceText;
+  const std::string& text = (*window).Model().Tabs().at(qv::kSourceTab).text;
   long lines = std::count(text.begin(), text.end(), '\n');
   int length = editor->document()->characterCount() - 1;
   std::size_t before = text.size();

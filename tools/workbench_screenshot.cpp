@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   window.resize(kPictureWidth, kPictureHeight);
   window.Model().SelectSource(argv[1], false);
   window.Model().OnCompile();
-  if (!window.Model().m_compiled) {
+  if (!window.Model().Last().compiled) {
     std::fprintf(stderr, "%s did not compile\n", argv[1]);
     return 2;
   }

@@ -2,41 +2,29 @@
 
 #include <iterator>
 
-#include "compile/output_paths.h"
 #include "platform/trace_log.h"
-#include "window/model/settings/settings_values.h"
-#include "window/model/status/status_words.h"
+#include "window/handler_guard.h"
 #include "window/window_texts.h"
 
 namespace qv {
 
 namespace {
 
-constexpr char kProgramName[] = "Quaverton";
-constexpr char kProgramVersion[] = "1.2a 30 September 2026";
 constexpr int kProgressRange = 1000;
-constexpr int kToolTipDelayMs = 120;
-
-struct ToolTipText {
-  ControlId control;
-  const char* text;
-};
-
-constexpr ToolTipText kToolTips[] = {
-    {ControlId::NoWrite, "No Write: skip writing output files."},
-    {ControlId::ShowInactive, "Show Inactive: include #if 0 style disabled lines."},
-    {ControlId::Compile, "Compile (F5): generates .MAP, .SYM, .LST, .HEX"},
-    {ControlId::FindText, "Find text in the current tab output."},
-    {ControlId::FindNext, "Find next match."},
-    {ControlId::FindPrev, "Find previous match."},
-    {ControlId::MatchCase, "Match case while searching."},
-    {ControlId::WholeWord, "Match whole words only."},
-};
 
 }  // namespace
 
 CMainDialog::CMainDialog(MainDialogView& view, SettingsStore& store, const void* parent)
-    : m_suffix(settings::kDefaultSuffix), m_sourceEol(kDefaultLineEnd), m_view(view), m_settings(store) {
+    : m_view(view),
+      m_settings(view, store),
+      m_editor(view, m_tabs, m_last),
+      m_files(view, m_tabs, m_editor),
+      m_display(view, m_tabs, m_editor, m_files, m_last, m_settings),
+      m_source(view, m_tabs, m_editor, m_files, m_display, m_settings, m_last),
+      m_find(view),
+      m_places(view, m_tabs, m_editor, m_display, m_find, m_last, m_settings),
+      m_compile(view, {m_tabs, m_editor, m_files, m_display, m_source, m_settings, m_find, m_places}, m_last),
+      m_appearance(view) {
   traceLog("MainDialog ctor: parent=%p", parent);
 }
 
@@ -45,14 +33,13 @@ bool CMainDialog::OnInitDialog() {
   traceLog("MainDialog OnInitDialog after CDialog::OnInitDialog. outputText=%p outputTab=%p",
            m_view.ControlHandle(ControlId::OutputText), m_view.ControlHandle(ControlId::OutputTab));
   m_view.MakeResizable();
-  SetMinimumWindowSize();
+  m_appearance.SetMinimumWindowSize();
   traceLog("MainDialog OnInitDialog after ModifyStyle.");
-  UpdateOutputBrushes();
+  m_appearance.UpdateOutputBrushes();
   traceLog("MainDialog OnInitDialog after UpdateOutputBrushes.");
 
-  m_view.SetControlText(ControlId::Suffix, m_suffix);
-  m_statusText = kReadyStatus;
-  UpdateStatusLine();
+  m_view.SetControlText(ControlId::Suffix, m_settings.suffix);
+  m_editor.Status().Show(kReadyStatus);
   for (ControlId box : {ControlId::NoWrite, ControlId::ShowInactive, ControlId::MatchCase, ControlId::WholeWord}) {
     m_view.SetChecked(box, false);
   }
@@ -63,32 +50,31 @@ bool CMainDialog::OnInitDialog() {
   m_view.SetCurrentTab(kLogTab);
   m_view.EnableEditorChangeNotifications();
 
-  m_logText = kNoSourceLogText;
-  SetOutputText(m_logText, kLogTab, true);
+  std::string& log = m_tabs.at(kLogTab).text;
+  log = kNoSourceLogText;
+  m_editor.SetOutputText(log, kLogTab, true);
   traceLog("MainDialog OnInitDialog applying log text.");
-  SetEditorFontFromTemplate();
+  m_appearance.SetEditorFontFromTemplate();
 
-  if (!EnsureBackupsFolderFor(OutputBasePath() + ".asm")) {
-    m_logText = kBackupsFolderWarning;
-  }
+  if (!m_files.EnsureBackupsFolderFor(m_source.OutputBasePath() + ".asm")) log = kBackupsFolderWarning;
 
-  LoadSettingsFromRegistry();
+  m_source.LoadSettingsFromRegistry();
   traceLog("MainDialog OnInitDialog after LoadSettingsFromRegistry.");
-  SetupToolTips();
+  m_appearance.SetupToolTips();
   traceLog("MainDialog OnInitDialog after SetupToolTips.");
-  UpdateWindowTitle();
+  m_appearance.UpdateWindowTitle();
   traceLog("MainDialog OnInitDialog after UpdateWindowTitle.");
-  UpdateTabTitles();
+  m_editor.UpdateTabTitles();
   traceLog("MainDialog OnInitDialog after UpdateTabTitles.");
-  RefreshOutput();
+  m_display.RefreshOutput();
   traceLog("MainDialog OnInitDialog after RefreshOutput.");
 
   bool maximize = false;
-  bool placed = LoadWindowPlacementFromRegistry(maximize);
+  bool placed = m_settings.LoadWindowPlacementFromRegistry(maximize);
   traceLog("MainDialog OnInitDialog LoadWindowPlacementFromRegistry=%d maximize=%d", placed ? 1 : 0,
            maximize ? 1 : 0);
   if (!placed) {
-    PixelRect fallback = FallbackWindowRect();
+    PixelRect fallback = m_settings.FallbackWindowRect();
     traceLog("MainDialog OnInitDialog using fallback rect l=%d t=%d r=%d b=%d", fallback.x, fallback.y,
              fallback.right(), fallback.bottom());
     m_view.MoveWindow(fallback);
@@ -101,45 +87,125 @@ bool CMainDialog::OnInitDialog() {
   return true;
 }
 
-void CMainDialog::SetEditorFontFromTemplate() {
-  if (m_view.SetEditorFont({"Courier New", 9, true})) {
-    traceLog("MainDialog OnInitDialog set bold Courier font.");
-    return;
-  }
-  if (m_view.SetEditorFont({"Courier New", 9, false})) traceLog("MainDialog OnInitDialog set regular Courier font.");
+void CMainDialog::OnDestroy() {
+  RunHandler("OnDestroy", [&] { m_source.SaveSettingsToRegistry(); });
 }
 
-void CMainDialog::OnDestroy() { SaveSettingsToRegistry(); }
-
-void CMainDialog::UpdateOutputBrushes() { m_view.SetWindowColours(kWindowColours); }
-
-void CMainDialog::UpdateWindowTitle() {
-  m_view.SetWindowTitle(std::string(kProgramName) + " - version " + kProgramVersion);
-}
-
-void CMainDialog::UpdateStatusLine() {
-  m_view.SetStatusLine(StatusLineText(m_statusText, m_statusHighlight, m_overwrite), m_statusHighlight);
-  UpdateCaretPlace();
-}
-
-void CMainDialog::SetupToolTips() {
-  if (m_toolTipCreated) return;
-  m_toolTipCreated = true;
-  m_view.SetToolTipDelay(kToolTipDelayMs);
-  for (const ToolTipText& tip : kToolTips) m_view.SetToolTip(tip.control, tip.text);
+void CMainDialog::OnSize(int clientWidth, int clientHeight) {
+  RunHandler("OnSize", [&] { m_appearance.OnSize(clientWidth, clientHeight); });
 }
 
 void CMainDialog::OnSuffixChanged() {
-  if (!m_view.ControlExists(ControlId::Suffix)) return;
-  std::string text = m_view.GetControlText(ControlId::Suffix);
-  m_suffix = effectiveSuffix(text);
+  RunHandler("OnChangeSuffix", [&] { m_settings.OnSuffixChanged(); });
 }
 
 void CMainDialog::OnActivateApp(bool active) {
-  bool returning = active && !m_appActive;
-  m_appActive = active;
-  // No question while a compile runs; it reads the source afresh anyway.
-  if (returning && !m_compileRunning && SelectedTab() == kSourceTab) CheckExternalChange();
+  RunHandler("OnActivateApp", [&] {
+    // No question while a compile runs; it reads the source afresh anyway.
+    if (m_files.NoteActivation(active) && !m_compile.Running() && m_editor.SelectedTab() == kSourceTab) {
+      m_files.CheckExternalChange();
+    }
+  });
+}
+
+void CMainDialog::UpdateTabTitles() { m_editor.UpdateTabTitles(); }
+
+void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModified) {
+  m_editor.SetOutputText(text, tab, resetModified);
+}
+
+void CMainDialog::RefreshOutput() { m_display.RefreshOutput(); }
+
+void CMainDialog::CaptureTabText(int tab) { m_editor.CaptureTabText(tab); }
+
+void CMainDialog::MarkTabDirty(int tab, bool dirty) { m_editor.MarkTabDirty(tab, dirty); }
+
+void CMainDialog::SaveTabSelection(int tab) { m_editor.SaveTabSelection(tab); }
+
+void CMainDialog::RestoreTabSelection(int tab) { m_editor.RestoreTabSelection(tab); }
+
+void CMainDialog::OnTabChanged() {
+  RunHandler("OnTabChanged", [&] { m_display.OnTabChanged(); });
+}
+
+void CMainDialog::OnEditorChange() {
+  RunHandler("OnChangeOutputText", [&] { m_editor.OnEditorChange(); });
+}
+
+void CMainDialog::OnEditorCaretMoved() {
+  RunHandler("OnEditorCaretMoved", [&] {
+    if (!m_editor.settingText) m_editor.Status().UpdateCaretPlace();
+  });
+}
+
+std::string CMainDialog::NormalizeSourcePath(std::string_view text, bool resolve) const {
+  return m_source.NormalizeSourcePath(text, resolve);
+}
+
+std::string CMainDialog::OutputBasePath() const { return m_source.OutputBasePath(); }
+
+std::string CMainDialog::TabFilePath(int tab) const { return m_editor.TabFilePath(tab); }
+
+void CMainDialog::SelectSource(std::string_view path, bool showSource) { m_source.SelectSource(path, showSource); }
+
+void CMainDialog::SaveSettingsToRegistry() { m_source.SaveSettingsToRegistry(); }
+
+bool CMainDialog::LoadWindowPlacementFromRegistry(bool& maximize) {
+  return m_settings.LoadWindowPlacementFromRegistry(maximize);
+}
+
+PixelRect CMainDialog::FallbackWindowRect() const { return m_settings.FallbackWindowRect(); }
+
+void CMainDialog::OnRecentSourceChosen(const std::string& text) {
+  RunHandler("OnSelChangeRecent", [&] { m_source.OnRecentSourceChosen(text); });
+}
+
+bool CMainDialog::SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd) {
+  return m_files.SaveTabText(path, text, lineEnd);
+}
+
+void CMainDialog::OnSaveFiles() {
+  RunHandler("OnSaveFiles", [&] { m_files.OnSaveFiles(); });
+}
+
+void CMainDialog::OnBrowse() {
+  RunHandler("OnBrowse", [&] { m_source.OnBrowse(); });
+}
+
+void CMainDialog::OnCompile() {
+  RunHandler(
+      "OnCompile", true,
+      [&] {
+        m_compile.OnCompile();
+        return true;
+      },
+      [&] { m_compile.EndCompileWithException(); });
+}
+
+void CMainDialog::OnCompileProgress(std::uint32_t done, std::uint32_t total) {
+  m_compile.OnCompileProgress(done, total);
+}
+
+std::string CMainDialog::BuildCompileLog() const { return m_display.BuildCompileLog(); }
+
+void CMainDialog::OnFindNext() {
+  RunHandler("OnFindNext", [&] { m_find.OnFindNext(); });
+}
+
+void CMainDialog::OnFindPrev() {
+  RunHandler("OnFindPrev", [&] { m_find.OnFindPrev(); });
+}
+
+bool CMainDialog::OnEditorDoubleClick(int position) {
+  return RunHandler("OnLButtonDblClk", false, [&] { return m_places.OnEditorDoubleClick(position); });
+}
+
+bool CMainDialog::NavigateToName(const std::string& name) { return m_places.NavigateToName(name); }
+
+bool CMainDialog::CanClose() {
+  return RunHandler("OnCancel", true, [&] {
+    return m_files.OfferToSaveEdits("Save changes to the source and include files before closing?");
+  });
 }
 
 }  // namespace qv

@@ -1,6 +1,8 @@
-// The window's own keys, seen before the focused control gets them.
+// The window's own keys, seen before the focused control gets them: each
+// goes to the feature that handles it.
 #include <algorithm>
 
+#include "window/handler_guard.h"
 #include "window/main_dialog.h"
 
 namespace qv {
@@ -17,76 +19,71 @@ bool isTypedText(char typed) {
 }  // namespace
 
 bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
-  bool typingInEditableTab = m_view.ControlHasFocus(ControlId::OutputText) && AcceptsTyping(SelectedTab());
-  switch (key.key) {
-    case WindowKey::Insert:
-      if (!typingInEditableTab) return false;
-      m_overwrite = !m_overwrite;
-      UpdateStatusLine();
-      return true;
-    case WindowKey::F:
-      if (!key.ctrl) return false;
-      OnFindShortcut();
-      return true;
-    case WindowKey::G:
-      if (!key.ctrl) return false;
-      OnGoToLine();
-      return true;
-    case WindowKey::S:
-      if (!key.ctrl) return false;
-      OnSaveFiles();
-      return true;
-    case WindowKey::F3:
-      OnFindNext();
-      return true;
-    case WindowKey::F4:
-      OnNextMessage(!key.shift);
-      return true;
-    case WindowKey::F5:
-      OnCompile();
-      return true;
-    case WindowKey::Enter:
-      if (m_view.ControlHasFocus(ControlId::FindText)) {
-        FindFromBox(!key.shift);
-        // So that Enter again finds on, instead of breaking the line of the match.
-        m_view.FocusControl(ControlId::FindText);
+  return RunHandler("PreTranslateMessage", false, [&] {
+    bool typingInEditableTab =
+        m_view.ControlHasFocus(ControlId::OutputText) && m_tabs.AcceptsTyping(m_editor.SelectedTab());
+    switch (key.key) {
+      case WindowKey::Insert: {
+        if (!typingInEditableTab) return false;
+        StatusLine& status = m_editor.Status();
+        status.overwrite = !status.overwrite;
+        status.Update();
         return true;
       }
-      if (!typingInEditableTab) return false;
-      TypeIntoEditor("\n", false);
-      return true;
-    default:
-      return false;
-  }
+      case WindowKey::F:
+        if (!key.ctrl) return false;
+        m_find.OnFindShortcut();
+        return true;
+      case WindowKey::G:
+        if (!key.ctrl) return false;
+        m_places.OnGoToLine();
+        return true;
+      case WindowKey::S:
+        if (!key.ctrl) return false;
+        OnSaveFiles();
+        return true;
+      case WindowKey::F3:
+        OnFindNext();
+        return true;
+      case WindowKey::F4:
+        m_places.OnNextMessage(!key.shift);
+        return true;
+      case WindowKey::F5:
+        OnCompile();
+        return true;
+      case WindowKey::Enter:
+        if (m_view.ControlHasFocus(ControlId::FindText)) {
+          m_find.FindFromBox(!key.shift);
+          // So that Enter again finds on, instead of breaking the line of the match.
+          m_view.FocusControl(ControlId::FindText);
+          return true;
+        }
+        if (!typingInEditableTab) return false;
+        m_editor.TypeIntoEditor("\n", false);
+        return true;
+      default:
+        return false;
+    }
+  });
 }
 
 bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
-  if (ctrl || alt || !isTypedText(typed)) return false;
-  int tab = SelectedTab();
-  if (!m_view.ControlHasFocus(ControlId::OutputText) || !AcceptsTyping(tab)) return false;
+  return RunHandler("PreTranslateMessage", false, [&] {
+    if (ctrl || alt || !isTypedText(typed)) return false;
+    if (!m_view.ControlHasFocus(ControlId::OutputText) || !m_tabs.AcceptsTyping(m_editor.SelectedTab())) return false;
 
-  EditorSelection selection = m_view.GetEditorSelection();
-  if (m_overwrite && typed != '\t' && selection.start == selection.end) {
-    // Overwriting stops at the end of a line: a line break is never typed over.
-    std::string text = m_view.GetEditorText();
-    std::size_t caret = static_cast<std::size_t>(std::max(selection.end, 0));
-    if (caret < text.size() && text[caret] != '\r' && text[caret] != '\n') {
-      m_view.SetEditorSelection(selection.end, selection.end + 1);
+    EditorSelection selection = m_view.GetEditorSelection();
+    if (m_editor.Status().overwrite && typed != '\t' && selection.start == selection.end) {
+      // Overwriting stops at the end of a line: a line break is never typed over.
+      std::string text = m_view.GetEditorText();
+      std::size_t caret = static_cast<std::size_t>(std::max(selection.end, 0));
+      if (caret < text.size() && text[caret] != '\r' && text[caret] != '\n') {
+        m_view.SetEditorSelection(selection.end, selection.end + 1);
+      }
     }
-  }
-  TypeIntoEditor(std::string(1, typed), true);
-  return true;
-}
-
-void CMainDialog::TypeIntoEditor(const std::string& text, bool undoable) {
-  std::uint64_t changesBefore = m_editorChanges;
-  m_view.ReplaceEditorSelection(text, undoable);
-  m_view.ScrollCaretIntoView();
-  // A screen that reports the change has had it taken already; a second copy
-  // of a long text would cost every keystroke as much again.
-  if (m_editorChanges != changesBefore) return;
-  CaptureTabText(SelectedTab());
-  MarkTabDirty(SelectedTab(), true);
+    m_editor.TypeIntoEditor(std::string(1, typed), true);
+    return true;
+  });
 }
 
 }  // namespace qv

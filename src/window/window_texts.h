@@ -1,7 +1,12 @@
 #pragma once
 // Texts of the main window that more than one of its operations shows.
 
+#include <string_view>
+
 namespace qv {
+
+// Stands for "no source" in the source box, the drop-down and stored settings.
+inline constexpr std::string_view kNoSourceSelectedText = "<no source selected>";
 
 inline constexpr char kNoSourceLogText[] = "No source selected. Use Browse or MRU to choose a source.";
 inline constexpr char kNoCompileYetText[] = "No compile yet. Press Compile (F5).";

@@ -54,7 +54,7 @@ TEST_F(CloseTest, CancelKeepsTheWindowAndTheEdits) {
   EXPECT_FALSE(dialog.CanClose());
   EXPECT_EQ(test::readFile(path), "A EQU 1\n");
   EXPECT_TRUE(dialog.IsTabDirty(kSourceTab));
-  EXPECT_EQ(dialog.m_sourceText, ";A EQU 1\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, ";A EQU 1\n");
 }
 
 TEST_F(CloseTest, AFailedSaveKeepsTheWindowOpen) {

@@ -14,7 +14,7 @@
 #include "window/model/tabs/editor_text.h"
 #include "window/main_dialog_fixture.h"
 #include "window/saved_bytes.h"
-#include "window/model/compile/symbol_table_text.h"
+#include "window/model/results/symbol_table_text.h"
 #include "window/model/files/text_file.h"
 #include "window/model/layout/window_layout.h"
 
@@ -38,8 +38,8 @@ constexpr char kIncludingSource[] =
 class CompileTest : public test::MainDialogTest {
  protected:
   void SetUp() override {
-    dialog.m_clock.ticks = [this] { return tick; };
-    dialog.m_clock.timeOfDay = [] { return std::string("12:34:56"); };
+    dialog.Last().clock.ticks = [this] { return tick; };
+    dialog.Last().clock.timeOfDay = [] { return std::string("12:34:56"); };
     MainDialogTest::SetUp();
   }
 
@@ -53,9 +53,9 @@ class CompileTest : public test::MainDialogTest {
   void ExpectAborted(const std::string& message, const std::string& logText) {
     ASSERT_EQ(view.messageBoxes.size(), 1u);
     EXPECT_EQ(view.messageBoxes[0].text, message);
-    EXPECT_EQ(dialog.m_logText, logText);
-    EXPECT_FALSE(dialog.m_compiled);
-    EXPECT_FALSE(dialog.m_statusHighlight);
+    EXPECT_EQ(dialog.Tabs().at(kLogTab).text, logText);
+    EXPECT_FALSE(dialog.Last().compiled);
+    EXPECT_FALSE(dialog.Editor().Status().highlight);
     EXPECT_FALSE(view.shown[ControlId::Progress]);
     ASSERT_GE(view.statusHistory.size(), 2u);
     EXPECT_EQ(view.statusHistory[view.statusHistory.size() - 2], "Compile failed   INS");
@@ -75,15 +75,15 @@ TEST_F(CompileTest, TheExampleFillsEveryTab) {
   dialog.OnCompile();
 
   EXPECT_TRUE(view.messageBoxes.empty());
-  ASSERT_TRUE(dialog.m_compiled);
-  const CompileResult& result = dialog.m_lastResult;
+  ASSERT_TRUE(dialog.Last().compiled);
+  const CompileResult& result = dialog.Last().result;
   EXPECT_FALSE(result.failed);
-  EXPECT_FALSE(dialog.m_mapText.empty());
-  EXPECT_EQ(dialog.m_mapText, ExpandTabs(result.mapText));
-  EXPECT_FALSE(dialog.m_symbolsText.empty());
-  EXPECT_EQ(dialog.m_symbolsText, result.symbolText);
-  EXPECT_EQ(dialog.m_lstText, ExpandTabs(result.listingText));
-  EXPECT_EQ(dialog.m_hexText, result.hexText);
+  EXPECT_FALSE(dialog.Tabs().at(kMapTab).text.empty());
+  EXPECT_EQ(dialog.Tabs().at(kMapTab).text, ExpandTabs(result.mapText));
+  EXPECT_FALSE(dialog.Tabs().at(kSymbolsTab).text.empty());
+  EXPECT_EQ(dialog.Tabs().at(kSymbolsTab).text, result.symbolText);
+  EXPECT_EQ(dialog.Tabs().at(kLstTab).text, ExpandTabs(result.listingText));
+  EXPECT_EQ(dialog.Tabs().at(kHexTab).text, result.hexText);
   EXPECT_TRUE(test::exists(folder.file("demo_Y.HEX")));
 
   // The carried includes have no file on disk and get no tab.
@@ -92,10 +92,11 @@ TEST_F(CompileTest, TheExampleFillsEveryTab) {
   std::string includeText;
   std::string includeEol;
   ASSERT_TRUE(ReadTextFile(folder.file("demo_waves.inc"), includeText, includeEol));
-  EXPECT_EQ(dialog.m_includeTexts, std::vector<std::string>{includeText});
+  ASSERT_EQ(dialog.Tabs().IncludeCount(), 1u);
+  EXPECT_EQ(dialog.Tabs().at(6).text, includeText);
 
   EXPECT_EQ(view.currentTab, kLogTab);
-  EXPECT_EQ(view.editorText, WithLineEnds(dialog.m_logText, "\n"));
+  EXPECT_EQ(view.editorText, WithLineEnds(dialog.Tabs().at(kLogTab).text, "\n"));
   EXPECT_EQ(view.statusLine, "Compile complete   INS");
   EXPECT_THAT(view.recentItems, ::testing::Contains(source));
 
@@ -108,7 +109,7 @@ TEST_F(CompileTest, TheLogNumbersEveryMessageButShowsNoDefineNotes) {
   dialog.SelectSource(source, false);
   dialog.OnCompile();
 
-  const std::vector<std::string>& messages = dialog.m_lastResult.messages;
+  const std::vector<std::string>& messages = dialog.Last().result.messages;
   const std::string macros = "Using bundled include QVX5_SND_MACS.INC for unresolved QVX5_SND_MACS.INC";
   auto macrosAt = std::find(messages.begin(), messages.end(), macros);
   ASSERT_NE(macrosAt, messages.end());
@@ -135,13 +136,13 @@ TEST_F(CompileTest, TheLogNumbersEveryMessageButShowsNoDefineNotes) {
 }
 
 TEST_F(CompileTest, TheLogGivesTheTicksTheCompileTook) {
-  dialog.m_clock.ticks = [this] { return tick += 3; };
+  dialog.Last().clock.ticks = [this] { return tick += 3; };
   dialog.SelectSource(test::CopyDemoProject(folder), false);
   dialog.OnCompile();
-  ASSERT_GT(dialog.m_compileMillis, 0u);
+  ASSERT_GT(dialog.Last().millis, 0u);
   char ending[80];
   std::snprintf(ending, sizeof ending, "Compile completed successfully. (in %u.%03u seconds)",
-                dialog.m_compileMillis / 1000, dialog.m_compileMillis % 1000);
+                dialog.Last().millis / 1000, dialog.Last().millis % 1000);
   EXPECT_THAT(dialog.BuildCompileLog(), ::testing::EndsWith(ending));
 }
 
@@ -151,20 +152,22 @@ TEST_F(CompileTest, SwitchesAndAnEmptySuffixAsTheLogShowsThem) {
   view.checks[ControlId::NoWrite] = true;
   view.checks[ControlId::ShowInactive] = true;
   dialog.OnCompile();
-  EXPECT_EQ(dialog.m_suffix, "_Y");
+  EXPECT_EQ(dialog.Settings().suffix, "_Y");
   EXPECT_NE(dialog.BuildCompileLog().find("  Suffix: _Y\r\n  NoWrite: on\r\n  ShowInactive: on\r\n"),
             std::string::npos);
   EXPECT_FALSE(test::exists(folder.file("demo_Y.HEX")));
-  EXPECT_TRUE(dialog.m_noWrite);
-  EXPECT_TRUE(dialog.m_showInactive);
+  EXPECT_TRUE(dialog.Settings().noWrite);
+  EXPECT_TRUE(dialog.Settings().showInactive);
 }
 
 TEST_F(CompileTest, IncludeTabsFollowTheOrderOfFirstUse) {
   dialog.SelectSource(WriteIncludingProject(), false);
   dialog.OnCompile();
-  EXPECT_THAT(dialog.m_includePaths, ElementsAre(folder.file("b.inc"), folder.file("sub/a.inc")));
-  EXPECT_THAT(dialog.m_includeTexts, ElementsAre("B_CONST EQU 1\n", "A_CONST EQU 2\n"));
-  EXPECT_THAT(dialog.m_includeEols, ElementsAre("\r\n", "\n"));
+  EXPECT_THAT(dialog.Tabs().IncludePaths(), ElementsAre(folder.file("b.inc"), folder.file("sub/a.inc")));
+  EXPECT_EQ(dialog.Tabs().at(6).text, "B_CONST EQU 1\n");
+  EXPECT_EQ(dialog.Tabs().at(7).text, "A_CONST EQU 2\n");
+  EXPECT_EQ(dialog.Tabs().at(6).lineEnd, "\r\n");
+  EXPECT_EQ(dialog.Tabs().at(7).lineEnd, "\n");
   EXPECT_EQ(view.tabs.size(), 8u);
   EXPECT_EQ(view.tabs[6], "b.inc");
   EXPECT_EQ(view.tabs[7], "a.inc");
@@ -192,7 +195,7 @@ TEST_F(CompileTest, AnEditedSourceIsSavedWithItsOwnLineEnds) {
   dialog.OnCompile();
   EXPECT_EQ(test::readFile(path), savedLf("; top\nA_CONST EQU 1\n"));
   EXPECT_FALSE(dialog.IsTabDirty(kSourceTab));
-  EXPECT_TRUE(dialog.m_compiled);
+  EXPECT_TRUE(dialog.Last().compiled);
   EXPECT_EQ(view.currentTab, kSourceTab);
   EXPECT_EQ(view.editorText, "; top\nA_CONST EQU 1\n");
 }
@@ -206,8 +209,8 @@ TEST_F(CompileTest, SourceEditsGoToTheirOwnFileWhenAnotherPathWasTyped) {
   dialog.OnCompile();
   EXPECT_EQ(test::readFile(edited), savedLf(";A EQU 1\n"));
   EXPECT_EQ(test::readFile(other), "B EQU 2\n");
-  EXPECT_EQ(dialog.m_sourcePath, other);
-  EXPECT_EQ(dialog.m_sourceText, "B EQU 2\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).path, other);
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "B EQU 2\n");
 }
 
 TEST_F(CompileTest, ProgressRunsToTheEndWhileTheStatusLineIsHighlighted) {
@@ -240,29 +243,29 @@ TEST_F(CompileTest, ProgressRepaintsAtMostEvery25TicksAndAlwaysAtTheEnd) {
     int position;
     bool painted;
   };
-  dialog.m_statusHighlight = true;
+  dialog.Editor().Status().highlight = true;
   for (const Step& step : {Step{100, 1, 4, 250, true}, Step{124, 2, 4, 500, false}, Step{125, 3, 4, 750, true},
                            Step{126, 4, 4, 1000, true}, Step{127, 9, 4, 1000, true}, Step{128, 1, 0, 0, false},
                            Step{129, 4294967295u, 4294967295u, 1000, true}}) {
     tick = step.tick;
     int pumps = view.paintPumps;
     dialog.OnCompileProgress(step.done, step.total);
-    EXPECT_EQ(dialog.m_progressPos, step.position) << step.tick;
+    EXPECT_EQ(dialog.Compile().progressPos, step.position) << step.tick;
     EXPECT_EQ(view.progressPosition, step.position) << step.tick;
     EXPECT_EQ(view.paintPumps - pumps, step.painted ? 1 : 0) << step.tick;
   }
-  dialog.m_statusHighlight = false;
+  dialog.Editor().Status().highlight = false;
   dialog.OnCompileProgress(1, 2);
-  EXPECT_EQ(dialog.m_progressPos, 1000);
+  EXPECT_EQ(dialog.Compile().progressPos, 1000);
 }
 
 TEST_F(CompileTest, AStartingCompileForgetsTheLastSearchAndMessage) {
   dialog.SelectSource(test::CopyDemoProject(folder), false);
-  dialog.m_findText = "CHUFF";
-  dialog.m_currentMessage = 12;
+  dialog.Find().findText = "CHUFF";
+  dialog.Places().currentMessage = 12;
   dialog.OnCompile();
-  EXPECT_EQ(dialog.m_findText, "");
-  EXPECT_EQ(dialog.m_currentMessage, -1);
+  EXPECT_EQ(dialog.Find().findText, "");
+  EXPECT_EQ(dialog.Places().currentMessage, -1);
 }
 
 TEST_F(CompileTest, WithoutASourceNothingStarts) {
@@ -270,11 +273,11 @@ TEST_F(CompileTest, WithoutASourceNothingStarts) {
     view.messageBoxes.clear();
     view.statusHistory.clear();
     view.texts[ControlId::SourcePath] = box;
-    std::string logBefore = dialog.m_logText;
+    std::string logBefore = dialog.Tabs().at(kLogTab).text;
     dialog.OnCompile();
     ASSERT_EQ(view.messageBoxes.size(), 1u) << box;
     EXPECT_EQ(view.messageBoxes[0].text, "Select a source file before compiling.");
-    EXPECT_EQ(dialog.m_logText, logBefore);
+    EXPECT_EQ(dialog.Tabs().at(kLogTab).text, logBefore);
     EXPECT_TRUE(view.statusHistory.empty());
   }
 }
@@ -338,8 +341,8 @@ TEST_F(CompileTest, ASourceGoneFromDriveXIsTakenFromTheProjectFolder) {
   view.onRepaintWindow = [&] { std::filesystem::remove(onDriveX); };
   dialog.OnCompile();
   EXPECT_TRUE(view.messageBoxes.empty());
-  EXPECT_TRUE(dialog.m_compiled);
-  EXPECT_EQ(dialog.m_sourcePath, mapped);
+  EXPECT_TRUE(dialog.Last().compiled);
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).path, mapped);
   EXPECT_EQ(view.texts[ControlId::SourcePath], mapped);
   EXPECT_NE(dialog.BuildCompileLog().find("  Source: " + mapped + "\r\n"), std::string::npos);
 }
@@ -359,7 +362,7 @@ TEST_F(CompileTest, AnAbortLeavesTheOutputTabsUnevaluated) {
   dialog.OnCompile();
   view.onRepaintWindow = [&] { std::filesystem::remove(path); };
   dialog.OnCompile();
-  EXPECT_EQ(dialog.m_lastResult.messages.size(), 0u);
+  EXPECT_EQ(dialog.Last().result.messages.size(), 0u);
   ShowTab(kMapTab);
   EXPECT_EQ(view.editorText, "Map not evaluated. Press Compile (F5).");
 }
@@ -374,11 +377,11 @@ TEST_F(CompileTest, AnExceptionEndsTheCompileAndIsReported) {
   setErrorDisplay(nullptr);
 
   EXPECT_THAT(reports, ElementsAre("Unhandled exception in OnCompile."));
-  EXPECT_EQ(dialog.m_logText, "Unhandled exception during compile. No output was generated.");
-  EXPECT_EQ(view.editorText, dialog.m_logText);
-  EXPECT_FALSE(dialog.m_compiled);
-  EXPECT_FALSE(dialog.m_statusHighlight);
-  EXPECT_EQ(dialog.m_lastResult.sourcePath, path);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "Unhandled exception during compile. No output was generated.");
+  EXPECT_EQ(view.editorText, dialog.Tabs().at(kLogTab).text);
+  EXPECT_FALSE(dialog.Last().compiled);
+  EXPECT_FALSE(dialog.Editor().Status().highlight);
+  EXPECT_EQ(dialog.Last().result.sourcePath, path);
   EXPECT_THAT(view.statusHistory, ::testing::Contains("Compile failed   INS"));
   EXPECT_EQ(view.statusLine, kNotEvaluated);
 }
@@ -391,10 +394,10 @@ TEST_F(CompileTest, WithoutSymbolFileTextTheSymbolsTabShowsTheTable) {
   record.kind = SymbolKind::Label;
   record.file = folder.file("song.asm");
   record.line = 4;
-  dialog.m_compiled = true;
-  dialog.m_lastResult.symbols = {record};
+  dialog.Last().compiled = true;
+  dialog.Last().result.symbols = {record};
   ShowTab(kSymbolsTab);
-  EXPECT_EQ(dialog.m_symbolsText, FormatSymbolTable(dialog.m_lastResult.symbols));
+  EXPECT_EQ(dialog.Tabs().at(kSymbolsTab).text, FormatSymbolTable(dialog.Last().result.symbols));
   EXPECT_EQ(view.editorText,
             "Seq   Name    Hex   Dec    Type        File        Line\n"
             "0001  LOOP    0010  16     Label       song.asm    4");

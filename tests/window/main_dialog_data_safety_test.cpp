@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.ShowTab(kMapTab);
                      t.dialog.OnSaveFiles();
                      EXPECT_EQ(test::readFile(map), "map\r\n");
-                     EXPECT_EQ(t.dialog.m_mapText, "");
+                     EXPECT_EQ(t.dialog.Tabs().at(kMapTab).text, "");
                      ASSERT_EQ(t.view.messageBoxes.size(), 1u);
                      EXPECT_EQ(t.view.messageBoxes[0].text, "No file target for this tab.");
                    },
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.TypeAtStart("X");
                      t.view.answers = {MessageBoxAnswer::No};
                      t.dialog.SelectSource(t.folder.write("other.asm", "o\n"), true);
-                     EXPECT_EQ(t.dialog.m_sourceText, "o\n");
+                     EXPECT_EQ(t.dialog.Tabs().at(kSourceTab).text, "o\n");
                      EXPECT_FALSE(t.dialog.IsTabDirty(kSourceTab));
                    },
                    "a\n", {}, "Ready   INS"},
@@ -180,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                      t.view.answers = {MessageBoxAnswer::Cancel};
                      t.view.openFileAnswer = t.folder.write("other.asm", "o\n");
                      t.dialog.OnBrowse();
-                     EXPECT_EQ(t.dialog.m_sourcePath, t.path);
-                     EXPECT_EQ(t.dialog.m_sourceText, "Xa\n");
+                     EXPECT_EQ(t.dialog.Tabs().at(kSourceTab).path, t.path);
+                     EXPECT_EQ(t.dialog.Tabs().at(kSourceTab).text, "Xa\n");
                      EXPECT_EQ(t.view.tabs[kSourceTab], "song*.asm");
                    },
                    "a\n", {}, "Unsaved changes   INS"},
@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                      t.TryEveryWrite("X");
                      t.dialog.OnCompile();
                      fs::permissions(t.path, fs::perms::owner_read | fs::perms::owner_write);
-                     EXPECT_NE(t.dialog.m_logText.find("Unable to read " + t.path), std::string::npos);
+                     EXPECT_NE(t.dialog.Tabs().at(kLogTab).text.find("Unable to read " + t.path), std::string::npos);
                    },
                    "a\n", {}, "Unable to read DIR/song.asm: permission denied.   INS", true, true},
         SafetyCase{"ASourceOverTheReadLimitIsShownReadOnlyAndNeverWritten", "a\n",
@@ -299,7 +299,7 @@ TEST_F(DataSafetyTest, AnUnsavedTabShowsAStarAfterItsStem) {
   SelectNewSource("song.asm", "a\n");
   std::string include = folder.write("defs.inc", "d\n");
   dialog.ResetIncludeTabs(1);
-  dialog.m_includePaths[0] = include;
+  dialog.Tabs().at(TabSet::IncludeTab(0)).path = include;
   dialog.UpdateTabTitles();
   ShowTab(kFixedTabCount);
   TypeAtStart("X");
@@ -317,14 +317,14 @@ TEST_F(DataSafetyTest, ReadingAFileThatFoldsCharactersNotesItOnceInTheLog) {
   const std::string note =
       "NOTE: caf\xC3\xA9.asm: 3 characters outside 7-bit ASCII are shown as look-alikes or \"?\"; saving writes "
       "them that way (the previous version goes to backups).";
-  EXPECT_EQ(dialog.m_logText, std::string("No compile yet. Press Compile (F5).\r\n") + note);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, std::string("No compile yet. Press Compile (F5).\r\n") + note);
   ShowTab(kLogTab);
   ShowTab(kSourceTab);
   ShowTab(kLogTab);
   EXPECT_EQ(view.editorText, std::string("No compile yet. Press Compile (F5).\n") + note);
 
   SelectNewSource("one.asm", "\xC2\xA9\n");
-  EXPECT_EQ(dialog.m_logText,
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text,
             "No compile yet. Press Compile (F5).\r\nNOTE: one.asm: 1 character outside 7-bit ASCII is shown as a "
             "look-alike or \"?\"; saving writes it that way (the previous version goes to backups).");
 }

@@ -43,11 +43,11 @@ TEST_F(MainDialogTest, SavingTheSourceKeepsItsLineEndsBacksUpTheOldFileAndClears
   EXPECT_TRUE(view.messageBoxes.empty());
   EXPECT_EQ(test::readFile(path), savedLf("Xa\nb\n"));
   EXPECT_EQ(test::readFile(folder.file("backups/song_bak1.asm")), "a\nb\n");
-  EXPECT_FALSE(dialog.m_tabDirty[1]);
+  EXPECT_FALSE(dialog.Tabs().at(1).dirty);
   std::int64_t written = 0;
   ASSERT_TRUE(lastWriteTime(path, written));
-  EXPECT_TRUE(dialog.m_sourceFileTime.valid);
-  EXPECT_EQ(dialog.m_sourceFileTime.time, written);
+  EXPECT_TRUE(dialog.Files().sourceFileTime.valid);
+  EXPECT_EQ(dialog.Files().sourceFileTime.time, written);
   EXPECT_EQ(view.statusLine, "Saved   INS");
 
   Type("Y");
@@ -62,10 +62,10 @@ TEST_F(MainDialogTest, AnIncludeTabKeepsItsOwnLineEnds) {
   SelectNewSource("song.asm", "x\n");
   std::string include = folder.write("defs.inc", "one\ntwo\n");
   dialog.ResetIncludeTabs(1);
-  dialog.m_includePaths[0] = include;
+  dialog.Tabs().at(TabSet::IncludeTab(0)).path = include;
   dialog.UpdateTabTitles();
   ShowTab(6);
-  EXPECT_EQ(dialog.m_includeEols[0], "\n");
+  EXPECT_EQ(dialog.Tabs().at(TabSet::IncludeTab(0)).lineEnd, "\n");
   view.selection = {0, 0};
   Type("Z");
   EXPECT_TRUE(dialog.IsTabDirty(6));
@@ -120,7 +120,7 @@ TEST(MainDialogBackups, FilesNamedWithoutAFolderAreBackedUpInTheUsersDataFolder)
   CMainDialog dialog(view, settings, nullptr);
   dialog.OnInitDialog();
   EXPECT_TRUE(folderExists(folder.file("data/Veltrane/Quaverton/backups")));
-  EXPECT_EQ(dialog.m_logText, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
 
   CurrentFolderScope inProject(folder.file(""));
   folder.write("song.asm", "one\n");
@@ -142,8 +142,8 @@ TEST(MainDialogBackups, ABackupsFolderThatCannotBeMadeLeavesAWarningInTheLog) {
   view.userDataFolder = folder.write("data", "a file, not a folder") + "/Quaverton";
   CMainDialog dialog(view, settings, nullptr);
   dialog.OnInitDialog();
-  EXPECT_EQ(dialog.m_logText, "Warning: cannot create backups folder. Source saves may proceed without backups.");
-  EXPECT_EQ(view.editorText, dialog.m_logText);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "Warning: cannot create backups folder. Source saves may proceed without backups.");
+  EXPECT_EQ(view.editorText, dialog.Tabs().at(kLogTab).text);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(FindTest, NextWrapsAroundToAMatchBeforeTheCaret) {
   EXPECT_EQ(view.selection.start, 0);
   EXPECT_EQ(view.selection.end, 5);
   EXPECT_EQ(view.focus, ControlId::OutputText);
-  EXPECT_EQ(dialog.m_findText, "label");
+  EXPECT_EQ(dialog.Find().findText, "label");
 }
 
 TEST_F(FindTest, NextGoesOnAfterTheLastMatchAndPrevGoesBack) {
@@ -116,21 +116,21 @@ TEST_F(FindTest, CtrlFTakesTheCleanedSelectionOfTheFocusedEditor) {
   ShowSource("first\nword next", 0);
   view.focus = ControlId::OutputText;
   view.selection = {0, 10};
-  dialog.m_findText = "old";
+  dialog.Find().findText = "old";
   EXPECT_TRUE(KeyDown(WindowKey::F, true));
   EXPECT_EQ(view.texts[ControlId::FindText], "first word");
   EXPECT_EQ(view.focus, ControlId::FindText);
-  EXPECT_EQ(dialog.m_findText, "old");
+  EXPECT_EQ(dialog.Find().findText, "old");
 }
 
 TEST_F(FindTest, CtrlFWithoutASelectionKeepsTheLastSearch) {
   ShowSource("text here", 0);
-  dialog.m_findText = "\tlast  ";
+  dialog.Find().findText = "\tlast  ";
   view.focus = ControlId::OutputText;
   view.selection = {4, 4};
   EXPECT_TRUE(KeyDown(WindowKey::F, true));
   EXPECT_EQ(view.texts[ControlId::FindText], "last");
-  EXPECT_EQ(dialog.m_findText, "last");
+  EXPECT_EQ(dialog.Find().findText, "last");
 
   view.focus = ControlId::Browse;
   view.selection = {0, 4};
@@ -143,7 +143,7 @@ TEST_F(FindTest, InsertTogglesOverwriteOnlyInEditableTabs) {
   ShowSource("x\n", 0);
   view.focus = ControlId::OutputText;
   EXPECT_TRUE(KeyDown(WindowKey::Insert));
-  EXPECT_TRUE(dialog.m_overwrite);
+  EXPECT_TRUE(dialog.Editor().Status().overwrite);
   EXPECT_EQ(view.statusLine, "Ready   OVR");
   EXPECT_TRUE(KeyDown(WindowKey::Insert));
   EXPECT_EQ(view.statusLine, "Ready   INS");
@@ -153,20 +153,20 @@ TEST_F(FindTest, InsertTogglesOverwriteOnlyInEditableTabs) {
   ShowTab(kSourceTab);
   view.focus = ControlId::FindText;
   EXPECT_FALSE(KeyDown(WindowKey::Insert));
-  EXPECT_FALSE(dialog.m_overwrite);
+  EXPECT_FALSE(dialog.Editor().Status().overwrite);
 }
 
 TEST_F(FindTest, OverwriteTypingNeverReplacesALineBreak) {
   ShowSource("ab\ncd\n", 1);
   view.focus = ControlId::OutputText;
-  dialog.m_overwrite = true;
+  dialog.Editor().Status().overwrite = true;
   EXPECT_TRUE(dialog.PreTranslateChar('X', false, false));
   EXPECT_EQ(view.editorText, "aX\ncd\n");
   EXPECT_TRUE(dialog.PreTranslateChar('Y', false, false));
   EXPECT_EQ(view.editorText, "aXY\ncd\n");
   EXPECT_TRUE(dialog.PreTranslateChar('\t', false, false));
   EXPECT_EQ(view.editorText, "aXY\t\ncd\n");
-  EXPECT_EQ(dialog.m_sourceText, "aXY\t\ncd\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "aXY\t\ncd\n");
   EXPECT_TRUE(dialog.IsTabDirty(kSourceTab));
   EXPECT_EQ(view.statusLine, "Unsaved changes   OVR");
 
@@ -181,7 +181,7 @@ TEST_F(FindTest, InsertModeTypingReplacesOnlyTheSelection) {
   EXPECT_TRUE(dialog.PreTranslateChar('X', false, false));
   EXPECT_EQ(view.editorText, "aXbcd");
   view.selection = {2, 4};
-  dialog.m_overwrite = true;
+  dialog.Editor().Status().overwrite = true;
   EXPECT_TRUE(dialog.PreTranslateChar('Y', false, false));
   EXPECT_EQ(view.editorText, "aXYd");
 }
@@ -195,7 +195,7 @@ TEST_F(FindTest, TypedCharactersTheWindowLeavesToTheEditor) {
   EXPECT_FALSE(dialog.PreTranslateChar('\xe9', false, false));
   ShowTab(kHexTab);
   EXPECT_FALSE(dialog.PreTranslateChar('x', false, false));
-  EXPECT_EQ(dialog.m_sourceText, "abcd");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "abcd");
 }
 
 TEST_F(FindTest, EnterBreaksTheLineInEditableTabsOnly) {
@@ -203,7 +203,7 @@ TEST_F(FindTest, EnterBreaksTheLineInEditableTabsOnly) {
   view.focus = ControlId::OutputText;
   EXPECT_TRUE(KeyDown(WindowKey::Enter));
   EXPECT_EQ(view.editorText, "ab\ncd");
-  EXPECT_EQ(dialog.m_sourceText, "ab\ncd");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "ab\ncd");
   EXPECT_TRUE(dialog.IsTabDirty(kSourceTab));
   ShowTab(kLogTab);
   EXPECT_FALSE(KeyDown(WindowKey::Enter));
@@ -218,7 +218,7 @@ TEST_F(FindTest, EnterInTheFindBoxIsNextAndShiftEnterPrev) {
   EXPECT_EQ(view.focus, ControlId::FindText);
   EXPECT_TRUE(KeyDown(WindowKey::Enter, false, true));
   EXPECT_EQ(view.selection.start, 3);
-  EXPECT_EQ(dialog.m_sourceText, "ab ab ab");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "ab ab ab");
 }
 
 TEST_F(FindTest, CtrlSSavesAndCtrlGGoesToALine) {

@@ -41,7 +41,7 @@ TEST_F(NavigateTest, AWordThatNamesASymbolLeadsToItsLine) {
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("BRANCH_TO CHUFF_TOP") + 12));
   ExpectAtLine("CHUFF_TOP", test::kChuffTopLine);
   EXPECT_EQ(view.editorText.substr(view.selection.start, 10), "CHUFF_TOP:");
-  EXPECT_EQ(dialog.m_statusText, "Compile complete");
+  EXPECT_EQ(dialog.Editor().Status().text, "Compile complete");
 }
 
 TEST_F(NavigateTest, ASymbolsRowLeadsToItsSymbolFromAnyColumn) {
@@ -83,7 +83,7 @@ TEST_F(NavigateTest, AHexadecimalLookingNameIsTakenFromUnderThePointer) {
 TEST_F(NavigateTest, ANameThatIsNoSymbolIsSearchedForInTheSource) {
   CompileDemo();
   // Without a place, the log line's word is all there is to go by.
-  for (MessagePlace& place : dialog.m_lastResult.messagePlaces) place = {};
+  for (MessagePlace& place : dialog.Last().result.messagePlaces) place = {};
   ShowTab(kLogTab);
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("QVX5_SND_MACS.INC for")));
   EXPECT_EQ(view.currentTab, kSourceTab);
@@ -113,8 +113,8 @@ TEST_F(NavigateTest, NothingHappensWithoutALineOrOutsideTheText) {
   SymbolRecord record;
   record.name = "LOOP";
   record.line = 0;
-  dialog.m_lastResult.symbols = {record};
-  dialog.m_compiled = true;
+  dialog.Last().result.symbols = {record};
+  dialog.Last().compiled = true;
   EXPECT_FALSE(dialog.NavigateToName("loop"));
   EXPECT_FALSE(dialog.OnEditorDoubleClick(-1));
   EXPECT_FALSE(dialog.OnEditorDoubleClick(static_cast<int>(view.editorText.size())));
@@ -129,7 +129,7 @@ TEST_F(NavigateTest, SymbolNamesMatchIgnoringCaseUpTo128Characters) {
   shortRecord.line = 2;
   SymbolRecord longRecord = shortRecord;
   longRecord.name = longName;
-  dialog.m_lastResult.symbols = {shortRecord, longRecord};
+  dialog.Last().result.symbols = {shortRecord, longRecord};
   EXPECT_TRUE(dialog.NavigateToName("Loop"));
   EXPECT_EQ(view.statusLine, "Symbol: Loop (line 2)");
   dialog.NavigateToName(longName);
@@ -169,7 +169,7 @@ TEST_F(ChangeCheckTest, YesReloadsTheSource) {
   EXPECT_EQ(view.messageBoxes[0].text, kReloadQuestion);
   EXPECT_EQ(view.messageBoxes[0].buttons, MessageBoxButtons::YesNo);
   EXPECT_EQ(view.messageBoxes[0].icon, MessageBoxIcon::Question);
-  EXPECT_EQ(dialog.m_sourceText, "new\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "new\n");
   EXPECT_EQ(view.editorText, "new\n");
   ReturnToTheWindow();
   EXPECT_EQ(view.messageBoxes.size(), 1u);
@@ -180,13 +180,13 @@ TEST_F(ChangeCheckTest, NoKeepsTheTextAndAsksAgainOnlyAfterTheNextChange) {
   ChangeOnDisk("new\n");
   view.answers = {MessageBoxAnswer::No};
   ReturnToTheWindow();
-  EXPECT_EQ(dialog.m_sourceText, "old\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "old\n");
   ReturnToTheWindow();
   EXPECT_EQ(view.messageBoxes.size(), 1u);
   ChangeOnDisk("newer\n");
   ReturnToTheWindow();
   EXPECT_EQ(view.messageBoxes.size(), 2u);
-  EXPECT_EQ(dialog.m_sourceText, "newer\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "newer\n");
 }
 
 TEST_F(ChangeCheckTest, UnsavedEditsAreNamedInTheQuestion) {
@@ -204,14 +204,14 @@ TEST_F(ChangeCheckTest, UnsavedEditsAreNamedInTheQuestion) {
 TEST_F(ChangeCheckTest, ShowingTheSourceTabChecksToo) {
   dialog.SelectSource(path, false);
   ShowTab(kLogTab);
-  std::string logText = dialog.m_logText;
+  std::string logText = dialog.Tabs().at(kLogTab).text;
   ChangeOnDisk("new\n");
   ReturnToTheWindow();
   EXPECT_TRUE(view.messageBoxes.empty());
   ShowTab(kSourceTab);
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.editorText, "new\n");
-  EXPECT_EQ(dialog.m_logText, logText);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, logText);
 }
 
 TEST_F(ChangeCheckTest, AFailedReloadKeepsTheTextAndAsksAgain) {
@@ -222,7 +222,7 @@ TEST_F(ChangeCheckTest, AFailedReloadKeepsTheTextAndAsksAgain) {
   ReturnToTheWindow();
   ASSERT_EQ(view.messageBoxes.size(), 2u);
   EXPECT_EQ(view.messageBoxes[1].text, "Unable to reload source file.");
-  EXPECT_EQ(dialog.m_sourceText, "old\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "old\n");
   ReturnToTheWindow();
   EXPECT_EQ(view.messageBoxes.size(), 4u);
 }

@@ -22,16 +22,16 @@ class PlacesTest : public test::MainDialogTest {
     dialog.SelectSource(source, false);
     dialog.OnCompile();
     ASSERT_EQ(dialog.TabCount(), kWavesTab + 1);
-    carried = dialog.m_lastResult.symbols.front().file;
+    carried = dialog.Last().result.symbols.front().file;
     ASSERT_EQ(fileNameOf(carried), "QVX5_SND_CMD.INC");
   }
 
   // A test gives messages the places it needs and shows the Log made from them.
   void PlaceMessage(std::size_t index, const std::string& file, int line) {
-    dialog.m_lastResult.messagePlaces.at(index) = {file, line};
+    dialog.Last().result.messagePlaces.at(index) = {file, line};
   }
   void ShowLog() {
-    dialog.m_logText.clear();
+    dialog.Tabs().at(kLogTab).text.clear();
     ShowTab(kLogTab);
   }
 
@@ -53,7 +53,7 @@ class PlacesTest : public test::MainDialogTest {
 };
 
 TEST_F(PlacesTest, ALogLineLeadsToItsMessagesPlace) {
-  std::string waves = dialog.m_includePaths.at(0);
+  std::string waves = dialog.Tabs().IncludePaths().at(0);
   struct Case {
     std::string file;
     int line;
@@ -79,7 +79,7 @@ TEST_F(PlacesTest, ALogLineLeadsToItsMessagesPlace) {
 }
 
 TEST_F(PlacesTest, ALogLineWithoutAPlaceSearchesTheWordAsBefore) {
-  for (MessagePlace& place : dialog.m_lastResult.messagePlaces) place = {};
+  for (MessagePlace& place : dialog.Last().result.messagePlaces) place = {};
   ShowLog();
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("QVX5_SND_MACS.INC for")));
   EXPECT_EQ(view.currentTab, kSourceTab);
@@ -89,7 +89,7 @@ TEST_F(PlacesTest, ALogLineWithoutAPlaceSearchesTheWordAsBefore) {
 TEST_F(PlacesTest, F4GoesRoundTheMessagesWithAPlaceFromAnyTab) {
   PlaceMessage(0, source, 12);
   PlaceMessage(5, source, 20);  // a define note: the Log does not show it
-  PlaceMessage(118, dialog.m_includePaths.at(0), 6);
+  PlaceMessage(118, dialog.Tabs().IncludePaths().at(0), 6);
   ShowTab(kHexTab);
   struct Step {
     bool shift;
@@ -177,7 +177,7 @@ TEST_F(PlacesTest, EveryFileTabNamesItsFullPath) {
   EXPECT_EQ(view.tabToolTips[kSourceTab], source);
   EXPECT_EQ(view.tabToolTips[kMapTab], base + ".MAP");
   EXPECT_EQ(view.tabToolTips[kHexTab], base + ".HEX");
-  EXPECT_EQ(view.tabToolTips[kWavesTab], dialog.m_includePaths.at(0));
+  EXPECT_EQ(view.tabToolTips[kWavesTab], dialog.Tabs().IncludePaths().at(0));
 }
 
 }  // namespace

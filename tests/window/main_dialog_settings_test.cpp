@@ -46,16 +46,18 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, AnEmptyStoreGivesTheDefaults) {
   std::unique_ptr<Window> window = Open();
-  EXPECT_EQ(window->dialog.m_sourcePath, "");
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, "");
   EXPECT_EQ(window->view.texts[ControlId::SourcePath], "<no source selected>");
-  EXPECT_EQ(window->dialog.m_suffix, "_Y");
+  EXPECT_EQ(window->dialog.Settings().suffix, "_Y");
   EXPECT_EQ(window->view.texts[ControlId::Suffix], "_Y");
   EXPECT_FALSE(window->view.IsChecked(ControlId::NoWrite));
   EXPECT_FALSE(window->view.IsChecked(ControlId::ShowInactive));
-  EXPECT_TRUE(window->dialog.m_recentSources.empty());
+  EXPECT_TRUE(window->dialog.Settings().recentSources.empty());
   EXPECT_EQ(window->view.currentTab, 0);
-  EXPECT_EQ(window->dialog.m_tabSelStart, (std::array<int, 6>{}));
-  EXPECT_EQ(window->dialog.m_tabSelEnd, (std::array<int, 6>{}));
+  for (int tab = 0; tab < kFixedTabCount; ++tab) {
+    EXPECT_EQ(window->dialog.Tabs().at(tab).selection.start, 0);
+    EXPECT_EQ(window->dialog.Tabs().at(tab).selection.end, 0);
+  }
   EXPECT_NE(trace.text().find("LoadWindowPlacementFromRegistry=0 maximize=0"), std::string::npos);
 }
 
@@ -94,23 +96,23 @@ TEST_F(SettingsTest, EveryValueSurvivesClosingAndOpeningAgain) {
   }
 
   std::unique_ptr<Window> second = Open();
-  EXPECT_EQ(second->dialog.m_sourcePath, path);
+  EXPECT_EQ(second->dialog.Tabs().at(kSourceTab).path, path);
   EXPECT_EQ(second->view.texts[ControlId::SourcePath], path);
-  EXPECT_EQ(second->dialog.m_sourceText, "line one\nline two\n");
-  EXPECT_TRUE(second->dialog.m_sourceFileTime.valid);
-  EXPECT_EQ(second->dialog.m_suffix, "_Q");
+  EXPECT_EQ(second->dialog.Tabs().at(kSourceTab).text, "line one\nline two\n");
+  EXPECT_TRUE(second->dialog.Files().sourceFileTime.valid);
+  EXPECT_EQ(second->dialog.Settings().suffix, "_Q");
   EXPECT_EQ(second->view.texts[ControlId::Suffix], "_Q");
   EXPECT_TRUE(second->view.IsChecked(ControlId::NoWrite));
   EXPECT_TRUE(second->view.IsChecked(ControlId::ShowInactive));
-  EXPECT_EQ(second->dialog.m_recentSources, std::vector<std::string>{path});
+  EXPECT_EQ(second->dialog.Settings().recentSources, std::vector<std::string>{path});
   EXPECT_EQ(second->view.currentTab, 1);
   EXPECT_EQ(second->view.tabs[1], "song.asm");
   EXPECT_EQ(second->view.editorText, "line one\nline two\n");
   EXPECT_EQ(second->view.selection.start, 3);
   EXPECT_EQ(second->view.selection.end, 5);
-  EXPECT_EQ(second->dialog.m_tabSelStart[0], 2);
-  EXPECT_EQ(second->dialog.m_tabSelEnd[0], 4);
-  EXPECT_EQ(second->dialog.m_logText, "No compile yet. Press Compile (F5).");
+  EXPECT_EQ(second->dialog.Tabs().at(0).selection.start, 2);
+  EXPECT_EQ(second->dialog.Tabs().at(0).selection.end, 4);
+  EXPECT_EQ(second->dialog.Tabs().at(kLogTab).text, "No compile yet. Press Compile (F5).");
   EXPECT_EQ(second->view.windowRect, (PixelRect{100, 80, 900, 640}));
   EXPECT_TRUE(second->view.maximized);
   EXPECT_NE(trace.text().find("LoadWindowPlacementFromRegistry=1 maximize=1"), std::string::npos);
@@ -139,12 +141,12 @@ TEST_F(SettingsTest, AStoredSourceThatIsGoneIsDroppedSilently) {
   store.writeNumber("OutputTab", 2);
   std::unique_ptr<Window> window = Open();
   EXPECT_TRUE(window->view.messageBoxes.empty());
-  EXPECT_EQ(window->dialog.m_sourcePath, "");
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, "");
   EXPECT_EQ(window->view.texts[ControlId::SourcePath], "<no source selected>");
-  EXPECT_EQ(window->dialog.m_sourceText, "<no source selected>");
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).text, "<no source selected>");
   EXPECT_EQ(window->view.currentTab, 2);
-  EXPECT_EQ(window->dialog.m_logText, "No source selected. Use Browse or MRU to choose a source.");
-  EXPECT_EQ(window->dialog.m_recentSources, std::vector<std::string>{gone});
+  EXPECT_EQ(window->dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(window->dialog.Settings().recentSources, std::vector<std::string>{gone});
 }
 
 TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
@@ -153,9 +155,9 @@ TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
   folder.write("Quaverton/p/song.asm", "x\n");
   store.writeString("LastSource", "X:\\p/song.asm");
   std::unique_ptr<Window> window = Open();
-  EXPECT_EQ(window->dialog.m_sourcePath, path);
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, path);
   EXPECT_EQ(window->view.texts[ControlId::SourcePath], path);
-  EXPECT_EQ(window->dialog.m_recentSources, std::vector<std::string>{path});
+  EXPECT_EQ(window->dialog.Settings().recentSources, std::vector<std::string>{path});
 }
 
 TEST_F(SettingsTest, RecentSourcesPutTheNewestFirstWhileTheDropDownIsSorted) {
@@ -166,7 +168,7 @@ TEST_F(SettingsTest, RecentSourcesPutTheNewestFirstWhileTheDropDownIsSorted) {
   store.writeString("LastSource", path);
   store.writeString("RecentSources", two + "|" + one);
   std::unique_ptr<Window> window = Open();
-  EXPECT_EQ(window->dialog.m_recentSources, (std::vector<std::string>{path, two, one}));
+  EXPECT_EQ(window->dialog.Settings().recentSources, (std::vector<std::string>{path, two, one}));
   // The marker leads; the paths follow in name order.
   EXPECT_EQ(window->view.recentItems, (std::vector<std::string>{"<no source selected>", one, path, two}));
   EXPECT_EQ(window->view.recentSelection, 2);
@@ -183,7 +185,7 @@ TEST_F(SettingsTest, ChoosingADropDownEntrySelectsOrClearsTheSource) {
   std::string path = folder.write("song.asm", "text\n");
   std::unique_ptr<Window> window = Open();
   window->dialog.OnRecentSourceChosen(path);
-  EXPECT_EQ(window->dialog.m_sourcePath, path);
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, path);
   EXPECT_EQ(window->view.currentTab, 1);
   EXPECT_EQ(window->view.editorText, "text\n");
   EXPECT_EQ(StoredString("LastSource"), path);
@@ -191,7 +193,7 @@ TEST_F(SettingsTest, ChoosingADropDownEntrySelectsOrClearsTheSource) {
   window->ShowTab(0);
   window->dialog.OnRecentSourceChosen("<no source selected>");
   EXPECT_TRUE(window->view.messageBoxes.empty());
-  EXPECT_EQ(window->dialog.m_sourcePath, "");
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, "");
   EXPECT_EQ(window->view.currentTab, 1);
   EXPECT_EQ(window->view.editorText, "<no source selected>");
   EXPECT_EQ(StoredString("LastSource"), "");

@@ -13,33 +13,34 @@ using test::MainDialogTest;
 TEST_F(MainDialogTest, SelectingAnExistingSourceShowsIt) {
   std::string path = SelectNewSource("song.asm", "SKEME_START 1\n");
   EXPECT_TRUE(view.messageBoxes.empty());
-  EXPECT_EQ(dialog.m_sourcePath, path);
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).path, path);
   EXPECT_EQ(view.texts[ControlId::SourcePath], path);
-  EXPECT_EQ(dialog.m_sourceText, "SKEME_START 1\n");
-  EXPECT_TRUE(dialog.m_sourceFileTime.valid);
-  EXPECT_EQ(dialog.m_logText, "No compile yet. Press Compile (F5).");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "SKEME_START 1\n");
+  EXPECT_TRUE(dialog.Files().sourceFileTime.valid);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No compile yet. Press Compile (F5).");
   EXPECT_EQ(view.currentTab, 1);
-  EXPECT_EQ(dialog.m_currentTab, 1);
+  EXPECT_EQ(dialog.Tabs().current, 1);
   EXPECT_EQ(view.lastEditorInput, "SKEME_START 1\r\n");
   EXPECT_EQ(view.statusLine, "Ready   INS");
-  EXPECT_FALSE(dialog.m_tabDirty[1]);
+  EXPECT_FALSE(dialog.Tabs().at(1).dirty);
   EXPECT_EQ(view.recentItems, (std::vector<std::string>{"<no source selected>", path}));
   EXPECT_EQ(view.recentSelection, 1);
-  EXPECT_EQ(dialog.m_recentSources, std::vector<std::string>{path});
+  EXPECT_EQ(dialog.Settings().recentSources, std::vector<std::string>{path});
 }
 
 TEST_F(MainDialogTest, SelectingASourceDropsTheLastCompile) {
   SelectNewSource("one.asm", "x\n");
-  dialog.m_compiled = true;
-  dialog.m_mapText = "map";
-  dialog.m_hexText = "hex";
+  dialog.Last().compiled = true;
+  dialog.Tabs().at(kMapTab).text = "map";
+  dialog.Tabs().at(kHexTab).text = "hex";
   dialog.ResetIncludeTabs(2);
-  dialog.m_includePaths = {"a.inc", "b.inc"};
+  dialog.Tabs().at(6).path = "a.inc";
+  dialog.Tabs().at(7).path = "b.inc";
   dialog.UpdateTabTitles();
   SelectNewSource("two.asm", "y\n");
-  EXPECT_FALSE(dialog.m_compiled);
-  EXPECT_TRUE(dialog.m_mapText.empty());
-  EXPECT_TRUE(dialog.m_hexText.empty());
+  EXPECT_FALSE(dialog.Last().compiled);
+  EXPECT_TRUE(dialog.Tabs().at(kMapTab).text.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kHexTab).text.empty());
   EXPECT_EQ(dialog.TabCount(), 6);
   EXPECT_EQ(view.tabs.size(), 6u);
 }
@@ -50,10 +51,10 @@ TEST_F(MainDialogTest, SelectingAMissingSourceClearsTheSelection) {
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.messageBoxes[0].text, "Selected source file does not exist.");
   EXPECT_EQ(view.messageBoxes[0].buttons, MessageBoxButtons::Ok);
-  EXPECT_TRUE(dialog.m_sourcePath.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kSourceTab).path.empty());
   EXPECT_EQ(view.texts[ControlId::SourcePath], "<no source selected>");
-  EXPECT_EQ(dialog.m_sourceText, "<no source selected>");
-  EXPECT_EQ(dialog.m_logText, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "<no source selected>");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
   EXPECT_EQ(view.currentTab, 1);
   EXPECT_EQ(view.editorText, "<no source selected>");
   EXPECT_EQ(view.tabs[1], "<no source selected>");
@@ -63,7 +64,7 @@ TEST_F(MainDialogTest, SelectingAMissingSourceClearsTheSelection) {
 TEST_F(MainDialogTest, ClearingTheSelectionAsksNothing) {
   for (const char* path : {"", "   ", "<no source selected>"}) {
     dialog.SelectSource(path, false);
-    EXPECT_TRUE(dialog.m_sourcePath.empty());
+    EXPECT_TRUE(dialog.Tabs().at(kSourceTab).path.empty());
   }
   EXPECT_TRUE(view.messageBoxes.empty());
   EXPECT_EQ(view.currentTab, 0);
@@ -75,8 +76,8 @@ TEST_F(MainDialogTest, AFolderIsNoSourceAndKeepsNoPreviousText) {
   dialog.SelectSource(folder.file("sub"), true);
   ASSERT_EQ(view.messageBoxes.size(), 1u);
   EXPECT_EQ(view.messageBoxes[0].text, "Selected source file does not exist.");
-  EXPECT_TRUE(dialog.m_sourcePath.empty());
-  EXPECT_EQ(dialog.m_sourceText, "<no source selected>");
+  EXPECT_TRUE(dialog.Tabs().at(kSourceTab).path.empty());
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "<no source selected>");
 }
 
 TEST_F(MainDialogTest, OutputTabsHaveTheFilesOfTheCompileThatFilledThem) {
@@ -90,11 +91,11 @@ TEST_F(MainDialogTest, OutputTabsHaveTheFilesOfTheCompileThatFilledThem) {
   EXPECT_EQ(dialog.TabFilePath(6), "");
 
   dialog.ResetIncludeTabs(1);
-  dialog.m_includePaths[0] = folder.file("defs.inc");
+  dialog.Tabs().at(TabSet::IncludeTab(0)).path = folder.file("defs.inc");
   EXPECT_EQ(dialog.TabFilePath(6), folder.file("defs.inc"));
 
-  dialog.m_compiled = true;
-  dialog.m_lastResult.outputFiles = {base + ".HEX", base + ".MAP", base + ".LST", base + ".SYM"};
+  dialog.Last().compiled = true;
+  dialog.Last().result.outputFiles = {base + ".HEX", base + ".MAP", base + ".LST", base + ".SYM"};
   view.SetControlText(ControlId::Suffix, "_Q");
   dialog.OnSuffixChanged();
   EXPECT_EQ(dialog.TabFilePath(2), base + ".MAP");
@@ -103,7 +104,7 @@ TEST_F(MainDialogTest, OutputTabsHaveTheFilesOfTheCompileThatFilledThem) {
   EXPECT_EQ(dialog.TabFilePath(5), base + ".HEX");
   view.SetControlText(ControlId::Suffix, "");
   dialog.OnSuffixChanged();
-  EXPECT_EQ(dialog.m_suffix, "_Y");
+  EXPECT_EQ(dialog.Settings().suffix, "_Y");
 }
 
 TEST_F(MainDialogTest, ASourceNamedTxtGivesOutputsFromItsStem) {

@@ -21,7 +21,8 @@ TEST_F(MainDialogTest, TitlesFollowTheSourceName) {
 TEST_F(MainDialogTest, IncludeTabsTakeTheFileNameOrANumber) {
   SelectNewSource("song.asm", "x\n");
   dialog.ResetIncludeTabs(3);
-  dialog.m_includePaths = {folder.file("defs.inc"), "", "C:\\p\\"};
+  dialog.Tabs().at(6).path = folder.file("defs.inc");
+  dialog.Tabs().at(8).path = "C:\\p\\";
   dialog.UpdateTabTitles();
   EXPECT_EQ(dialog.TabCount(), 9);
   EXPECT_EQ(std::vector<std::string>(view.tabs.begin() + 6, view.tabs.end()),
@@ -51,11 +52,11 @@ TEST_F(MainDialogTest, SetOutputTextRejectsTabsOutsideTheSet) {
 
 TEST_F(MainDialogTest, SetOutputTextWithoutAnEditorOnlyClearsTheModifiedFlag) {
   view.existing.erase(ControlId::OutputText);
-  dialog.m_tabDirty[1] = true;
+  dialog.Tabs().at(1).dirty = true;
   dialog.SetOutputText("text", 1, false);
-  EXPECT_TRUE(dialog.m_tabDirty[1]);
+  EXPECT_TRUE(dialog.Tabs().at(1).dirty);
   dialog.SetOutputText("text", 1, true);
-  EXPECT_FALSE(dialog.m_tabDirty[1]);
+  EXPECT_FALSE(dialog.Tabs().at(1).dirty);
   EXPECT_NE(trace.text().find("SetOutputText skipped: m_outputText handle not ready for tab=1\r\n"),
             std::string::npos);
 }
@@ -70,17 +71,17 @@ TEST_F(MainDialogTest, EditableTabsGetCrLfLineEndsAndBlackText) {
   EXPECT_EQ(view.lastEditorInput, "a\r\nb\r\nc");
   EXPECT_EQ(view.editorTextColour, kWindowColours.editableText);
   EXPECT_TRUE(view.redraw);
-  EXPECT_FALSE(dialog.m_settingText);
+  EXPECT_FALSE(dialog.Editor().settingText);
 }
 
 TEST_F(MainDialogTest, SetOutputTextClearsTheModifiedFlagOnlyWhenAsked) {
-  dialog.m_tabDirty[1] = true;
+  dialog.Tabs().at(1).dirty = true;
   view.editorModified = true;
   dialog.SetOutputText("kept", 1, false);
-  EXPECT_TRUE(dialog.m_tabDirty[1]);
+  EXPECT_TRUE(dialog.Tabs().at(1).dirty);
   EXPECT_FALSE(view.editorModified);
   dialog.SetOutputText("kept", 1, true);
-  EXPECT_FALSE(dialog.m_tabDirty[1]);
+  EXPECT_FALSE(dialog.Tabs().at(1).dirty);
 }
 
 TEST_F(MainDialogTest, PlaceholdersBeforeACompileNeverEnterTheBuffers) {
@@ -97,7 +98,7 @@ TEST_F(MainDialogTest, PlaceholdersBeforeACompileNeverEnterTheBuffers) {
     EXPECT_EQ(view.editorText, c.shown);
     EXPECT_EQ(view.statusLine, "Not evaluated - run Compile (F5)   INS");
   }
-  EXPECT_TRUE(dialog.m_hexText.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kHexTab).text.empty());
   ShowTab(2);
   EXPECT_EQ(view.editorText, "Map not evaluated. Press Compile (F5).");
 }
@@ -106,38 +107,38 @@ TEST_F(MainDialogTest, ShowingMapBeforeACompileLeavesItsBufferEmpty) {
   view.currentTab = 2;
   dialog.RefreshOutput();
   EXPECT_EQ(view.editorText, "Map not evaluated. Press Compile (F5).");
-  EXPECT_TRUE(dialog.m_mapText.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kMapTab).text.empty());
 }
 
 TEST_F(MainDialogTest, LogAndSourcePlaceholders) {
-  dialog.m_logText.clear();
+  dialog.Tabs().at(kLogTab).text.clear();
   view.currentTab = 0;
   dialog.RefreshOutput();
   EXPECT_EQ(view.editorText, "No compile yet. Press Compile (F5).");
-  EXPECT_EQ(dialog.m_logText, "No compile yet. Press Compile (F5).");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No compile yet. Press Compile (F5).");
 
-  dialog.m_sourceText.clear();
+  dialog.Tabs().at(kSourceTab).text.clear();
   view.currentTab = 1;
   dialog.RefreshOutput();
   EXPECT_EQ(view.editorText, "<no source selected>");
-  EXPECT_TRUE(dialog.m_sourceText.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kSourceTab).text.empty());
   EXPECT_EQ(view.statusLine, "No source selected   INS");
 }
 
 TEST_F(MainDialogTest, CompiledTabsFillTheirBuffersOnFirstShow) {
   SelectNewSource("song.asm", "x\n");
-  dialog.m_compiled = true;
-  dialog.m_lastResult.mapText = "H\tmap";
-  dialog.m_lastResult.symbolText = "S\tsym";
-  dialog.m_lastResult.listingText = "L\tlst";
-  dialog.m_lastResult.hexText = "X\thex";
+  dialog.Last().compiled = true;
+  dialog.Last().result.mapText = "H\tmap";
+  dialog.Last().result.symbolText = "S\tsym";
+  dialog.Last().result.listingText = "L\tlst";
+  dialog.Last().result.hexText = "X\thex";
   struct Case {
     int tab;
     const std::string* buffer;
     const char* text;
   };
-  for (const Case& c : {Case{2, &dialog.m_mapText, "H       map"}, Case{3, &dialog.m_symbolsText, "S\tsym"},
-                        Case{4, &dialog.m_lstText, "L       lst"}, Case{5, &dialog.m_hexText, "X\thex"}}) {
+  for (const Case& c : {Case{2, &dialog.Tabs().at(kMapTab).text, "H       map"}, Case{3, &dialog.Tabs().at(kSymbolsTab).text, "S\tsym"},
+                        Case{4, &dialog.Tabs().at(kLstTab).text, "L       lst"}, Case{5, &dialog.Tabs().at(kHexTab).text, "X\thex"}}) {
     ShowTab(c.tab);
     EXPECT_EQ(*c.buffer, c.text);
     EXPECT_EQ(view.editorText, c.text);
@@ -147,13 +148,13 @@ TEST_F(MainDialogTest, CompiledTabsFillTheirBuffersOnFirstShow) {
 
 TEST_F(MainDialogTest, StatusWordsAfterACompile) {
   SelectNewSource("song.asm", "x\n");
-  dialog.m_compiled = true;
-  dialog.m_lastResult.messages = {"NOTE: harmless", "WARNING: odd"};
-  dialog.m_lastResult.messageKinds = {MessageKind::Note, MessageKind::Warning};
+  dialog.Last().compiled = true;
+  dialog.Last().result.messages = {"NOTE: harmless", "WARNING: odd"};
+  dialog.Last().result.messageKinds = {MessageKind::Note, MessageKind::Warning};
   dialog.RefreshOutput();
   EXPECT_EQ(view.statusLine, "Compile completed with warnings   INS");
-  dialog.m_lastResult.messages.push_back("bad");
-  dialog.m_lastResult.messageKinds.push_back(MessageKind::Error);
+  dialog.Last().result.messages.push_back("bad");
+  dialog.Last().result.messageKinds.push_back(MessageKind::Error);
   dialog.RefreshOutput();
   EXPECT_EQ(view.statusLine, "Compile completed with errors   INS");
 }
@@ -162,49 +163,49 @@ TEST_F(MainDialogTest, TypingInTheSourceCapturesItAndShowsUnsavedChanges) {
   SelectNewSource("song.asm", "abc\n");
   view.selection = {3, 3};
   Type("d");
-  EXPECT_EQ(dialog.m_sourceText, "abcd\n");
-  EXPECT_TRUE(dialog.m_tabDirty[1]);
-  EXPECT_EQ(dialog.m_statusText, "Unsaved changes");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "abcd\n");
+  EXPECT_TRUE(dialog.Tabs().at(1).dirty);
+  EXPECT_EQ(dialog.Editor().Status().text, "Unsaved changes");
   EXPECT_EQ(view.statusLine, "Unsaved changes   INS");
 }
 
 TEST_F(MainDialogTest, TypingInAnOutputTabMarksItWithoutUnsavedChanges) {
   ShowTab(2);
   Type("x");
-  EXPECT_TRUE(dialog.m_tabDirty[2]);
+  EXPECT_TRUE(dialog.Tabs().at(2).dirty);
   EXPECT_EQ(view.statusLine, "No source selected   INS");
   // Only a switch away stores the edit in the buffer.
-  EXPECT_TRUE(dialog.m_mapText.empty());
+  EXPECT_TRUE(dialog.Tabs().at(kMapTab).text.empty());
 }
 
 TEST_F(MainDialogTest, ChangesMadeByTheWindowItselfAreNotTyping) {
-  dialog.m_settingText = true;
+  dialog.Editor().settingText = true;
   view.currentTab = 1;
   dialog.OnEditorChange();
-  EXPECT_FALSE(dialog.m_tabDirty[1]);
-  dialog.m_settingText = false;
+  EXPECT_FALSE(dialog.Tabs().at(1).dirty);
+  dialog.Editor().settingText = false;
 
   view.currentTab = -1;
   dialog.OnEditorChange();
-  EXPECT_TRUE(dialog.m_tabDirty[0]);
+  EXPECT_TRUE(dialog.Tabs().at(0).dirty);
 }
 
 TEST_F(MainDialogTest, CaptureMarksOnlyEditableTabsAndOnlyWhenModified) {
   view.SetEditorText("log edit");
   view.editorModified = true;
   dialog.CaptureTabText(0);
-  EXPECT_EQ(dialog.m_logText, "log edit");
-  EXPECT_FALSE(dialog.m_tabDirty[0]);
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "log edit");
+  EXPECT_FALSE(dialog.Tabs().at(0).dirty);
 
   dialog.CaptureTabText(1);
-  EXPECT_EQ(dialog.m_sourceText, "log edit");
-  EXPECT_TRUE(dialog.m_tabDirty[1]);
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "log edit");
+  EXPECT_TRUE(dialog.Tabs().at(1).dirty);
 
   dialog.ResetIncludeTabs(1);
   view.editorModified = false;
   dialog.CaptureTabText(6);
-  EXPECT_EQ(dialog.m_includeTexts[0], "log edit");
-  EXPECT_FALSE(dialog.m_includeDirty[0]);
+  EXPECT_EQ(dialog.Tabs().at(TabSet::IncludeTab(0)).text, "log edit");
+  EXPECT_FALSE(dialog.Tabs().at(TabSet::IncludeTab(0)).dirty);
   // A tab past the set has no buffer.
   dialog.CaptureTabText(7);
   EXPECT_EQ(dialog.TabCount(), 7);
@@ -213,10 +214,11 @@ TEST_F(MainDialogTest, CaptureMarksOnlyEditableTabsAndOnlyWhenModified) {
 TEST_F(MainDialogTest, MarkTabDirtyOnIncludeTabs) {
   dialog.ResetIncludeTabs(2);
   dialog.MarkTabDirty(7, true);
-  EXPECT_EQ(dialog.m_includeDirty, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(dialog.IsTabDirty(6));
+  EXPECT_TRUE(dialog.IsTabDirty(7));
   EXPECT_EQ(view.statusLine, "Unsaved changes   INS");
   dialog.MarkTabDirty(7, false);
-  EXPECT_FALSE(dialog.m_includeDirty[1]);
+  EXPECT_FALSE(dialog.Tabs().at(TabSet::IncludeTab(1)).dirty);
 }
 
 TEST_F(MainDialogTest, SwitchingTabsSwapsTextAndKeepsEachSelection) {
@@ -244,7 +246,7 @@ TEST_F(MainDialogTest, UnsavedSourceEditsSurviveATabSwitch) {
   ShowTab(0);
   ShowTab(1);
   EXPECT_EQ(view.editorText, "Xabc\n");
-  EXPECT_TRUE(dialog.m_tabDirty[1]);
+  EXPECT_TRUE(dialog.Tabs().at(1).dirty);
   EXPECT_EQ(test::readFile(path), "abc\n");
 }
 
@@ -254,13 +256,13 @@ TEST_F(MainDialogTest, ASavedSourceTabShowsTheFileAsItIsOnDisk) {
   folder.write("song.asm", "new\n");
   ShowTab(1);
   EXPECT_EQ(view.editorText, "new\n");
-  EXPECT_EQ(dialog.m_sourceText, "new\n");
+  EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "new\n");
 }
 
 TEST_F(MainDialogTest, IncludeTabsReloadFromDiskWhileUnmodified) {
   SelectNewSource("song.asm", "x\n");
   dialog.ResetIncludeTabs(1);
-  dialog.m_includePaths[0] = folder.write("defs.inc", "A EQU 1\n");
+  dialog.Tabs().at(TabSet::IncludeTab(0)).path = folder.write("defs.inc", "A EQU 1\n");
   dialog.UpdateTabTitles();
   ShowTab(6);
   EXPECT_EQ(view.lastEditorInput, "A EQU 1\r\n");
@@ -271,15 +273,15 @@ TEST_F(MainDialogTest, SelectionsAreClampedAndOrdered) {
   view.SetEditorText("0123456789");
   view.selection = {9, 2};
   dialog.SaveTabSelection(0);
-  EXPECT_EQ(dialog.m_tabSelStart[0], 2);
-  EXPECT_EQ(dialog.m_tabSelEnd[0], 9);
+  EXPECT_EQ(dialog.Tabs().at(0).selection.start, 2);
+  EXPECT_EQ(dialog.Tabs().at(0).selection.end, 9);
   view.selection = {50, -3};
   dialog.SaveTabSelection(0);
-  EXPECT_EQ(dialog.m_tabSelStart[0], 0);
-  EXPECT_EQ(dialog.m_tabSelEnd[0], 10);
+  EXPECT_EQ(dialog.Tabs().at(0).selection.start, 0);
+  EXPECT_EQ(dialog.Tabs().at(0).selection.end, 10);
 
-  dialog.m_tabSelStart[4] = 40;
-  dialog.m_tabSelEnd[4] = -5;
+  dialog.Tabs().at(4).selection.start = 40;
+  dialog.Tabs().at(4).selection.end = -5;
   dialog.RestoreTabSelection(4);
   EXPECT_EQ(view.selection.start, 0);
   EXPECT_EQ(view.selection.end, 10);
@@ -287,16 +289,16 @@ TEST_F(MainDialogTest, SelectionsAreClampedAndOrdered) {
   dialog.ResetIncludeTabs(1);
   view.selection = {3, 1};
   dialog.SaveTabSelection(6);
-  EXPECT_EQ(dialog.m_includeSelStart[0], 1);
-  EXPECT_EQ(dialog.m_includeSelEnd[0], 3);
+  EXPECT_EQ(dialog.Tabs().at(TabSet::IncludeTab(0)).selection.start, 1);
+  EXPECT_EQ(dialog.Tabs().at(TabSet::IncludeTab(0)).selection.end, 3);
 }
 
 TEST_F(MainDialogTest, AnOutOfRangeSelectionShowsTheLog) {
-  dialog.m_currentTab = 1;
+  dialog.Tabs().current = 1;
   view.currentTab = -1;
   dialog.OnTabChanged();
-  EXPECT_EQ(dialog.m_currentTab, 0);
-  EXPECT_EQ(view.editorText, dialog.m_logText);
+  EXPECT_EQ(dialog.Tabs().current, 0);
+  EXPECT_EQ(view.editorText, dialog.Tabs().at(kLogTab).text);
 }
 
 }  // namespace

@@ -25,16 +25,6 @@ namespace qv {
 
 namespace {
 
-// Runs a model operation from an event; nothing may escape into Qt.
-template <class Action>
-void guarded(const char* handler, Action&& action) {
-  try {
-    action();
-  } catch (...) {
-    reportUnhandledException(handler, 0);
-  }
-}
-
 QFont dialogFont() {
   QFont font(QString::fromLatin1(kDialogFontFace));
   font.setPointSize(kDialogFontPoints);
@@ -138,27 +128,27 @@ void CMainDialogWindow::CreateControls() {
 }
 
 void CMainDialogWindow::ConnectControls() {
-  auto onClick = [this](ControlId id, const char* handler, void (CMainDialog::*operation)()) {
+  auto onClick = [this](ControlId id, void (CMainDialog::*operation)()) {
     connect(static_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this,
-            [this, handler, operation] { guarded(handler, [&] { (m_model.*operation)(); }); });
+            [this, operation] { (m_model.*operation)(); });
   };
-  onClick(ControlId::Browse, "OnBrowse", &CMainDialog::OnBrowse);
-  onClick(ControlId::Compile, "OnCompile", &CMainDialog::OnCompile);
-  onClick(ControlId::SaveFiles, "OnSaveFiles", &CMainDialog::OnSaveFiles);
-  onClick(ControlId::FindNext, "OnFindNext", &CMainDialog::OnFindNext);
-  onClick(ControlId::FindPrev, "OnFindPrev", &CMainDialog::OnFindPrev);
+  onClick(ControlId::Browse, &CMainDialog::OnBrowse);
+  onClick(ControlId::Compile, &CMainDialog::OnCompile);
+  onClick(ControlId::SaveFiles, &CMainDialog::OnSaveFiles);
+  onClick(ControlId::FindNext, &CMainDialog::OnFindNext);
+  onClick(ControlId::FindPrev, &CMainDialog::OnFindPrev);
   connect(static_cast<QPushButton*>(Control(ControlId::Exit)), &QPushButton::clicked, this, [this] { reject(); });
 
   connect(static_cast<QLineEdit*>(Control(ControlId::Suffix)), &QLineEdit::textChanged, this,
-          [this] { guarded("OnChangeSuffix", [&] { m_model.OnSuffixChanged(); }); });
+          [this] { m_model.OnSuffixChanged(); });
   connect(m_recent, &QComboBox::activated, this, [this](int index) {
-    guarded("OnSelChangeRecent", [&] { m_model.OnRecentSourceChosen(fromQt(m_recent->itemText(index))); });
+    m_model.OnRecentSourceChosen(fromQt(m_recent->itemText(index)));
   });
   connect(m_tabBar, &QTabBar::currentChanged, this, [this] { m_model.OnTabChanged(); });
   connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
-          [this] { guarded("OnEditorCaretMoved", [&] { m_model.OnEditorCaretMoved(); }); });
+          [this] { m_model.OnEditorCaretMoved(); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    guarded("OnActivateApp", [&] { m_model.OnActivateApp(state == Qt::ApplicationActive); });
+    m_model.OnActivateApp(state == Qt::ApplicationActive);
   });
   connect(m_editor->document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
     m_editorText.Apply(*m_editor->document(), position, removed, added);
@@ -170,15 +160,13 @@ void CMainDialogWindow::ConnectControls() {
 int CMainDialogWindow::DoModal() {
   m_model.OnInitDialog();
   int result = exec();
-  guarded("OnDestroy", [&] { m_model.OnDestroy(); });
+  m_model.OnDestroy();
   return result;
 }
 
 void CMainDialogWindow::reject() {
   // Exit App and the close button both end here.
-  bool close = true;
-  guarded("OnCancel", [&] { close = m_model.CanClose(); });
-  if (close) done(kCancelCode);
+  if (m_model.CanClose()) done(kCancelCode);
 }
 
 bool CMainDialogWindow::event(QEvent* event) {
@@ -201,7 +189,7 @@ void CMainDialogWindow::resizeEvent(QResizeEvent* event) {
     return;
   }
   QDialog::resizeEvent(event);
-  guarded("OnSize", [&] { m_model.OnSize(width(), height()); });
+  m_model.OnSize(width(), height());
 }
 
 void CMainDialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -227,15 +215,10 @@ bool CMainDialogWindow::PreTranslateKey(QKeyEvent* event) {
   bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
   bool alt = event->modifiers().testFlag(Qt::AltModifier);
   bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
-  bool handled = false;
-  guarded("PreTranslateMessage", [&] {
-    handled = m_model.PreTranslateKeyDown({windowKeyOf(event->key()), ctrl, alt, shift});
-    QString text = event->text();
-    if (!handled && text.size() == 1 && text[0].unicode() < 256) {
-      handled = m_model.PreTranslateChar(static_cast<char>(text[0].unicode()), ctrl, alt);
-    }
-  });
-  return handled;
+  if (m_model.PreTranslateKeyDown({windowKeyOf(event->key()), ctrl, alt, shift})) return true;
+  QString text = event->text();
+  return text.size() == 1 && text[0].unicode() < 256 &&
+         m_model.PreTranslateChar(static_cast<char>(text[0].unicode()), ctrl, alt);
 }
 
 bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -245,11 +228,8 @@ bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::MouseButtonDblClick && watched == m_editor->viewport()) {
     QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-    bool navigated = false;
-    guarded("OnLButtonDblClk",
-            [&] { navigated = m_model.OnEditorDoubleClick(m_editor->cursorForPosition(point).position()); });
     // The editor's own word selection would undo the caret just placed.
-    if (navigated) return true;
+    if (m_model.OnEditorDoubleClick(m_editor->cursorForPosition(point).position())) return true;
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -304,13 +304,8 @@ void CMainDialogWindow::EnableEditorChangeNotifications() {
   connect(m_editor->document(), &QTextDocument::contentsChange, this,
           [this](int position, int, int added) { NoteInsertedText(position, added); });
   connect(m_editor, &QPlainTextEdit::textChanged, this, [this] {
-    try {
-      // Folding changes the text again, and that change notifies the model.
-      if (FoldInsertedText()) return;
-      m_model.OnEditorChange();
-    } catch (...) {
-      reportUnhandledException("OnChangeOutputText", 0);
-    }
+    // Folding changes the text again, and that change notifies the model.
+    if (!FoldInsertedText()) m_model.OnEditorChange();
   });
 }
 

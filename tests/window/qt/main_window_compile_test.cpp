@@ -75,7 +75,7 @@ class MainWindowCompileTest : public ::testing::Test {
 TEST_F(MainWindowCompileTest, F5CompilesTheExampleIntoTheLogMapAndHexTabs) {
   CompileWithF5();
   EXPECT_TRUE(window.messages.empty());
-  const CompileResult& result = window.Model().m_lastResult;
+  const CompileResult& result = window.Model().Last().result;
   EXPECT_EQ(tabs()->count(), 7);
   EXPECT_EQ(tabs()->tabText(6), "demo_waves.inc");
   EXPECT_EQ(status(), "Compile complete   INS");
@@ -85,7 +85,7 @@ TEST_F(MainWindowCompileTest, F5CompilesTheExampleIntoTheLogMapAndHexTabs) {
   std::string log = shownText();
   EXPECT_EQ(log.rfind("Compile invoked [", 0), 0u);
   EXPECT_NE(log.find("] 001 [info] Using bundled include QVX5_SND_CMD.INC"), std::string::npos);
-  EXPECT_EQ(log, WithLineEnds(window.Model().m_logText, "\n"));
+  EXPECT_EQ(log, WithLineEnds(window.Model().Tabs().at(kLogTab).text, "\n"));
 
   tabs()->setCurrentIndex(kMapTab);
   EXPECT_FALSE(result.mapText.empty());
@@ -125,7 +125,7 @@ TEST_F(MainWindowCompileTest, OverwriteTypingAndEnterInTheSourceTab) {
   QTest::keyClick(editor(), Qt::Key_Return);
   QTest::keyClick(editor(), Qt::Key_Q);
   EXPECT_EQ(shownText(), "aXYZ\nq\ncd\n");
-  EXPECT_EQ(window.Model().m_sourceText, "aXYZ\nq\ncd\n");
+  EXPECT_EQ(window.Model().Tabs().at(kSourceTab).text, "aXYZ\nq\ncd\n");
   EXPECT_EQ(status(), "Unsaved changes   OVR");
 }
 
@@ -146,12 +146,12 @@ TEST_F(MainWindowCompileTest, AnErrorInTheLogLeadsToItsLineAndF5KeepsThePlace) {
   window.resize(700, 400);
   CompileWithF5();
   ASSERT_EQ(status(), "Compile completed with errors   INS");
-  const std::vector<std::string>& messages = window.Model().m_lastResult.messages;
+  const std::vector<std::string>& messages = window.Model().Last().result.messages;
   std::size_t error = static_cast<std::size_t>(
       std::find_if(messages.begin(), messages.end(), [](const std::string& m) { return m.rfind("ERROR:", 0) == 0; }) -
       messages.begin());
   ASSERT_LT(error, messages.size());
-  EXPECT_EQ(window.Model().m_lastResult.messagePlaces.at(error).line, 37);
+  EXPECT_EQ(window.Model().Last().result.messagePlaces.at(error).line, 37);
 
   DoubleClickAt(static_cast<int>(shownText().find("missing_file.inc but")));
   EXPECT_EQ(tabs()->currentIndex(), kSourceTab);

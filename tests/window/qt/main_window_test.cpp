@@ -127,8 +127,8 @@ TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
   editor()->moveCursor(QTextCursor::End);
   QTest::keyClicks(editor(), "xy");
   EXPECT_EQ(status(), "Unsaved changes   INS");
-  EXPECT_EQ(window.Model().m_sourceText, "abc\nxy");
-  EXPECT_TRUE(window.Model().m_tabDirty[1]);
+  EXPECT_EQ(window.Model().Tabs().at(kSourceTab).text, "abc\nxy");
+  EXPECT_TRUE(window.Model().Tabs().at(1).dirty);
 }
 
 // A tab chosen with the mouse takes the keys that follow, unless it shows a
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, AChosenTabTakesTheKeysUnlessItsFileCouldNotBeRead) {
   ASSERT_EQ(tabs()->currentIndex(), 1);
   QTest::keyClicks(QApplication::focusWidget(), "x y");
   EXPECT_TRUE(noWrite->isChecked());
-  EXPECT_EQ(window.Model().m_sourceText, "x yabc\n");
+  EXPECT_EQ(window.Model().Tabs().at(kSourceTab).text, "x yabc\n");
 
   std::string big = folder.write("big.asm", "");
   std::filesystem::resize_file(big, std::uintmax_t{270} << 20);
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, ALongSourceStillCountsLinesAndKeepsItsTextExact) {
   EXPECT_EQ(window.GetCaretPlace().line, 15000);
   EXPECT_EQ(window.GetCaretPlace().column, 5);
   EXPECT_EQ(window.GetEditorText(), shown.insert(static_cast<std::size_t>(position), "xy"));
-  EXPECT_EQ(window.Model().m_sourceText, shown);
+  EXPECT_EQ(window.Model().Tabs().at(kSourceTab).text, shown);
 
   // A new width lays the text out again; the lines are still counted.
   window.resize(window.width() - 50, window.height());

@@ -15,6 +15,8 @@ bool isHexNumber(std::string_view token) {
          std::all_of(token.begin(), token.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
 }
 
+// Not the compiler's word splitter: a symbols row splits at blanks, tabs,
+// CR and LF only, so a form feed or vertical tab stays inside a name.
 std::vector<std::string_view> tokensOf(std::string_view line) {
   constexpr std::string_view kSeparators = " \t\r\n";
   std::vector<std::string_view> tokens;

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "window/window_texts.h"
+
 namespace qv {
 
 inline constexpr std::size_t kMaxRecentSources = 10;
-// Stands for "no source" in the source box, the drop-down and stored settings.
-inline constexpr std::string_view kNoSourceSelectedText = "<no source selected>";
 
 // The stored form: entries end at "|" when the rest holds one, else at ";".
 // Tokens are trimmed, empty ones skipped, the first 10 kept; duplicates stay.

@@ -1,4 +1,4 @@
-#include "window/model/status/status_words.h"
+#include "window/model/results/status_words.h"
 
 #include "window/window_texts.h"
 

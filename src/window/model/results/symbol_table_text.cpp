@@ -1,4 +1,4 @@
-#include "window/model/compile/symbol_table_text.h"
+#include "window/model/results/symbol_table_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "window/model/compile/compile_log.h"
+#include "window/model/results/compile_log.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "common/text.h"
-#include "window/model/settings/recent_sources.h"
-#include "window/model/status/status_words.h"
+#include "window/window_texts.h"
+#include "window/model/results/status_words.h"
 
 namespace qv {
 

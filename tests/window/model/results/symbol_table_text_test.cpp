@@ -1,7 +1,7 @@
 // The Symbols tab's own table.
 #include <gtest/gtest.h>
 
-#include "window/model/compile/symbol_table_text.h"
+#include "window/model/results/symbol_table_text.h"
 
 namespace qv {
 namespace {

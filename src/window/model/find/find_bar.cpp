@@ -1,29 +1,24 @@
-// Searching the current tab's text from the find box.
-#include <algorithm>
+#include "window/model/find/find_bar.h"
 
-#include "window/main_dialog.h"
+#include <algorithm>
 
 namespace qv {
 
-void CMainDialog::OnFindNext() { FindFromBox(true); }
-
-void CMainDialog::OnFindPrev() { FindFromBox(false); }
-
-void CMainDialog::FindFromBox(bool forward) {
+void FindBar::FindFromBox(bool forward) {
   std::string text = CleanSearchText(m_view.GetControlText(ControlId::FindText));
   m_view.SetControlText(ControlId::FindText, text);
   if (text.empty()) {
     m_view.FocusControl(ControlId::FindText);
     return;
   }
-  m_findText = text;
+  findText = text;
   SearchOptions options{forward, m_view.IsChecked(ControlId::MatchCase), m_view.IsChecked(ControlId::WholeWord)};
   if (!FindInEditor(text, options)) {
     m_view.ShowMessageBox("Text not found: " + text, MessageBoxButtons::Ok, MessageBoxIcon::None);
   }
 }
 
-std::optional<std::size_t> CMainDialog::FindInEditor(const std::string& what, const SearchOptions& options) {
+std::optional<std::size_t> FindBar::FindInEditor(const std::string& what, const SearchOptions& options) {
   std::string text = m_view.GetEditorText();
   EditorSelection selection = m_view.GetEditorSelection();
   // The search goes on from where the caret is now, which after a match is
@@ -39,9 +34,9 @@ std::optional<std::size_t> CMainDialog::FindInEditor(const std::string& what, co
   return found;
 }
 
-void CMainDialog::OnFindShortcut() {
-  m_findText = CleanSearchText(m_findText);
-  std::string findText = m_findText;
+void FindBar::OnFindShortcut() {
+  findText = CleanSearchText(findText);
+  std::string shown = findText;
   if (m_view.ControlHasFocus(ControlId::OutputText)) {
     EditorSelection selection = m_view.GetEditorSelection();
     int selectionStart = std::min(selection.start, selection.end);
@@ -50,10 +45,10 @@ void CMainDialog::OnFindShortcut() {
       std::string text = m_view.GetEditorText();
       std::size_t from = std::min(static_cast<std::size_t>(std::max(selectionStart, 0)), text.size());
       std::size_t to = std::min(static_cast<std::size_t>(selectionEnd), text.size());
-      findText = CleanSearchText(std::string_view(text).substr(from, to - from));
+      shown = CleanSearchText(std::string_view(text).substr(from, to - from));
     }
   }
-  m_view.SetControlText(ControlId::FindText, findText);
+  m_view.SetControlText(ControlId::FindText, shown);
   m_view.FocusControl(ControlId::FindText);
   m_view.SelectAllControlText(ControlId::FindText);
 }

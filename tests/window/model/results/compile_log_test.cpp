@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "window/model/compile/compile_log.h"
+#include "window/model/results/compile_log.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/model/compile/window_clock.h"
+#include "window/model/results/window_clock.h"
 
 #include <ctime>
 

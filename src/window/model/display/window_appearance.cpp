@@ -1,15 +1,37 @@
-// Where the controls go as the window changes size, and how small it may get.
+#include "window/model/display/window_appearance.h"
+
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <utility>
 
-#include "window/main_dialog.h"
-#include "window/model/status/status_words.h"
+#include "platform/trace_log.h"
 #include "window/model/layout/top_area_layout.h"
+#include "window/model/results/status_words.h"
 
 namespace qv {
 
 namespace {
+
+constexpr char kProgramName[] = "Quaverton";
+constexpr char kProgramVersion[] = "1.2a 30 September 2026";
+constexpr int kToolTipDelayMs = 120;
+
+struct ToolTipText {
+  ControlId control;
+  const char* text;
+};
+
+constexpr ToolTipText kToolTips[] = {
+    {ControlId::NoWrite, "No Write: skip writing output files."},
+    {ControlId::ShowInactive, "Show Inactive: include #if 0 style disabled lines."},
+    {ControlId::Compile, "Compile (F5): generates .MAP, .SYM, .LST, .HEX"},
+    {ControlId::FindText, "Find text in the current tab output."},
+    {ControlId::FindNext, "Find next match."},
+    {ControlId::FindPrev, "Find previous match."},
+    {ControlId::MatchCase, "Match case while searching."},
+    {ControlId::WholeWord, "Match whole words only."},
+};
 
 std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
   std::optional<PixelRect> rect = view.ControlRect(id);
@@ -19,12 +41,33 @@ std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
 
 }  // namespace
 
-int CMainDialog::LayoutTopFromControls() const {
+void WindowAppearance::UpdateOutputBrushes() { m_view.SetWindowColours(kWindowColours); }
+
+void WindowAppearance::UpdateWindowTitle() {
+  m_view.SetWindowTitle(std::string(kProgramName) + " - version " + kProgramVersion);
+}
+
+void WindowAppearance::SetupToolTips() {
+  if (m_toolTipCreated) return;
+  m_toolTipCreated = true;
+  m_view.SetToolTipDelay(kToolTipDelayMs);
+  for (const ToolTipText& tip : kToolTips) m_view.SetToolTip(tip.control, tip.text);
+}
+
+void WindowAppearance::SetEditorFontFromTemplate() {
+  if (m_view.SetEditorFont({"Courier New", 9, true})) {
+    traceLog("MainDialog OnInitDialog set bold Courier font.");
+    return;
+  }
+  if (m_view.SetEditorFont({"Courier New", 9, false})) traceLog("MainDialog OnInitDialog set regular Courier font.");
+}
+
+int WindowAppearance::LayoutTopFromControls() const {
   return LayoutTop({bottomOf(m_view, ControlId::NoWrite), bottomOf(m_view, ControlId::ShowInactive),
                     bottomOf(m_view, ControlId::Suffix)});
 }
 
-BottomRowNeeds CMainDialog::MeasureBottomRow() const {
+BottomRowNeeds WindowAppearance::MeasureBottomRow() const {
   // The widest words the status line shows before and after a compile.
   CompileResult warned;
   warned.messages.push_back("WARNING:");
@@ -40,13 +83,13 @@ BottomRowNeeds CMainDialog::MeasureBottomRow() const {
           std::max(m_view.ControlHeightHint(ControlId::MatchCase), m_view.ControlHeightHint(ControlId::WholeWord))};
 }
 
-void CMainDialog::SetMinimumWindowSize() {
+void WindowAppearance::SetMinimumWindowSize() {
   BottomRowNeeds needs = MeasureBottomRow();
   int width = std::max(TopAreaMinimumWidth(TemplateTopArea(m_view.BaseUnits())), BottomRowMinimumWidth(needs));
   m_view.SetMinimumClientSize(width, MinimumClientHeight(LayoutTopFromControls(), needs));
 }
 
-void CMainDialog::OnSize(int clientWidth, int clientHeight) {
+void WindowAppearance::OnSize(int clientWidth, int clientHeight) {
   if (!m_view.ControlExists(ControlId::OutputTab) || !m_view.ControlExists(ControlId::OutputText)) return;
   for (const auto& [control, place] : FitTopArea(TemplateTopArea(m_view.BaseUnits()), clientWidth)) {
     std::optional<PixelRect> now = m_view.ControlRect(control);

@@ -1,11 +1,11 @@
-#include "window/model/status/status_words.h"
+#include "window/model/results/status_words.h"
 
 #include <gtest/gtest.h>
 
 namespace qv {
 namespace {
 
-CompileResult resultWith(std::vector<MessageKind> kinds, bool failed = false) {
+CompileResult resultOfKinds(std::vector<MessageKind> kinds, bool failed = false) {
   CompileResult result;
   result.messages.assign(kinds.size(), "ERROR: a warning");
   result.messagePlaces.resize(kinds.size());
@@ -20,19 +20,19 @@ TEST(StatusWords, FromACompileResult) {
     const char* words;
   };
   for (const Case& c : std::initializer_list<Case>{
-           {resultWith({}), "Compile complete"},
+           {resultOfKinds({}), "Compile complete"},
            // The kinds decide, whatever the texts say.
-           {resultWith({MessageKind::Note}), "Compile complete"},
-           {resultWith({MessageKind::Note, MessageKind::Warning}), "Compile completed with warnings"},
-           {resultWith({MessageKind::Warning, MessageKind::Error}), "Compile completed with errors"},
-           {resultWith({}, true), "Compile completed with errors"},
+           {resultOfKinds({MessageKind::Note}), "Compile complete"},
+           {resultOfKinds({MessageKind::Note, MessageKind::Warning}), "Compile completed with warnings"},
+           {resultOfKinds({MessageKind::Warning, MessageKind::Error}), "Compile completed with errors"},
+           {resultOfKinds({}, true), "Compile completed with errors"},
        }) {
     EXPECT_EQ(StatusWordsFor(true, c.result, true), c.words);
   }
 }
 
 TEST(StatusWords, WithoutACompile) {
-  EXPECT_EQ(StatusWordsFor(false, resultWith({MessageKind::Error}), true), "Not evaluated - run Compile (F5)");
+  EXPECT_EQ(StatusWordsFor(false, resultOfKinds({MessageKind::Error}), true), "Not evaluated - run Compile (F5)");
   EXPECT_EQ(StatusWordsFor(false, CompileResult(), false), "No source selected");
 }
 

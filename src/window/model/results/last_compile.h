@@ -1,0 +1,22 @@
+#pragma once
+// What the window keeps of its last compile, for every feature that shows
+// or follows it. CompileRun fills it.
+
+#include <cstdint>
+
+#include "compile/compile_result.h"
+#include "window/model/results/window_clock.h"
+
+namespace qv {
+
+struct LastCompile {
+  // A result is present: the compile ran to its end.
+  bool compiled = false;
+  CompileResult result;
+  // Its duration by the tick count; 0 until a compile finishes.
+  std::uint32_t millis = 0;
+  // The clock that compiles are timed and logged by.
+  WindowClock clock = SystemClock();
+};
+
+}  // namespace qv

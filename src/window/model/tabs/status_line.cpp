@@ -1,0 +1,29 @@
+#include "window/model/tabs/status_line.h"
+
+#include <utility>
+
+#include "window/model/results/status_words.h"
+
+namespace qv {
+
+void StatusLine::Update() {
+  m_view.SetStatusLine(StatusLineText(text, highlight, overwrite), highlight);
+  UpdateCaretPlace();
+}
+
+void StatusLine::Show(std::string words) {
+  text = std::move(words);
+  Update();
+}
+
+void StatusLine::UpdateCaretPlace() {
+  int tab = m_view.GetCurrentTab();
+  if (highlight || !m_tabs.IsEditable(m_tabs.IsValid(tab) ? tab : kLogTab)) {
+    m_view.SetCaretPlace("");
+    return;
+  }
+  TextPlace place = m_view.GetCaretPlace();
+  m_view.SetCaretPlace("Ln " + std::to_string(place.line) + ", Col " + std::to_string(place.column));
+}
+
+}  // namespace qv
