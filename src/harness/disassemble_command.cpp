@@ -33,7 +33,9 @@ int runDisassembleCommand(const HarnessOptions& options) {
     say("quaverton: " + request.sourcePath + " exists; use --out or --force");
     return kExitUsage;
   }
-  FileWrite write = writeWholeFile(request.sourcePath, disassembly.sourceText);
+  // Without --force not even a file made meanwhile is replaced.
+  FileWrite write = options.force ? writeWholeFile(request.sourcePath, disassembly.sourceText)
+                                  : createFileAtomically(request.sourcePath, disassembly.sourceText);
   if (!write.written) {
     say("quaverton: cannot write " + request.sourcePath + (write.failure.empty() ? "" : ": " + write.failure));
     return kExitCompileFailed;

@@ -96,6 +96,10 @@ SaveMethod ChooseSaveMethod(const SaveTargetFacts& target);
 // writes of the target left behind go first.
 FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes);
 
+// The same for a new file: never replaces one, not even one made meanwhile
+// under the same name (the write then fails and leaves that file alone).
+FileWrite createFileAtomically(std::string_view path, std::string_view bytes);
+
 // Writes into the existing file, so that every hard link keeps sharing it.
 // The file first grows to the new length by the new text's end, so that a
 // full disk or a size limit stops the write while every old byte is still

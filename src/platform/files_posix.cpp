@@ -257,13 +257,18 @@ SaveTargetFacts saveTargetFacts(std::string_view path) {
   return facts;
 }
 
-FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
+namespace {
+
+// The bytes under a temporary name beside the target, then put in its place:
+// renamed over an existing file, or linked where none may be replaced (a
+// link, unlike a rename, fails when the name is taken).
+FileWrite writeThroughTemporary(std::string_view path, std::string_view bytes, bool mayReplace) {
   FileWrite outcome;
   std::string target = toNativePath(path);
   if (target.empty()) return outcome;
   removeLeftoversOf(target);
   struct stat old {};
-  bool replacing = ::stat(target.c_str(), &old) == 0;
+  bool replacing = mayReplace && ::stat(target.c_str(), &old) == 0;
   std::string temporary;
   int descriptor = createTemporaryBeside(target, replacing ? S_IRUSR | S_IWUSR : kNewFileMode, temporary);
   if (descriptor < 0) {
@@ -274,13 +279,23 @@ FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
   // Renamed while still locked; fsync has already reported any error that
   // closing could.
   outcome.written = (!replacing || takeOverAccess(descriptor, old)) && writeAllAt(descriptor, bytes, 0) &&
-                    ::fsync(descriptor) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!outcome.written) {
-    outcome.failure = lastReason();
-    ::unlink(temporary.c_str());
-  }
+                    ::fsync(descriptor) == 0 &&
+                    (mayReplace ? ::rename(temporary.c_str(), target.c_str())
+                                : ::link(temporary.c_str(), target.c_str())) == 0;
+  if (!outcome.written) outcome.failure = lastReason();
+  if (!outcome.written || !mayReplace) ::unlink(temporary.c_str());
   ::close(descriptor);
   return outcome;
+}
+
+}  // namespace
+
+FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
+  return writeThroughTemporary(path, bytes, true);
+}
+
+FileWrite createFileAtomically(std::string_view path, std::string_view bytes) {
+  return writeThroughTemporary(path, bytes, false);
 }
 
 FileWrite overwriteFileInPlace(std::string_view path, std::string_view bytes) {

@@ -269,7 +269,11 @@ SaveTargetFacts saveTargetFacts(std::string_view path) {
   return facts;
 }
 
-FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
+namespace {
+
+// The bytes under a temporary name beside the target, then moved into its
+// place: over an existing file only where one may be replaced.
+FileWrite writeThroughTemporary(std::string_view path, std::string_view bytes, bool mayReplace) {
   FileWrite outcome;
   std::wstring native = nativeWidePath(path);
   if (native.empty()) return outcome;
@@ -286,7 +290,7 @@ FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
   complete = CloseHandle(file.release()) != 0 && complete;
   if (complete) {
     // ReplaceFileW keeps the old file's attributes and access rights.
-    bool replacing = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    bool replacing = mayReplace && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
     outcome.written = replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
                                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
                                 : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
@@ -296,6 +300,16 @@ FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
     DeleteFileW(temporary.c_str());
   }
   return outcome;
+}
+
+}  // namespace
+
+FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
+  return writeThroughTemporary(path, bytes, true);
+}
+
+FileWrite createFileAtomically(std::string_view path, std::string_view bytes) {
+  return writeThroughTemporary(path, bytes, false);
 }
 
 FileWrite overwriteFileInPlace(std::string_view path, std::string_view bytes) {

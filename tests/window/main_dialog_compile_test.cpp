@@ -417,8 +417,28 @@ TEST_F(CompileTest, BrowseStartsInTheSourceFolderElseTheProjectFolderElseHome) {
   EXPECT_EQ(view.openFileRequests[0].initialFolder, std::string("/p/projects") + kPathSeparator);
   EXPECT_EQ(view.openFileRequests[1].initialFolder, "/home/someone");
   EXPECT_EQ(view.openFileRequests[2].initialFolder, folder.file("sub"));
-  EXPECT_EQ(view.openFileRequests[2].filter, "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||");
+  EXPECT_EQ(view.openFileRequests[2].filter, "SDF Source (*.asm)|*.asm|Images (*.HEX)|*.HEX|All Files (*.*)|*.*||");
   EXPECT_EQ(view.openFileRequests[2].defaultExtension, "asm");
+}
+
+// An image chosen with Browse becomes a source beside it, never over a file.
+TEST_F(CompileTest, BrowseReadsAnImageBackIntoTheNextFreeName) {
+  std::string source = SelectNewSource("song.asm", "  SKEME_START 1\n  END_SOUND\n  SKEME_END\n");
+  dialog.OnCompile();
+  std::string image = folder.file("song_Y.HEX");
+  ASSERT_TRUE(test::exists(image));
+  view.openFileAnswer = image;
+  for (const char* expected : {"song_Y.asm", "song_Y_2.asm"}) {
+    view.answers = {MessageBoxAnswer::Yes};
+    dialog.OnBrowse();
+    EXPECT_EQ(view.messageBoxes.back().text, std::string("Disassemble song_Y.HEX into ") + expected + "?");
+    EXPECT_EQ(dialog.Tabs().SourcePath(), folder.file(expected));
+    EXPECT_NE(test::readFile(folder.file(expected)).find("SKEME_START 1"), std::string::npos);
+  }
+  view.answers = {MessageBoxAnswer::No};
+  dialog.OnBrowse();
+  EXPECT_FALSE(test::exists(folder.file("song_Y_3.asm")));
+  EXPECT_EQ(dialog.Tabs().SourcePath(), folder.file("song_Y_2.asm"));
 }
 
 }  // namespace

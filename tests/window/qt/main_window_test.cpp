@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, BrowseSelectsTheChosenSource) {
   window.Find<QPushButton>(ControlId::Browse)->click();
   ASSERT_EQ(window.openRequests.size(), 1u);
   EXPECT_EQ(window.openRequests[0].defaultExtension, "asm");
-  EXPECT_EQ(window.openRequests[0].filter, "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||");
+  EXPECT_EQ(window.openRequests[0].filter, "SDF Source (*.asm)|*.asm|Images (*.HEX)|*.HEX|All Files (*.*)|*.*||");
   EXPECT_EQ(window.Find<QLineEdit>(ControlId::SourcePath)->text().toStdString(), path);
   EXPECT_EQ(tabs()->tabText(1), "picked.asm");
   EXPECT_EQ(editor()->toPlainText(), "x\n");

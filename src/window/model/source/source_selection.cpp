@@ -6,6 +6,7 @@
 #include "platform/project_folder.h"
 #include "window/model/files/browse_folder.h"
 #include "window/model/settings/recent_sources.h"
+#include "window/model/source/image_readback.h"
 
 namespace qv {
 
@@ -93,9 +94,18 @@ void SourceSelection::OnBrowse() {
   OpenFileRequest request;
   request.initialFolder = BrowseStartFolder(m_tabs.SourcePath());
   request.defaultExtension = "asm";
-  request.filter = "SDF Source (*.asm)|*.asm|All Files (*.*)|*.*||";
+  request.filter = "SDF Source (*.asm)|*.asm|Images (*.HEX)|*.HEX|All Files (*.*)|*.*||";
   std::string chosen = m_view.AskOpenFile(request);
-  if (!chosen.empty()) SelectSource(chosen, true);
+  if (chosen.empty()) return;
+  if (!IsImagePath(chosen)) {
+    SelectSource(chosen, true);
+    return;
+  }
+  std::optional<ImageReadBack> readBack = ReadImageBack(m_view, chosen);
+  if (!readBack) return;
+  SelectSource(readBack->sourcePath, true);
+  // How another program wrote the image's text, for the Log.
+  if (!readBack->notes.empty()) m_tabs.at(kLogTab).text += "\r\n" + readBack->notes;
 }
 
 void SourceSelection::OnRecentSourceChosen(const std::string& text) {
