@@ -17,12 +17,13 @@ namespace {
 const char kVersion[] = "quaverton 1.2a (30 September 2026)\n";
 
 const char kUsage[] =
-    "Usage: quaverton --harness [options] SOURCE.asm [SUFFIX]\n"
+    "Usage: quaverton --harness [options] SOURCE.asm\n"
+    "       quaverton --harness [options] --suffix \"\" SOURCE.asm SUFFIX\n"
     "Compiles SOURCE.asm headless into SOURCE_SUFFIX.HEX, .MAP, .LST and .SYM.\n"
     "  --suffix TEXT        output name suffix (default _Z)\n"
     "  --out-dir FOLDER     write the outputs into FOLDER\n"
     "  --no-write           compile without writing output files\n"
-    "  --include-inactive   keep lines switched off by IF/ELSE/ENDIF\n"
+    "  --include-inactive   list the lines IF/ELSE switch off in the .LST, marked (off)\n"
     "  --quiet              print no errors or warnings\n"
     "  --werror             fail a compile that gives warnings\n"
     "  --version            print the version and exit\n"
@@ -63,8 +64,10 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
     return outcome;
   }
   if (options.helpOrUsageError || options.source.empty()) {
-    if (!options.unknownOption.empty()) {
-      std::fprintf(stderr, "quaverton: unknown option %s\n", options.unknownOption.c_str());
+    if (!options.usageProblem.empty()) {
+      std::fprintf(stderr, "quaverton: %s\n", options.usageProblem.c_str());
+    } else if (!options.helpOrUsageError) {
+      std::fputs("quaverton: no source given\n", stderr);
     }
     std::fputs(kUsage, stderr);
     outcome.exitCode = kExitUsage;
