@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates the expected outputs of every golden project after an intended
-# change; review the diff before committing it.
+# Regenerates the expected outputs of every golden project and of every SDL
+# case in tests/cases after an intended change; review the diff before
+# committing it. The argument is the program of a build with its tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/quaverton}")
@@ -27,3 +28,7 @@ for case_dir in examples/demo tests/golden/*/; do
   rm -rf "$work"
   echo "$case_dir: exit code $code"
 done
+
+# The cases' own test rewrites the expected files that exist.
+QUAVERTON_UPDATE_CASES=1 "$(dirname "$program")/tests/test_compile" --gtest_filter='Cases/CaseFile.*' --gtest_brief=1
+echo "tests/cases: expected files rewritten"

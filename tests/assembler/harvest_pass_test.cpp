@@ -31,14 +31,6 @@ TEST(HarvestPass, NumbersCBlockCellsAndTellsHandlesApart) {
   EXPECT_EQ(symbols[2].kind, SymbolKind::Handle);
 }
 
-TEST(HarvestPass, CBlockWithoutStartNumbersFromZero) {
-  Assembly assembly;
-  harvest(assembly, {"CBLOCK", "FIRST", "SECOND", "ENDC", "CBLOCK BASE", "THIRD", "ENDC", "BASE EQU 9"});
-  EXPECT_EQ(test::symbolValue(assembly, "FIRST"), 0);
-  EXPECT_EQ(test::symbolValue(assembly, "SECOND"), 1);
-  EXPECT_EQ(test::symbolValue(assembly, "THIRD"), 0);
-}
-
 struct SizeCase {
   const char* statement;
   std::int32_t size;
@@ -95,23 +87,6 @@ TEST(HarvestPass, DefinitionsAreConstantsWithTheirValueText) {
   }
   EXPECT_EQ(symbols[0].definitionText, "2 + 3");
   EXPECT_EQ(symbols[4].definitionText, "0b11");
-}
-
-TEST(HarvestPass, SameNameFromDefineAndEquIsADuplicate) {
-  Assembly assembly;
-  harvest(assembly, {"#DEFINE NAME 5", "NAME EQU 5"});
-  EXPECT_EQ(assembly.symbolTable.size(), 1u);
-  EXPECT_EQ(assembly.messages.texts(),
-            (std::vector<std::string>{"Duplicate symbol: NAME",
-                                      "WARNING: song.asm:2: NAME is defined again (first defined at song.asm:1)"}));
-}
-
-TEST(HarvestPass, MacroBodiesDefineNothing) {
-  Assembly assembly;
-  harvest(assembly, {"PLAYX MACRO h", "IN_BODY: PLAY 70", "BODY_CONST EQU 3", "CBLOCK 1", "CELL", "ENDM",
-                     "AFTER:"});
-  EXPECT_EQ(assembly.symbolTable.size(), 1u);
-  EXPECT_EQ(test::symbolValue(assembly, "AFTER"), 0);
 }
 
 TEST(HarvestPass, InactiveLinesDefineNothing) {

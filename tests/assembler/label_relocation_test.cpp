@@ -20,33 +20,6 @@ TEST(LabelRelocation, BranchAfterALateLongHandleReachesItsLabel) {
   EXPECT_TRUE(assembly.messages.empty());
 }
 
-TEST(LabelRelocation, ConstantsFromMovedLabelsAreSettledAgain) {
-  Assembly assembly;
-  test::assemble(assembly, test::sourceLines({"PLAY HANDLE", "MARK: END_SOUND", "HANDLE EQU MARK + 62"}));
-  EXPECT_EQ(test::symbolValue(assembly, "MARK"), 4);
-  EXPECT_EQ(test::symbolValue(assembly, "HANDLE"), 66);
-  EXPECT_EQ(test::imageHex(assembly.emitted), "F2 41 00 02 00 00");
-}
-
-TEST(LabelRelocation, ChainsThatGrowEveryRoundStopAfterSixRounds) {
-  // Every round L moves by 2, which makes one more handle long; unbounded,
-  // L would come to rest at 32.
-  Assembly assembly;
-  test::assemble(assembly, test::sourceLines({"PLAY H1", "PLAY H2", "PLAY H3", "PLAY H4", "PLAY H5", "PLAY H6",
-                                              "PLAY H7", "PLAY H8", "L:", "H1 EQU L + 48", "H2 EQU L + 46",
-                                              "H3 EQU L + 44", "H4 EQU L + 42", "H5 EQU L + 40", "H6 EQU L + 38",
-                                              "H7 EQU L + 36", "H8 EQU L + 34"}));
-  EXPECT_EQ(test::symbolValue(assembly, "L"), 28);
-}
-
-TEST(LabelRelocation, ANameLastDefinedAsConstantKeepsItsValue) {
-  Assembly assembly;
-  test::assemble(assembly, test::sourceLines({"PLAY HNDL_LATE", "TWICE:", "TWICE:", "DUP:", "DUP SET 99", "CBLOCK 70",
-                                              "HNDL_LATE", "ENDC"}));
-  EXPECT_EQ(test::symbolValue(assembly, "TWICE"), 4);
-  EXPECT_EQ(test::symbolValue(assembly, "DUP"), 99);
-}
-
 TEST(LabelRelocation, NothingMovesWhenHandlesWereKnown) {
   Assembly assembly;
   std::vector<SourceLine> lines =

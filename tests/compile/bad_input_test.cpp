@@ -146,42 +146,6 @@ TEST(BadInput, HundredThousandCharacterNamesAreKeptWhole) {
   EXPECT_EQ(imageBytes(result), (std::vector<std::uint8_t>{1, 2, 2}));
 }
 
-// strtol saturates every form at 32 bits; a leading minus negates the
-// saturated magnitude. Arithmetic past 32 bits wraps.
-TEST(BadInput, NumbersBeyond32BitsSaturateAndArithmeticWraps) {
-  const std::string source =
-      "DEC EQU 99999999999\n"
-      "HEX EQU 0x123456789\n"
-      "BIN EQU 0b" + std::string(40, '1') + "\n"
-      "SUFFIX EQU 123456789ABh\n"
-      "NEG EQU -99999999999\n"
-      "NEGHEX EQU -0x123456789\n"
-      "WRAP EQU 2147483647 + 1\n"
-      "SQUARE EQU 65536 * 65536\n"
-      "IF 99999999999 > 2147483646\n"
-      "BIG_IF EQU 1\n"
-      "ENDIF\n"
-      "CBLOCK 2147483647\n"
-      "TOP_CELL\n"
-      "WRAPPED_CELL\n"
-      "ENDC\n"
-      "SKEME_START 99999999999\n"
-      "DB DEC, NEG, 0x1FFFFFFFFF\n";
-  TempFolder folder;
-  CompileResult result = compileFile(folder.write("song.asm", source));
-  EXPECT_FALSE(result.failed);
-  const std::vector<std::pair<const char*, std::int32_t>> expected = {
-      {"DEC", INT32_MAX},    {"HEX", INT32_MAX},      {"BIN", INT32_MAX},  {"SUFFIX", INT32_MAX},
-      {"NEG", -INT32_MAX},   {"NEGHEX", -INT32_MAX},  {"WRAP", INT32_MIN}, {"SQUARE", 0},
-      {"BIG_IF", 1},         {"TOP_CELL", INT32_MAX}, {"WRAPPED_CELL", INT32_MIN}};
-  for (const auto& [name, value] : expected) {
-    const SymbolRecord* record = findSymbol(result, name);
-    ASSERT_NE(record, nullptr) << name;
-    EXPECT_EQ(record->value, value) << name;
-  }
-  EXPECT_EQ(imageBytes(result), (std::vector<std::uint8_t>{0xF1, 0x1F, 0x00, 0x07, 0xFF, 0x01, 0xFF}));
-}
-
 // ----------------------------------------------------------------- includes
 
 TEST(BadInput, IncludeChainStopsPastTheNestingLimit) {

@@ -7,7 +7,6 @@
 
 #include "docs/doc_examples.h"
 #include "harness/console_diagnostics.h"
-#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -18,6 +17,8 @@ void PrintTo(const DocExample& example, std::ostream* out) { *out << "example at
 }  // namespace test
 
 namespace {
+
+using test::withoutFolder;
 
 const std::string kReference = "docs/language.md";
 
@@ -61,15 +62,6 @@ std::string wordsOf(const std::string& text) {
   std::string words;
   for (std::string word; stream >> word;) words += (words.empty() ? "" : " ") + word;
   return words;
-}
-
-// The text with the work folder left out of its paths.
-std::string withoutFolder(std::string text, const std::string& folder) {
-  const std::string prefix = folder + kPathSeparator;
-  for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix)) {
-    text.erase(at, prefix.size());
-  }
-  return text;
 }
 
 // The notes a log holds: the defines and which file an include used.

@@ -8,8 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/filesystem_path.h"
-#include "platform/paths.h"
 #include "support/test_support.h"
 
 namespace qv {
@@ -38,18 +36,6 @@ std::vector<std::string> wordsOf(const std::string& text) {
   return words;
 }
 
-// Paths the program resolved start with the folder it ran in, which differs
-// per run and per system: that folder and the separator after it are cut.
-std::string withoutRunFolder(std::string text, const std::string& runFolder) {
-  std::error_code error;
-  fs::path resolved = fs::canonical(filesystemPath(runFolder), error);
-  for (const std::string& spelling : {runFolder, error ? runFolder : pathText(resolved)}) {
-    std::string prefix = spelling + kPathSeparator;
-    for (std::size_t at; (at = text.find(prefix)) != std::string::npos;) text.erase(at, prefix.size());
-  }
-  return text;
-}
-
 class GoldenProject : public testing::TestWithParam<fs::path> {};
 
 TEST_P(GoldenProject, ProducesItsReferenceFiles) {
@@ -74,7 +60,9 @@ TEST_P(GoldenProject, ProducesItsReferenceFiles) {
     if (name == "source" || name == "arguments" || name == "exit_code") continue;
     fs::path produced = fs::path(work.path()) / name;
     ASSERT_TRUE(fs::exists(produced)) << name;
-    EXPECT_EQ(withoutRunFolder(test::readFile(produced.string()), work.path()),
+    // Paths the program resolved start with the folder it ran in, which
+    // differs per run and per system.
+    EXPECT_EQ(test::withoutFolder(test::readFile(produced.string()), work.path()),
               test::readFile(reference.path().string()))
         << name;
     ++compared;

@@ -50,4 +50,8 @@ ProcessResult runQuaverton(const std::vector<std::string>& arguments, const std:
 // The checked-out source tree.
 std::string sourceDir();
 
+// The text with every "FOLDER" + separator cut, FOLDER spelt as given and as
+// resolved: paths the program produced then name files relative to it.
+std::string withoutFolder(std::string text, const std::string& folder);
+
 }  // namespace qv::test

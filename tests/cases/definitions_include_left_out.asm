@@ -1,0 +1,2 @@
+; Without the definitions include the trigger and preempt names are undefined.
+  INITIATE_SOUND TRIG_SOUND_ON, PRI_NORMAL

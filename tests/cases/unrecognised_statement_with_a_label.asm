@@ -1,0 +1,2 @@
+; An unrecognised command leaves no entry, even with a label.
+LBL: FOO
