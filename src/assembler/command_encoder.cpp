@@ -7,6 +7,7 @@
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
 #include "assembler/operand_check.h"
+#include "assembler/shared_byte_check.h"
 #include "assembler/statement.h"
 #include "common/words.h"
 #include "assembler/assembly.h"
@@ -59,6 +60,7 @@ class Operands {
 
   std::uint32_t operator[](int index) const { return static_cast<std::uint32_t>(signedAt(index)); }
   std::int32_t signedAt(int index) const { return values_[static_cast<std::size_t>(index)]; }
+  std::span<const std::int32_t> values() const { return values_; }
 
  private:
   std::array<std::int32_t, 5> values_{};  // the most any command takes; a missing operand is 0
@@ -162,7 +164,10 @@ std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, s
     return {};
   }
   if (command == Command::Db) return encodeDb(assembly, line, split.operands, evaluator);
-  return encodeCommand(assembly, command, Operands(assembly, line, command, split.operands, evaluator), line);
+  const Operands operands(assembly, line, command, split.operands, evaluator);
+  Bytes bytes = encodeCommand(assembly, command, operands, line);
+  reportSharedByteOperands(assembly.messages, line, command, operands.values(), bytes);
+  return bytes;
 }
 
 }  // namespace qv

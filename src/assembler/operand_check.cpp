@@ -20,20 +20,22 @@ constexpr F any(std::string_view name) { return {name, R::Any}; }
 constexpr F lowBits(std::string_view name, int bits) { return {name, R::LowBits, 0, (1 << bits) - 1}; }
 constexpr F byte(std::string_view name) { return {name, R::Byte, -128, 255}; }
 constexpr F byteOrZero(std::string_view name) { return {name, R::ByteOrZero, 0, 255}; }
+constexpr F shared(std::string_view name) { return {name, R::Shared}; }
+// A trigger number fills its byte, but the decoder knows only 0 to 127.
+constexpr F trigger() { return {"trigger", R::Byte, 0, 127}; }
 
-constexpr std::array<F, 1> schemeStartFields{lowBits("scheme number", 5)};
+constexpr std::array<F, 1> schemeStartFields{lowBits("number", 5)};
 constexpr std::array<F, 1> versionFields{byteOrZero("version")};
 constexpr std::array<F, 1> channelFields{byteOrZero("channel")};
-constexpr std::array<F, 2> initiateFields{lowBits("trigger", 7), any("preempt")};
+constexpr std::array<F, 2> initiateFields{shared("trigger"), any("preempt")};
 constexpr std::array<F, 1> branchFields{any("target")};
-constexpr std::array<F, 3> delayFields{any("mode"), lowBits("delay", 7), lowBits("global", 1)};
-constexpr std::array<F, 2> skipFields{lowBits("logic", 2), byte("trigger")};
-constexpr std::array<F, 1> generateFields{byte("trigger")};
-constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255}, lowBits("break", 5), any("flags")};
-constexpr std::array<F, 4> modifierFields{lowBits("type", 4), byte("argument 1"), byte("argument 2"),
-                                          byte("argument 3")};
+constexpr std::array<F, 3> delayFields{shared("mode"), lowBits("ticks", 7), lowBits("scope", 1)};
+constexpr std::array<F, 2> skipFields{lowBits("logic", 2), trigger()};
+constexpr std::array<F, 1> generateFields{trigger()};
+constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255}, lowBits("break", 5), shared("flags")};
+constexpr std::array<F, 4> modifierFields{lowBits("type", 4), byte("arg1"), byte("arg2"), byte("arg3")};
 constexpr std::array<F, 5> maskCompareFields{byte("source"), any("immediate"), byte("target"), byte("mask"),
-                                             lowBits("skip", 3)};
+                                             shared("skip")};
 
 // What the encodings keep of a value the field cannot hold.
 std::int64_t storedValue(const OperandField& field, std::int32_t value) {
@@ -43,6 +45,7 @@ std::int64_t storedValue(const OperandField& field, std::int32_t value) {
     case R::Byte: return bits & 0xFF;
     case R::ByteOrZero: return 0;
     case R::Handle: return isLongPlay(value) ? bits & 0xFF : bits & 0x3F;
+    case R::Shared:
     case R::Any: break;
   }
   return value;

@@ -26,6 +26,8 @@ enum class FieldRange {
   Byte,        // -128 .. 255; the low byte is stored
   ByteOrZero,  // 0 .. 255; anything else stores 0
   Handle,      // 0 .. 255; the short form keeps 6 bits, the long one 8
+  Shared,      // added uncut into a byte with other fields: checked against
+               // the bytes made (shared_byte_check.h)
 };
 
 struct OperandField {
