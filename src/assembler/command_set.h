@@ -39,6 +39,10 @@ std::string_view commandKeyword(Command command);
 // per operand), for SchemeClose and for None.
 std::uint32_t fixedSize(Command command);
 
+constexpr bool isBranch(Command command) {
+  return command == Command::BranchTo || command == Command::BranchTo16 || command == Command::XgotoSnd;
+}
+
 // PLAY takes its 4-byte form from handle 64 up; a negative handle is short.
 constexpr bool isLongPlay(std::int32_t handle) { return handle >= 64; }
 

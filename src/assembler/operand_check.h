@@ -4,6 +4,7 @@
 // unevaluable or out-of-range operand is reported where it is read. The
 // bytes stay what the encodings make of the value: a warning changes none.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -30,12 +31,28 @@ enum class FieldRange {
                // the bytes made (shared_byte_check.h)
 };
 
+// One part of a value written with the definitions' standard names: the
+// value's bits under mask, as one name of the members, or (sum) as a sum of
+// distinct ones. Members are blank-separated: prefixes ending in "_", or
+// whole names.
+struct NamePart {
+  std::string_view members;
+  std::uint32_t mask = 0;
+  bool sum = false;
+};
+
 struct OperandField {
   std::string_view name;
   FieldRange range = FieldRange::Any;
   std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
   std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+  // The names a value is written with, its parts added up; none: a number.
+  std::array<NamePart, 2> names{};
+  std::uint32_t bits = 0;  // Shared: the bits of its byte the operand fills
 };
+
+// Whether field holds value, so that it assembles without a warning.
+bool fieldHolds(const OperandField& field, std::int32_t value);
 
 // The operands of command, in source order; DB's are dbValueField each.
 std::span<const OperandField> operandFieldsOf(Command command);

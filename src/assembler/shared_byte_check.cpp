@@ -24,7 +24,6 @@ struct SharedOperand {
   std::size_t operand;    // index in source order
   std::size_t byte;       // the byte it is added into
   std::uint32_t taken;    // the bits of the value the encoding adds in
-  std::uint8_t own;       // the bits the operand is meant to fill
   std::string_view part;  // what of the value reaches the other fields
   std::array<BitField, 3> fields;  // of that byte, its own named where a carry can reach it
 };
@@ -32,11 +31,11 @@ struct SharedOperand {
 constexpr std::uint32_t kWhole = 0xFFFFFFFF;
 
 constexpr std::array<SharedOperand, 5> kSharedOperands{{
-    {Command::InitiateSound, 2, 0, 1, kWhole, 0x7F, "its top bit", {{{0x80, "preempt bit"}}}},
-    {Command::DelaySound, 2, 0, 1, kWhole, 0x80, "it", {{{0x7F, "ticks"}, {0x80, "mode bit"}}}},
-    {Command::Play, 2, 2, 0, kWhole, 0x38, "it", {{{0x07, "break bits"}, {0x38, "flag bits"}, {0xC0, "command bits"}}}},
-    {Command::Play, 4, 2, 2, kWhole, 0x38, "it", {{{0x07, "break bits"}, {0x38, "flag bits"}, {0xC0, "top two bits"}}}},
-    {Command::MaskCompare, 4, 4, 0, 0x07, 0x03, "it", {{{0x04, "immediate bit"}, {0xF8, "command bits"}}}},
+    {Command::InitiateSound, 2, 0, 1, kWhole, "its top bit", {{{0x80, "preempt bit"}}}},
+    {Command::DelaySound, 2, 0, 1, kWhole, "it", {{{0x7F, "ticks"}, {0x80, "mode bit"}}}},
+    {Command::Play, 2, 2, 0, kWhole, "it", {{{0x07, "break bits"}, {0x38, "flag bits"}, {0xC0, "command bits"}}}},
+    {Command::Play, 4, 2, 2, kWhole, "it", {{{0x07, "break bits"}, {0x38, "flag bits"}, {0xC0, "top two bits"}}}},
+    {Command::MaskCompare, 4, 4, 0, 0x07, "it", {{{0x04, "immediate bit"}, {0xF8, "command bits"}}}},
 }};
 
 // "is outside 0..127", "is neither 0 nor 128", "is not a sum of 8, 16 and 32".
@@ -81,20 +80,20 @@ std::string byteText(std::size_t index, std::uint8_t value) {
 
 void check(MessageList& messages, const SourceLine& line, const SharedOperand& shared, std::int32_t value,
            std::uint8_t made) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  if ((bits & ~static_cast<std::uint32_t>(shared.own)) == 0) return;
-  const std::uint32_t added = bits & shared.taken;
-  const std::uint32_t meant = added & shared.own;
+  const OperandField& field = operandFieldsOf(shared.command)[shared.operand];
+  if (fieldHolds(field, value)) return;
+  const auto own = static_cast<std::uint8_t>(field.bits);
+  const std::uint32_t added = static_cast<std::uint32_t>(value) & shared.taken;
+  const std::uint32_t meant = added & own;
   // The byte as it would be had the value kept to its own bits.
   const auto fitting = static_cast<std::uint8_t>(made - (added & 0xFF) + meant);
-  const std::string what = std::string(commandKeyword(shared.command)) + " " +
-                           std::string(operandFieldsOf(shared.command)[shared.operand].name);
+  const std::string what = std::string(commandKeyword(shared.command)) + " " + std::string(field.name);
   const MessagePlace place = placeOf(line);
   if (fitting == made) {
-    messages.warn(warning::outOfRange(place, what, value, rangeOf(shared.own), meant));
+    messages.warn(warning::outOfRange(place, what, value, rangeOf(own), meant));
     return;
   }
-  messages.warn(warning::reachesNeighbour(place, what, value, rangeOf(shared.own),
+  messages.warn(warning::reachesNeighbour(place, what, value, rangeOf(own),
                                           effectOn(shared, static_cast<std::uint8_t>(fitting ^ made), made),
                                           byteText(shared.byte, made)));
 }

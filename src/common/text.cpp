@@ -18,6 +18,15 @@ std::string toLowerAscii(std::string_view text) {
   return lower;
 }
 
+std::string joinedList(const std::vector<std::string_view>& items) {
+  std::string joined;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) joined += i + 1 == items.size() ? " and " : ", ";
+    joined += items[i];
+  }
+  return joined;
+}
+
 int compareNoCase(std::string_view a, std::string_view b) {
   std::size_t common = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < common; ++i) {

@@ -53,6 +53,9 @@ constexpr bool equalsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && startsWithNoCase(a, b);
 }
 
+// "a", "a and b", "a, b and c".
+std::string joinedList(const std::vector<std::string_view>& items);
+
 // Name order: bytes compared as unsigned values after ASCII lower-casing,
 // so "_" sorts before letters.
 int compareNoCase(std::string_view a, std::string_view b);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/text.h"
+
 namespace qv::warning {
 
 namespace {
@@ -27,15 +29,6 @@ std::string hintFor(std::string_view text) {
   return {};
 }
 
-std::string joinedNames(const std::vector<std::string_view>& names) {
-  std::string joined;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) joined += i + 1 == names.size() ? " and " : ", ";
-    joined += names[i];
-  }
-  return joined;
-}
-
 }  // namespace
 
 Warning fieldOverflow(const MessagePlace& place, std::string_view what, std::int64_t value, int bits) {
@@ -54,7 +47,7 @@ Warning unevaluable(const MessagePlace& place, std::string_view what, std::strin
 Warning missingOperands(const MessagePlace& place, std::string_view command,
                         const std::vector<std::string_view>& operands) {
   return at(place, WarningId::MissingOperands,
-            std::string(command) + " is missing its " + joinedNames(operands) +
+            std::string(command) + " is missing its " + joinedList(operands) +
                 (operands.size() == 1 ? " operand" : " operands") + " (0 stored)");
 }
 

@@ -27,6 +27,9 @@ struct CompileResult {
   // its reporter called it; all three always have the same length.
   std::vector<MessagePlace> messagePlaces;
   std::vector<MessageKind> messageKinds;
+  // The files the outputs are for, HEX, MAP, LST and SYM, also when none
+  // is written (No Write); none when the compile failed before writing.
+  std::vector<std::string> outputFiles;
   std::vector<std::string> writtenFiles;
   bool failed = false;
 };

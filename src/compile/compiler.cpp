@@ -10,8 +10,8 @@
 #include "compile/output_paths.h"
 #include "output/hex_writer.h"
 #include "output/listing.h"
+#include "output/output_file.h"
 #include "output/symbol_file.h"
-#include "platform/files.h"
 
 namespace qv {
 
@@ -35,11 +35,12 @@ void addWriteFailure(CompileResult& result, std::string message) {
 
 // Writes one of the text outputs; on failure marks the result failed.
 void writeTextOutput(CompileResult& result, const std::string& path, const std::string& text,
-                     const char* failureMessage) {
-  if (writeWholeFile(path, text)) {
+                     const char* openFailure) {
+  std::string failure;
+  if (writeOutputFile(path, text, openFailure, failure)) {
     result.writtenFiles.push_back(path);
   } else {
-    addWriteFailure(result, failureMessage + path);
+    addWriteFailure(result, std::move(failure));
   }
 }
 
@@ -80,18 +81,21 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
   result.collisions = assembly.collisions;
 
   std::string outputBase = outputBaseFor(sourcePath, request.outputDir);
-  if (request.writeOutputs && !result.failed) {
+  if (!result.failed) {
     std::string base = outputBase + effectiveSuffix(request.suffix);
-    std::string hexPath = base + ".HEX";
+    result.outputFiles = {base + ".HEX", base + ".MAP", base + ".LST", base + ".SYM"};
+  }
+  if (request.writeOutputs && !result.failed) {
+    const std::string& hexPath = result.outputFiles[0];
     std::string hexError;
     if (writeHexText(hexPath, result.hexText, hexError)) {
       result.writtenFiles.push_back(hexPath);
     } else {
       addWriteFailure(result, hexError);
     }
-    writeTextOutput(result, base + ".MAP", result.mapText, "Unable to open map output file: ");
-    writeTextOutput(result, base + ".LST", result.listingText, "Unable to open list output file: ");
-    writeTextOutput(result, base + ".SYM", result.symbolText, "Unable to open symbol output file: ");
+    writeTextOutput(result, result.outputFiles[1], result.mapText, "Unable to open map output file: ");
+    writeTextOutput(result, result.outputFiles[2], result.listingText, "Unable to open list output file: ");
+    writeTextOutput(result, result.outputFiles[3], result.symbolText, "Unable to open symbol output file: ");
   }
 
   if (!result.failed) {

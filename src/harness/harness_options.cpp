@@ -56,6 +56,16 @@ HarnessOptions parseHarnessArguments(const std::vector<std::string>& arguments) 
     } else if (equalsNoCase(argument, "--version")) {
       options.harnessRequested = true;
       options.versionRequested = true;
+    } else if (equalsNoCase(argument, "--disassemble")) {
+      options.harnessRequested = true;
+      options.disassembleRequested = true;
+      if (hasValue) options.image = arguments[++i];
+    } else if (equalsNoCase(argument, "--map")) {
+      if (hasValue) options.mapPath = arguments[++i];
+    } else if (equalsNoCase(argument, "--out")) {
+      if (hasValue) options.disassemblyPath = arguments[++i];
+    } else if (equalsNoCase(argument, "--force")) {
+      options.force = true;
     } else if (looksLikeOption(argument)) {
       markUsageError(options, "unknown option " + argument);
     } else if (options.source.empty()) {

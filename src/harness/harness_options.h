@@ -20,6 +20,12 @@ struct HarnessOptions {
   std::string source;
   std::string suffix = "_Z";
   std::string outputFolder;
+  // --disassemble IMAGE [--map MAP] [--out SOURCE] [--force]
+  bool disassembleRequested = false;
+  std::string image;
+  std::string mapPath;
+  std::string disassemblyPath;
+  bool force = false;
 };
 
 // Parses the process's arguments; arguments[0] is the program's own name.

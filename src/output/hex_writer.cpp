@@ -4,16 +4,12 @@
 #include <cstddef>
 
 #include "output/hex_digits.h"
-#include "platform/files.h"
+#include "output/hex_records.h"
+#include "output/output_file.h"
 
 namespace qv {
 
 namespace {
-
-constexpr std::uint8_t kDataRecord = 0x00;
-constexpr std::uint8_t kEndOfFileRecord = 0x01;
-constexpr std::uint8_t kExtendedLinearAddressRecord = 0x04;
-constexpr std::size_t kMaxRecordBytes = 16;
 
 struct ImageByte {
   std::uint32_t address;
@@ -146,9 +142,7 @@ bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitt
 }
 
 bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage) {
-  if (writeWholeFile(path, hexText)) return true;
-  errorMessage = "Unable to open output HEX file: " + path;
-  return false;
+  return writeOutputFile(path, hexText, "Unable to open output HEX file: ", errorMessage);
 }
 
 }  // namespace qv

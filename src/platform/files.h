@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <compare>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -31,16 +33,30 @@ bool isReadable(std::string_view path);
 bool createFolder(std::string_view path);
 
 // Whole content of a regular file, bytes unchanged; at most maxBytes of it,
-// so that an endless or enormous file cannot take all memory.
+// so that an endless or enormous file cannot take all memory. When it
+// fails, failure (if given) says why: "permission denied", "is a folder".
 bool readWholeFile(std::string_view path, std::string& bytes,
-                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max(), std::string* failure = nullptr);
 
 // std::fopen of the path.
 std::FILE* openFile(std::string_view path, const char* mode);
 
-// Creates or empties the file and writes the bytes unchanged. False only
-// when the file cannot be opened; a later write error is not reported.
-bool writeWholeFile(std::string_view path, std::string_view bytes);
+// How writing a file's whole content ended.
+struct FileWrite {
+  // The file, or the temporary file beside it, could be made or opened.
+  bool opened = false;
+  // The new bytes are complete under the file's name.
+  bool written = false;
+  // When not written, why not in the system's words ("no space left on device").
+  std::string failure;
+};
+
+// Writes the bytes, unchanged, as the file's whole new content, all or
+// nothing: by the method ChooseSaveMethod gives (a refused target counts as
+// not opened). A symbolic link keeps leading to the file. A failed or
+// interrupted write leaves the previous content, except that an in-place
+// write cut off by the end of the process may leave a mix of both.
+FileWrite writeWholeFile(std::string_view path, std::string_view bytes);
 
 // Last-write time in nanoseconds since the epoch.
 bool lastWriteTime(std::string_view path, std::int64_t& time);
@@ -48,8 +64,12 @@ bool lastWriteTime(std::string_view path, std::int64_t& time);
 bool deleteFile(std::string_view path);
 
 // Copies without replacing an existing target. The copy gets the
-// original's permission bits; a copy that fails part-way is removed.
+// original's permission bits; it is made under a temporary name and gets
+// its own only once complete.
 bool copyFileNoOverwrite(std::string_view from, std::string_view to);
+
+// The file a symbolic link leads to; any other path as it is.
+std::string linkTarget(std::string_view path);
 
 // What deciding how to save over a path needs to know about it.
 struct SaveTargetFacts {
@@ -62,19 +82,49 @@ struct SaveTargetFacts {
 };
 SaveTargetFacts saveTargetFacts(std::string_view path);
 
+enum class SaveMethod { ReplaceAtomically, WriteInPlace, Refuse };
+
+// A target the user may not write is refused, as opening it would be. An
+// ordinary file is replaced atomically; one with several hard links, or in
+// a folder where no file can be made beside it, is written in place.
+SaveMethod ChooseSaveMethod(const SaveTargetFacts& target);
+
 // Writes the bytes to a new file beside the target, then renames it over
 // the target, which keeps its permission bits and, where the user may set
 // them, its owner and group (on Windows: its attributes and access rights).
-// A failure leaves the target as it was.
-bool replaceFileAtomically(std::string_view path, std::string_view bytes);
+// A failure leaves the target as it was. Temporary files that earlier
+// writes of the target left behind go first.
+FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes);
 
-// Empties the existing file and writes the bytes into it, so that every
-// hard link keeps sharing it. False on any open, write or close error.
-bool overwriteFileInPlace(std::string_view path, std::string_view bytes);
+// Writes into the existing file, so that every hard link keeps sharing it.
+// The file first grows to the new length by the new text's end, so that a
+// full disk or a size limit stops the write while every old byte is still
+// in place (the file is then cut back to exactly what it was); only then
+// are the old bytes overwritten and any rest cut off.
+FileWrite overwriteFileInPlace(std::string_view path, std::string_view bytes);
 
-// True when the file system reaches this file under a differently cased
-// name too, so names there are compared ignoring case.
+// Removes the temporary files that writes left in the folder when they were
+// cut short, for the files whose names isTarget accepts. One that a running
+// write still holds stays.
+void removeLeftoverTemporaries(std::string_view folder, const std::function<bool(std::string_view)>& isTarget);
+
+// True when the file system compares names ignoring letter case in the
+// folder of path (which need not exist). It is asked by making a temporary
+// file of path's there and looking for it under the name in the other case;
+// false when no file can be made there.
 bool namesIgnoreCase(std::string_view path);
+
+// What tells files apart: one file under two names (links) has one identity.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  friend auto operator<=>(const FileIdentity&, const FileIdentity&) = default;
+};
+// Nothing when no such file or folder can be reached.
+std::optional<FileIdentity> fileIdentity(std::string_view path);
+
+// The same text, or names of one file.
+bool sameFile(std::string_view a, std::string_view b);
 
 // Names of the files (folders left out) in the folder that match the
 // pattern, where "*" stands for any run of characters and letter case is

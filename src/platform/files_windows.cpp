@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/failure_reason.h"
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 #include "platform/utf16_windows.h"
 
 namespace qv {
@@ -20,8 +22,6 @@ namespace {
 constexpr std::int64_t kFileTimeAtUnixEpoch = 116444736000000000;
 // ReadFile takes a DWORD count: read in pieces well below it.
 constexpr std::size_t kLargestRead = 1 << 30;
-// Enough tries to step over leftovers of earlier interrupted saves.
-constexpr int kTemporaryNameAttempts = 100;
 
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -39,13 +39,34 @@ FileHandle openExisting(const std::wstring& native, DWORD access) {
   return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
+std::string reasonOf(DWORD error) {
+  wchar_t* text = nullptr;
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  if (length == 0) return "error " + std::to_string(error);
+  std::string reason = failureReason(toUtf8(std::wstring_view(text, length)));
+  LocalFree(text);
+  return reason;
+}
+
+// The reason for the failure the last call reported.
+std::string lastReason() { return reasonOf(GetLastError()); }
+
 // Open for reading, others may read and write meanwhile. Only files on disk
 // count: devices such as CON or NUL and pipes are turned away unread.
-FileHandle openDiskFileForReading(std::string_view path) {
+FileHandle openDiskFileForReading(std::string_view path, std::string* failure = nullptr) {
   std::wstring native = nativeWidePath(path);
   if (native.empty()) return nullptr;
   FileHandle file = openExisting(native, GENERIC_READ);
-  if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return nullptr;
+  if (!file) {
+    if (failure != nullptr) *failure = lastReason();
+    return nullptr;
+  }
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+    if (failure != nullptr) *failure = "is not a regular file";
+    return nullptr;
+  }
   return file;
 }
 
@@ -53,24 +74,58 @@ bool writeAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD count = 0;
     DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestRead));
-    if (WriteFile(file, bytes.data(), wanted, &count, nullptr) == 0 || count == 0) return false;
+    if (WriteFile(file, bytes.data(), wanted, &count, nullptr) == 0) return false;
+    if (count == 0) {
+      SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
     bytes.remove_prefix(count);
   }
   return true;
 }
 
-// A new file of its own beside the target, open for writing.
+bool moveTo(HANDLE file, std::size_t offset) {
+  LARGE_INTEGER position{};
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != 0;
+}
+
+bool writeAllAt(HANDLE file, std::string_view bytes, std::size_t offset) {
+  return bytes.empty() || (moveTo(file, offset) && writeAll(file, bytes));
+}
+
+bool cutAt(HANDLE file, std::size_t length) { return moveTo(file, length) && SetEndOfFile(file) != 0; }
+
+std::size_t nameStartOf(const std::wstring& native) { return native.rfind(L'\\') + 1; }  // 0 when there is none
+
+void removeLeftoversOf(const std::wstring& native) {
+  std::string name = toUtf8(std::wstring_view(native).substr(nameStartOf(native)));
+  std::string folder = toUtf8(std::wstring_view(native).substr(0, nameStartOf(native)));
+  removeLeftoverTemporaries(folder.empty() ? std::string(".") : folder,
+                            [&name](std::string_view target) { return target == name; });
+}
+
+// A new file of its own beside the target, open for writing and shared with
+// no one, so that no one takes it for a leftover meanwhile.
 FileHandle createTemporaryBeside(const std::wstring& target, std::wstring& temporaryPath) {
-  std::size_t nameStart = target.rfind(L'\\') + 1;  // 0 when there is no folder
-  std::wstring stem = target.substr(0, nameStart) + L"." + target.substr(nameStart) + L".saving-";
+  std::wstring folder = target.substr(0, nameStartOf(target));
+  std::string name = toUtf8(std::wstring_view(target).substr(nameStartOf(target)));
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    temporaryPath = stem + std::to_wstring(attempt);
+    temporaryPath = folder + toUtf16(temporaryNameFor(name, attempt));
     HANDLE handle = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                 nullptr);
     if (handle != INVALID_HANDLE_VALUE) return FileHandle(handle);
     if (GetLastError() != ERROR_FILE_EXISTS) return nullptr;
   }
   return nullptr;
+}
+
+bool sameIdentity(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION first{};
+  BY_HANDLE_FILE_INFORMATION second{};
+  return GetFileInformationByHandle(a, &first) != 0 && GetFileInformationByHandle(b, &second) != 0 &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
 }
 
 // ReplaceFileW refuses relative names.
@@ -129,11 +184,17 @@ std::FILE* openFile(std::string_view path, const char* mode) {
   return native.empty() ? nullptr : _wfopen(native.c_str(), toUtf16(mode).c_str());
 }
 
-bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxBytes) {
-  FileHandle file = openDiskFileForReading(path);
-  if (!file) return false;
+bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxBytes, std::string* failure) {
+  auto fail = [failure](std::string reason) {
+    if (failure != nullptr) *failure = std::move(reason);
+    return false;
+  };
+  if (folderExists(path)) return fail("is a folder");
+  std::string reason;
+  FileHandle file = openDiskFileForReading(path, &reason);
+  if (!file) return fail(reason);
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(file.get(), &size) == 0) return false;
+  if (GetFileSizeEx(file.get(), &size) == 0) return fail(lastReason());
   bytes.clear();
   std::size_t length = 0;
   bool failed = false;
@@ -147,6 +208,7 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxByt
     DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - length, kLargestRead));
     DWORD count = 0;
     if (ReadFile(file.get(), bytes.data() + length, wanted, &count, nullptr) == 0) {
+      reason = lastReason();
       failed = true;
       break;
     }
@@ -154,7 +216,7 @@ bool readWholeFile(std::string_view path, std::string& bytes, std::size_t maxByt
     length += count;
   }
   bytes.resize(length);
-  return !failed;
+  return !failed || fail(reason);
 }
 
 bool lastWriteTime(std::string_view path, std::int64_t& time) {
@@ -175,7 +237,15 @@ bool deleteFile(std::string_view path) {
 bool copyFileNoOverwrite(std::string_view from, std::string_view to) {
   std::wstring source = nativeWidePath(from);
   std::wstring target = nativeWidePath(to);
-  return !source.empty() && !target.empty() && CopyFileW(source.c_str(), target.c_str(), TRUE) != 0;
+  if (source.empty() || target.empty()) return false;
+  std::wstring temporary;
+  // Only the name is taken here; the copy writes the file anew.
+  if (!createTemporaryBeside(target, temporary)) return false;
+  // A move without MOVEFILE_REPLACE_EXISTING replaces nothing.
+  bool complete = CopyFileW(source.c_str(), temporary.c_str(), FALSE) != 0 &&
+                  MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+  if (!complete) DeleteFileW(temporary.c_str());
+  return complete;
 }
 
 SaveTargetFacts saveTargetFacts(std::string_view path) {
@@ -199,53 +269,104 @@ SaveTargetFacts saveTargetFacts(std::string_view path) {
   return facts;
 }
 
-bool replaceFileAtomically(std::string_view path, std::string_view bytes) {
+FileWrite replaceFileAtomically(std::string_view path, std::string_view bytes) {
+  FileWrite outcome;
   std::wstring native = nativeWidePath(path);
-  if (native.empty()) return false;
+  if (native.empty()) return outcome;
   std::wstring target = fullPath(native);
+  removeLeftoversOf(target);
   std::wstring temporary;
   FileHandle file = createTemporaryBeside(target, temporary);
-  if (!file) return false;
+  if (!file) {
+    outcome.failure = lastReason();
+    return outcome;
+  }
+  outcome.opened = true;
   bool complete = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != 0;
   complete = CloseHandle(file.release()) != 0 && complete;
   if (complete) {
     // ReplaceFileW keeps the old file's attributes and access rights.
     bool replacing = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    bool moved = replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                          nullptr, nullptr) != 0
-                           : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
-    if (moved) return true;
+    outcome.written = replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                                : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
   }
-  DeleteFileW(temporary.c_str());
-  return false;
+  if (!outcome.written) {
+    outcome.failure = lastReason();
+    DeleteFileW(temporary.c_str());
+  }
+  return outcome;
 }
 
-bool overwriteFileInPlace(std::string_view path, std::string_view bytes) {
+FileWrite overwriteFileInPlace(std::string_view path, std::string_view bytes) {
+  FileWrite outcome;
   std::wstring native = nativeWidePath(path);
-  if (native.empty()) return false;
-  HANDLE handle = CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+  if (native.empty()) return outcome;
+  HANDLE handle = CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
+  if (handle == INVALID_HANDLE_VALUE) {
+    outcome.failure = lastReason();
+    return outcome;
+  }
   FileHandle file(handle);
-  bool written = writeAll(handle, bytes);
-  return CloseHandle(file.release()) != 0 && written;
+  outcome.opened = true;
+  removeLeftoversOf(native);
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(handle, &size) == 0) {
+    outcome.failure = lastReason();
+    return outcome;
+  }
+  const auto oldSize = static_cast<std::size_t>(size.QuadPart);
+  const std::size_t kept = std::min(oldSize, bytes.size());
+  // As on POSIX: growing first, so that what does not fit fails while every
+  // old byte is in place, and cutting back restores the file exactly.
+  if (!writeAllAt(handle, bytes.substr(kept), oldSize)) {
+    outcome.failure = lastReason();
+    cutAt(handle, oldSize);
+    return outcome;
+  }
+  outcome.written = writeAllAt(handle, bytes.substr(0, kept), 0) && cutAt(handle, bytes.size()) &&
+                    FlushFileBuffers(handle) != 0;
+  outcome.written = CloseHandle(file.release()) != 0 && outcome.written;
+  if (!outcome.written) outcome.failure = lastReason();
+  return outcome;
 }
+
+// The write that made it holds it open, shared with no one, until it has
+// its final name: then the deletion fails.
+void removeIfAbandoned(const std::string& path) { DeleteFileW(nativeWidePath(path).c_str()); }
 
 bool namesIgnoreCase(std::string_view path) {
-  std::wstring native = nativeWidePath(path);
-  std::wstring otherCase = native;
-  std::size_t nameStart = native.rfind(L'\\') + 1;
+  std::wstring probe;
+  FileHandle made = createTemporaryBeside(fullPath(nativeWidePath(path)), probe);
+  if (!made) return false;
+  std::wstring otherCase = probe;
+  std::size_t nameStart = nameStartOf(probe);
+  // The temporary's name always holds letters.
   CharUpperW(otherCase.data() + nameStart);
-  if (otherCase == native) CharLowerW(otherCase.data() + nameStart);
-  if (otherCase == native) return false;
-  BY_HANDLE_FILE_INFORMATION asNamed{};
-  BY_HANDLE_FILE_INFORMATION asSwapped{};
-  FileHandle named = openExisting(native, FILE_READ_ATTRIBUTES);
-  FileHandle swapped = openExisting(otherCase, FILE_READ_ATTRIBUTES);
-  return named && swapped && GetFileInformationByHandle(named.get(), &asNamed) != 0 &&
-         GetFileInformationByHandle(swapped.get(), &asSwapped) != 0 &&
-         asNamed.dwVolumeSerialNumber == asSwapped.dwVolumeSerialNumber &&
-         asNamed.nFileIndexHigh == asSwapped.nFileIndexHigh && asNamed.nFileIndexLow == asSwapped.nFileIndexLow;
+  if (otherCase == probe) CharLowerW(otherCase.data() + nameStart);
+  // Asking for attributes only is not refused by the probe's sharing.
+  FileHandle found = openExisting(otherCase, FILE_READ_ATTRIBUTES);
+  bool same = found && sameIdentity(made.get(), found.get());
+  found.reset();
+  made.reset();
+  DeleteFileW(probe.c_str());
+  return same;
+}
+
+std::optional<FileIdentity> fileIdentity(std::string_view path) {
+  std::wstring native = nativeWidePath(path);
+  if (native.empty()) return std::nullopt;
+  // FILE_FLAG_BACKUP_SEMANTICS opens folders too.
+  HANDLE handle = CreateFileW(native.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  FileHandle file(handle);
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (GetFileInformationByHandle(handle, &information) == 0) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 
 std::optional<std::vector<std::string>> listFiles(std::string_view folder, std::string_view pattern) {

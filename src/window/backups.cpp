@@ -115,12 +115,16 @@ bool BackupBeforeSave(std::string_view path, const BackupOptions& options) {
   if (!EnsureFolder(folder)) return false;
 
   std::string fileName = fileNameOf(path);
-  // Song.asm and song.asm are two files where the file system tells them apart.
-  bool ignoreCase = namesIgnoreCase(path);
-  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName, ignoreCase);
-  int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
   StemAndExtension parts = splitFileName(fileName);
   std::string target = folderPrefix(folder);
+  // Song.asm and song.asm are two files where the file system tells them apart.
+  bool ignoreCase = namesIgnoreCase(target + fileName);
+  // What copies and probes for this file left when they were cut short.
+  removeLeftoverTemporaries(folder, [&](std::string_view name) {
+    return name == fileName || backupNumberOf(name, parts, ignoreCase).has_value();
+  });
+  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName, ignoreCase);
+  int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
   target.append(parts.stem).append(kBackupMarker).append(std::to_string(number)).append(parts.extension);
   if (!copyFileNoOverwrite(path, target)) return false;
   return trimBackupsToLimit(folder, fileName, ignoreCase, options);

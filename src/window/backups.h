@@ -44,8 +44,10 @@ std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std:
                                                    bool ignoreCase);
 
 // Copies the existing file at path to its next backup number (with its
-// permission bits), then offers to trim its backups to kMaxBackupsPerFile. A file that does not exist needs no
-// backup and succeeds; every failure is for the caller to ignore.
+// permission bits; under its name only once complete), then offers to trim
+// its backups to kMaxBackupsPerFile. Backup names are compared ignoring case
+// where the backups folder's file system does. A file that does not exist
+// needs no backup and succeeds; every failure is for the caller to ignore.
 bool BackupBeforeSave(std::string_view path, const BackupOptions& options);
 
 }  // namespace qv

@@ -11,7 +11,8 @@ namespace qv {
 
 // The files the lines came from, in order of first use, without the main
 // source and without files that are not on disk (carried include copies);
-// paths are compared ignoring letter case.
+// names of one file (links, or other letter case where the file system
+// ignores it) count once, under the first.
 std::vector<std::string> IncludeTabPaths(const std::vector<SourceLine>& lines, std::string_view mainPath);
 
 }  // namespace qv

@@ -63,6 +63,9 @@ class CMainDialog {
   int TabCount() const;
   bool IsValidTab(int tab) const;
   bool IsEditableTab(int tab) const;
+  // A Source or include tab whose file could not be read: it shows why, takes
+  // no typing and has no file to save to.
+  bool IsReadOnlyTab(int tab) const;
   bool IsTabDirty(int tab) const;
   // The tab strip's selection, 0 when out of range.
   int SelectedTab() const;
@@ -96,8 +99,9 @@ class CMainDialog {
   void OnRecentSourceChosen(const std::string& text);
 
   // Text files and saving. Reading notes in the Log tab any characters that
-  // the editor's 7-bit text cannot hold.
-  bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd);
+  // the editor's 7-bit text cannot hold, and a file it cannot read, whose
+  // "Unable to read FILE: REASON." goes to readError too (emptied on success).
+  bool ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd, std::string& readError);
   bool EnsureBackupsFolderFor(const std::string& path);
   // Every save the window makes: a numbered backup of the old file first.
   bool SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd);
@@ -156,6 +160,10 @@ class CMainDialog {
   std::vector<std::string> m_includeTexts;
   std::vector<std::string> m_includeEols;
   std::vector<bool> m_includeDirty;
+  // Why the Source tab's file, or an include tab's, could not be read; empty
+  // when it was read.
+  std::string m_sourceReadError;
+  std::vector<std::string> m_includeReadErrors;
   std::array<bool, kFixedTabCount> m_tabDirty{};
   std::array<int, kFixedTabCount> m_tabSelStart{};
   std::array<int, kFixedTabCount> m_tabSelEnd{};
@@ -184,19 +192,25 @@ class CMainDialog {
   // Changes the editor has reported by its change notification.
   std::uint64_t m_editorChanges = 0;
   WindowClock m_clock = SystemClock();
-  // Log lines about folded characters in the files read for the current log.
-  std::vector<std::string> m_foldingNotes;
+  // Log lines about the files read for the current log: folded characters,
+  // files that cannot be read.
+  std::vector<std::string> m_fileNotes;
 
  private:
   std::string* TabBuffer(int tab);
   std::string TextToShow(int tab);
   void SetTabDirtyFlag(int tab, bool dirty);
   bool ShowsPlaceholder(int tab) const;
+  // The read error of a Source or include tab; null for any other tab.
+  const std::string* ReadErrorOf(int tab) const;
+  std::string* ReadErrorOf(int tab);
+  bool AcceptsTyping(int tab) const;
   bool HasUnsavedEdits(int tab) const;
   std::string TabLabel(int tab) const;
   void MarkTabSaved(int tab);
   std::string LineEndOfTab(int tab) const;
-  void AppendFoldingNotes();
+  void AddFileNote(const std::string& note);
+  void AppendFileNotes();
   void RecolourEditorText();
   // Source colouring of an editable tab's text, greying what the last
   // compile switched off while the tab holds the text as compiled.

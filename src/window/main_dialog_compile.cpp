@@ -70,7 +70,7 @@ void CMainDialog::OnCompile() {
     EmptyOutputBuffers();
     m_findText.clear();
     m_logText.clear();
-    m_foldingNotes.clear();
+    m_fileNotes.clear();
     CaptureTabText(rememberedTab);
     // The text comes back the same after the compile: so do the caret and the view on it.
     SaveTabSelection(rememberedTab);
@@ -139,6 +139,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
   // run away from the window's thread, so that it stays drawn.
   std::string text;
   std::string lineEnd;
+  std::string readError;
   bool reread = false;
   std::uint32_t started = 0;
   std::exception_ptr failure;
@@ -150,7 +151,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
     m_view.RunAwayFromWindowThread(
         [&] {
           try {
-            reread = !m_sourcePath.empty() && ReadTabFile(m_sourcePath, text, lineEnd);
+            reread = !m_sourcePath.empty() && ReadTabFile(m_sourcePath, text, lineEnd, readError);
             if (!reread) return;
             started = m_clock.ticks();
             job.Run();
@@ -162,8 +163,14 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
   }
   if (failure) std::rethrow_exception(failure);
   if (!reread) {
+    // The Source tab holds no text of this file, which must not take the
+    // text of the one read before.
+    m_sourceText.clear();
+    m_sourceReadError = readError;
+    m_sourceFileTime = {};
     showMessage(m_view, "Unable to reload source file.");
     m_logText = "Compile aborted: cannot read source file.";
+    AppendFileNotes();
     EndAbortedCompile(rememberedTab);
     return;
   }
@@ -183,7 +190,7 @@ void CMainDialog::CompileSelectedSource(int rememberedTab, CompileResult previou
   m_lstText = ExpandTabs(m_lastResult.listingText);
   m_hexText = m_lastResult.hexText;
   m_logText = BuildCompileLog();
-  AppendFoldingNotes();
+  AppendFileNotes();
   m_compiled = true;
   m_tabDirty.fill(false);
 
@@ -252,7 +259,7 @@ void CMainDialog::RebuildIncludeTabs() {
   ResetIncludeTabs(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     m_includePaths[i] = std::move(paths[i]);
-    ReadTabFile(m_includePaths[i], m_includeTexts[i], m_includeEols[i]);
+    ReadTabFile(m_includePaths[i], m_includeTexts[i], m_includeEols[i], m_includeReadErrors[i]);
     std::size_t kept = static_cast<std::size_t>(std::find(oldPaths.begin(), oldPaths.end(), m_includePaths[i]) -
                                                 oldPaths.begin());
     if (kept < oldStart.size() && kept < oldEnd.size() && kept < oldFirstLine.size()) {

@@ -48,21 +48,27 @@ BackupOptions backupOptionsFor(MainDialogView& view) {
 
 }  // namespace
 
-bool CMainDialog::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd) {
+bool CMainDialog::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd,
+                              std::string& readError) {
   std::size_t folded = 0;
-  if (!ReadTextFile(path, text, lineEnd, &folded)) return false;
-  if (folded > 0) {
-    std::string note = foldingNote(path, folded);
-    if (std::find(m_foldingNotes.begin(), m_foldingNotes.end(), note) == m_foldingNotes.end()) {
-      m_foldingNotes.push_back(note);
-    }
-    AppendFoldingNotes();
+  std::string failure;
+  if (!ReadTextFile(path, text, lineEnd, &folded, &failure)) {
+    readError = "Unable to read " + path + ": " + failure + ".";
+    AddFileNote(readError);
+    return false;
   }
+  readError.clear();
+  if (folded > 0) AddFileNote(foldingNote(path, folded));
   return true;
 }
 
-void CMainDialog::AppendFoldingNotes() {
-  for (const std::string& note : m_foldingNotes) {
+void CMainDialog::AddFileNote(const std::string& note) {
+  if (std::find(m_fileNotes.begin(), m_fileNotes.end(), note) == m_fileNotes.end()) m_fileNotes.push_back(note);
+  AppendFileNotes();
+}
+
+void CMainDialog::AppendFileNotes() {
+  for (const std::string& note : m_fileNotes) {
     if (m_logText.find(note) != std::string::npos) continue;
     if (!m_logText.empty()) m_logText += "\r\n";
     m_logText += note;

@@ -17,7 +17,7 @@ bool isTypedText(char typed) {
 }  // namespace
 
 bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
-  bool typingInEditableTab = m_view.ControlHasFocus(ControlId::OutputText) && IsEditableTab(SelectedTab());
+  bool typingInEditableTab = m_view.ControlHasFocus(ControlId::OutputText) && AcceptsTyping(SelectedTab());
   switch (key.key) {
     case WindowKey::Insert:
       if (!typingInEditableTab) return false;
@@ -63,7 +63,7 @@ bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
 bool CMainDialog::PreTranslateChar(char typed, bool ctrl, bool alt) {
   if (ctrl || alt || !isTypedText(typed)) return false;
   int tab = SelectedTab();
-  if (!m_view.ControlHasFocus(ControlId::OutputText) || !IsEditableTab(tab)) return false;
+  if (!m_view.ControlHasFocus(ControlId::OutputText) || !AcceptsTyping(tab)) return false;
 
   EditorSelection selection = m_view.GetEditorSelection();
   if (m_overwrite && typed != '\t' && selection.start == selection.end) {

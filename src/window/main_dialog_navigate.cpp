@@ -81,7 +81,8 @@ void CMainDialog::CheckExternalChange() {
   }
   std::string text;
   std::string lineEnd;
-  if (!ReadTabFile(m_sourcePath, text, lineEnd)) {
+  std::string readError;
+  if (!ReadTabFile(m_sourcePath, text, lineEnd, readError)) {
     m_sourceFileTime = askedAbout;
     m_view.ShowMessageBox("Unable to reload source file.", MessageBoxButtons::Ok, MessageBoxIcon::None);
     return;

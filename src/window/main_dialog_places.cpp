@@ -2,6 +2,7 @@
 // that line in the file's tab, and the caret's own place.
 #include <algorithm>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "common/text.h"
 #include "window/main_dialog.h"
@@ -39,9 +40,9 @@ std::optional<std::size_t> CMainDialog::MessageAtLogPosition(const std::string& 
 
 std::optional<int> CMainDialog::TabOfFile(const std::string& file) const {
   // Names the compile gave no file belong to the source itself.
-  if (file.empty() || equalsNoCase(file, m_sourcePath)) return kSourceTab;
+  if (file.empty() || sameFile(file, m_sourcePath)) return kSourceTab;
   for (std::size_t i = 0; i < m_includePaths.size(); ++i) {
-    if (equalsNoCase(file, m_includePaths[i])) return kFixedTabCount + static_cast<int>(i);
+    if (sameFile(file, m_includePaths[i])) return kFixedTabCount + static_cast<int>(i);
   }
   return std::nullopt;
 }
@@ -105,7 +106,7 @@ void CMainDialog::OnEditorCaretMoved() {
 }
 
 void CMainDialog::UpdateCaretPlace() {
-  if (m_statusHighlight || !IsEditableTab(SelectedTab())) {
+  if (m_statusHighlight || !AcceptsTyping(SelectedTab())) {
     m_view.SetCaretPlace("");
     return;
   }

@@ -30,7 +30,7 @@ void CMainDialog::LoadSettingsFromRegistry() {
   } else {
     m_view.SetControlText(ControlId::SourcePath, m_sourcePath);
     m_sourceText.clear();
-    if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
+    if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol, m_sourceReadError)) RecordSourceFileTime();
   }
 
   m_suffix = stored.suffix;
@@ -46,7 +46,7 @@ void CMainDialog::LoadSettingsFromRegistry() {
   m_compiled = false;
   // The start-up warning about the backups folder must stay readable.
   if (m_logText != kBackupsFolderWarning) m_logText = m_sourcePath.empty() ? kNoSourceLogText : kNoCompileYetText;
-  AppendFoldingNotes();
+  AppendFileNotes();
 
   m_tabDirty.fill(false);
   m_tabSelStart = stored.tabSelStart;

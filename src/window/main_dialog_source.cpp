@@ -11,7 +11,7 @@ namespace qv {
 
 namespace {
 
-constexpr const char* kOutputExtensions[] = {".MAP", ".SYM", ".LST", ".HEX"};
+constexpr std::string_view kOutputExtensions[] = {".MAP", ".SYM", ".LST", ".HEX"};
 
 }  // namespace
 
@@ -32,13 +32,19 @@ std::string CMainDialog::OutputBasePath() const {
   return outputBaseFor(m_sourcePath, "") + m_suffix;
 }
 
+// An output tab's text belongs to the file the compile that made it named,
+// whatever the Suffix box says since; a compile that failed before writing
+// named none.
 std::string CMainDialog::TabFilePath(int tab) const {
   if (tab == kSourceTab) return m_sourcePath;
   if (tab == kLogTab || !IsValidTab(tab)) return {};
-  std::string base = OutputBasePath();
-  if (base.empty()) return {};
-  if (tab < kFixedTabCount) return base + kOutputExtensions[tab - kMapTab];
-  return m_includePaths[static_cast<std::size_t>(tab - kFixedTabCount)];
+  if (tab >= kFixedTabCount) return m_includePaths[static_cast<std::size_t>(tab - kFixedTabCount)];
+  if (!m_compiled) return {};
+  std::string_view extension = kOutputExtensions[tab - kMapTab];
+  for (const std::string& file : m_lastResult.outputFiles) {
+    if (std::string_view(file).ends_with(extension)) return file;
+  }
+  return {};
 }
 
 void CMainDialog::RecordSourceFileTime() {
@@ -57,6 +63,7 @@ void CMainDialog::ClearSourceSelection(bool showSource) {
   m_sourcePath.clear();
   m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
   m_sourceText = kNoSourceSelectedText;
+  m_sourceReadError.clear();
   m_compiled = false;
   m_logText = kNoSourceLogText;
   if (showSource) m_view.SetCurrentTab(kSourceTab);
@@ -69,7 +76,8 @@ void CMainDialog::ClearSourceSelection(bool showSource) {
 void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   std::string chosen = trim(path);
   bool none = chosen.empty() || chosen == kNoSourceSelectedText;
-  bool missing = !none && !pathExists(chosen);
+  // A folder is no source file either.
+  bool missing = !none && (!pathExists(chosen) || folderExists(chosen));
   if (missing) m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
   if (!OfferToSaveEdits("Save changes to the source and include files before switching?")) {
     // The recent list shows the current source again.
@@ -78,7 +86,7 @@ void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   }
   // Whatever the answer, the edits of the old source are done with.
   MarkTabDirty(kSourceTab, false);
-  m_foldingNotes.clear();
+  m_fileNotes.clear();
   if (none || missing) {
     ClearSourceSelection(showSource);
     return;
@@ -91,7 +99,7 @@ void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   // which a save would then write over the new file.
   m_sourceText.clear();
   m_sourceFileTime = {};
-  if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
+  if (ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol, m_sourceReadError)) RecordSourceFileTime();
   m_compiled = false;
   ResetIncludeTabs(0);
   EmptyOutputBuffers();
@@ -100,12 +108,12 @@ void CMainDialog::SelectSource(std::string_view path, bool showSource) {
   RefreshRecentCombo();
   if (showSource) m_view.SetCurrentTab(kSourceTab);
   if (m_view.GetCurrentTab() == kSourceTab) {
-    SetOutputText(m_sourceText, kSourceTab, true);
+    SetOutputText(IsReadOnlyTab(kSourceTab) ? m_sourceReadError : m_sourceText, kSourceTab, true);
     // The editor now holds the source, so the next tab change must save it
     // as the Source tab's text.
     m_currentTab = kSourceTab;
   }
-  m_statusText = kReadyStatus;
+  m_statusText = IsReadOnlyTab(kSourceTab) ? m_sourceReadError : kReadyStatus;
   UpdateStatusLine();
   SaveSettingsToRegistry();
 }

@@ -44,6 +44,23 @@ bool CMainDialog::IsValidTab(int tab) const { return tab >= 0 && tab < TabCount(
 
 bool CMainDialog::IsEditableTab(int tab) const { return tab == kSourceTab || (tab >= kFixedTabCount && IsValidTab(tab)); }
 
+bool CMainDialog::IsReadOnlyTab(int tab) const {
+  const std::string* readError = ReadErrorOf(tab);
+  return readError != nullptr && !readError->empty();
+}
+
+std::string* CMainDialog::ReadErrorOf(int tab) {
+  return const_cast<std::string*>(std::as_const(*this).ReadErrorOf(tab));
+}
+
+const std::string* CMainDialog::ReadErrorOf(int tab) const {
+  if (tab == kSourceTab) return m_sourcePath.empty() ? nullptr : &m_sourceReadError;
+  if (!IsEditableTab(tab) || includeIndex(tab) >= m_includeReadErrors.size()) return nullptr;
+  return &m_includeReadErrors[includeIndex(tab)];
+}
+
+bool CMainDialog::AcceptsTyping(int tab) const { return IsEditableTab(tab) && !IsReadOnlyTab(tab); }
+
 bool CMainDialog::IsTabDirty(int tab) const {
   if (tab >= 0 && tab < kFixedTabCount) return m_tabDirty[static_cast<std::size_t>(tab)];
   if (!IsValidTab(tab) || includeIndex(tab) >= m_includeDirty.size()) return false;
@@ -70,6 +87,8 @@ std::string* CMainDialog::TabBuffer(int tab) {
 }
 
 void CMainDialog::SetTabDirtyFlag(int tab, bool dirty) {
+  // Nothing of a file that could not be read is ever written back.
+  if (dirty && IsReadOnlyTab(tab)) return;
   bool was = IsTabDirty(tab);
   if (tab >= 0 && tab < kFixedTabCount) {
     m_tabDirty[static_cast<std::size_t>(tab)] = dirty;
@@ -81,7 +100,9 @@ void CMainDialog::SetTabDirtyFlag(int tab, bool dirty) {
   }
 }
 
-bool CMainDialog::ShowsPlaceholder(int tab) const { return tab >= kMapTab && tab <= kHexTab && !m_compiled; }
+bool CMainDialog::ShowsPlaceholder(int tab) const {
+  return (tab >= kMapTab && tab <= kHexTab && !m_compiled) || IsReadOnlyTab(tab);
+}
 
 bool CMainDialog::HasUnsavedEdits(int tab) const {
   return IsEditableTab(tab) && IsTabDirty(tab) && !TabFilePath(tab).empty();
@@ -104,6 +125,7 @@ void CMainDialog::ResetIncludeTabs(std::size_t count) {
   m_includeTexts.assign(count, std::string());
   m_includeEols.assign(count, std::string(kDefaultLineEnd));
   m_includeDirty.assign(count, false);
+  m_includeReadErrors.assign(count, std::string());
   m_includeSelStart.assign(count, 0);
   m_includeSelEnd.assign(count, 0);
   m_includeFirstLine.assign(count, 0);
@@ -143,7 +165,8 @@ void CMainDialog::SetOutputText(const std::string& text, int tab, bool resetModi
   {
     // The change notifications the window causes itself are no typing.
     FlagScope setting(m_settingText);
-    bool editable = IsEditableTab(tab);
+    bool editable = AcceptsTyping(tab);
+    m_view.SetEditorReadOnly(IsReadOnlyTab(tab));
     m_view.SetEditorColouring(editable ? SourceColouringFor(tab, text) : EditorColouring{});
     m_view.SetEditorText(editable ? ToEditorLineEnds(text) : text);
     if (editable) RecolourEditorText();
@@ -173,8 +196,7 @@ std::string CMainDialog::TextToShow(int tab) {
       return m_logText;
     case kSourceTab:
       if (m_sourcePath.empty()) return std::string(kNoSourceSelectedText);
-      if (m_sourceText.empty() && ReadTabFile(m_sourcePath, m_sourceText, m_sourceEol)) RecordSourceFileTime();
-      return m_sourceText;
+      return IsReadOnlyTab(tab) ? m_sourceReadError : m_sourceText;
     case kMapTab:
       if (!m_compiled) return "Map not evaluated. Press Compile (F5).";
       if (m_mapText.empty()) m_mapText = ExpandTabs(m_lastResult.mapText);
@@ -194,6 +216,7 @@ std::string CMainDialog::TextToShow(int tab) {
       if (m_hexText.empty()) m_hexText = m_lastResult.hexText;
       return m_hexText;
     default: {
+      if (IsReadOnlyTab(tab)) return *ReadErrorOf(tab);
       std::string* buffer = TabBuffer(tab);
       return buffer == nullptr ? std::string() : *buffer;
     }
@@ -211,7 +234,10 @@ void CMainDialog::RefreshOutput() {
 }
 
 void CMainDialog::UpdateStatusFromResult() {
-  m_statusText = StatusWordsFor(m_compiled, m_lastResult, !m_sourcePath.empty());
+  // A tab that cannot show its file says why instead.
+  int tab = SelectedTab();
+  m_statusText =
+      IsReadOnlyTab(tab) ? *ReadErrorOf(tab) : StatusWordsFor(m_compiled, m_lastResult, !m_sourcePath.empty());
   UpdateStatusLine();
 }
 
@@ -220,7 +246,14 @@ void CMainDialog::ReloadTabFromDisk(int tab) {
   std::string path = TabFilePath(tab);
   std::string text;
   std::string lineEnd;
-  if (path.empty() || !ReadTabFile(path, text, lineEnd)) return;
+  std::string* readError = ReadErrorOf(tab);
+  std::string* buffer = TabBuffer(tab);
+  if (path.empty() || readError == nullptr || buffer == nullptr) return;
+  if (!ReadTabFile(path, text, lineEnd, *readError)) {
+    // A file that cannot be read now keeps none of its earlier text either.
+    buffer->clear();
+    return;
+  }
   if (tab == kSourceTab) {
     m_sourceText = std::move(text);
     m_sourceEol = std::move(lineEnd);
@@ -242,7 +275,7 @@ void CMainDialog::CaptureTabText(int tab) {
 
 void CMainDialog::MarkTabDirty(int tab, bool dirty) {
   SetTabDirtyFlag(tab, dirty);
-  if (dirty && IsEditableTab(tab)) {
+  if (dirty && AcceptsTyping(tab)) {
     m_statusText = "Unsaved changes";
     UpdateStatusLine();
   }
@@ -298,6 +331,8 @@ void CMainDialog::OnTabChanged() {
     }
     m_currentTab = tab;
     RefreshOutput();
+    // Else the keys would still go to the control used last, a check box say.
+    m_view.FocusControl(ControlId::OutputText);
   } catch (...) {
     reportUnhandledException("OnTabChanged", 0);
   }

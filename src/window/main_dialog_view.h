@@ -129,6 +129,8 @@ class MainDialogView {
   virtual void SetFirstVisibleLine(int line) = 0;
   virtual void SetEditorRedraw(bool on) = 0;
   virtual void SetEditorTextColour(const Rgb& colour) = 0;
+  // The user's keys, pastes and drops change nothing while it is read-only.
+  virtual void SetEditorReadOnly(bool readOnly) = 0;
   virtual bool IsEditorModified() const = 0;
   virtual void SetEditorModified(bool modified) = 0;
   virtual void RepaintEditor() = 0;

@@ -5,7 +5,6 @@
 
 #include "platform/files.h"
 #include "platform/filesystem_path.h"
-#include "platform/paths.h"
 #include "platform/text_decoding.h"
 #include "preprocess/read_budget.h"
 #include "window/editor_text.h"
@@ -58,14 +57,6 @@ std::string bytesToSave(std::string_view text, std::string_view lineEnd) {
   return WithLineEnds(foldTo7Bit(decodeAnsiCodePage(text)), SavedLineEnd(lineEnd));
 }
 
-// A symbolic link is followed, so that the link keeps pointing at the saved file.
-std::string finalTarget(std::string_view path) {
-  std::error_code error;
-  if (!fs::is_symlink(filesystemPath(path), error)) return toNativePath(path);
-  fs::path resolved = fs::canonical(filesystemPath(path), error);
-  return error ? toNativePath(path) : pathText(resolved);
-}
-
 }  // namespace
 
 std::string foldTo7Bit(std::u32string_view text) {
@@ -90,17 +81,20 @@ std::string_view SavedLineEnd(std::string_view readStyle) {
 #endif
 }
 
-SaveMethod ChooseSaveMethod(const SaveTargetFacts& target) {
-  if (target.exists ? !target.writable : !target.folderWritable) return SaveMethod::Refuse;
-  if (target.exists && (target.linkCount > 1 || !target.folderWritable)) return SaveMethod::WriteInPlace;
-  return SaveMethod::ReplaceAtomically;
-}
-
-bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd, std::size_t* foldedCount) {
-  // A file larger than a compile would read is refused, not loaded whole.
+bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd, std::size_t* foldedCount,
+                  std::string* failure) {
+  // A file larger than a compile would read is refused, not loaded whole;
+  // most such files are turned away by their size alone.
   const std::size_t limit = SourceReadLimits{}.bytes;
+  std::error_code error;
+  std::uintmax_t size = fs::file_size(filesystemPath(path), error);
+  bool tooLarge = !error && size > limit;
   std::string bytes;
-  if (!readWholeFile(path, bytes, limit + 1) || bytes.size() > limit) return false;
+  if (!tooLarge && !readWholeFile(path, bytes, limit + 1, failure)) return false;
+  if (tooLarge || bytes.size() > limit) {
+    if (failure != nullptr) *failure = "larger than the source size limit (" + std::to_string(limit) + " bytes)";
+    return false;
+  }
   // Plain ASCII, as most sources are, needs neither decoding nor folding.
   bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   std::u32string characters = ascii ? std::u32string() : decodeFileBytes(bytes);
@@ -118,14 +112,10 @@ bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd
 bool SaveTextFile(std::string_view path, std::string_view text, std::string_view lineEnd,
                   const BackupOptions& backups) {
   if (path.empty()) return false;
-  std::string target = finalTarget(path);
-  SaveMethod method = ChooseSaveMethod(saveTargetFacts(target));
   // A refused save leaves nothing behind, not even a backup.
-  if (method == SaveMethod::Refuse) return false;
+  if (ChooseSaveMethod(saveTargetFacts(linkTarget(path))) == SaveMethod::Refuse) return false;
   BackupBeforeSave(path, backups);
-  std::string bytes = bytesToSave(text, lineEnd);
-  if (method == SaveMethod::WriteInPlace) return overwriteFileInPlace(target, bytes);
-  return replaceFileAtomically(target, bytes);
+  return writeWholeFile(path, bytesToSave(text, lineEnd)).written;
 }
 
 }  // namespace qv

@@ -20,26 +20,19 @@ std::string foldTo7Bit(std::u32string_view text);
 // tabs expanded. The style is "\r\n" when the file has any CR LF, else
 // "\n" (also for a file without line ends). When asked, foldedCount tells
 // how many characters from 128 up the folding replaced. False, outputs
-// untouched, when the file cannot be read.
+// untouched, when the file cannot be read or is larger than a compile
+// reads; failure (if given) then says why ("permission denied").
 bool ReadTextFile(std::string_view path, std::string& text, std::string& lineEnd,
-                  std::size_t* foldedCount = nullptr);
+                  std::size_t* foldedCount = nullptr, std::string* failure = nullptr);
 
 // The line ends a save writes for a file read with readStyle: on POSIX the
 // file's own style (LF when it had none); a Windows build always writes
 // CR LF.
 std::string_view SavedLineEnd(std::string_view readStyle);
 
-enum class SaveMethod { ReplaceAtomically, WriteInPlace, Refuse };
-
-// A target the user may not write is refused, as opening it would be. An
-// ordinary file is replaced atomically; one with several hard links, or in
-// a folder where no file can be made beside it, is written in place.
-SaveMethod ChooseSaveMethod(const SaveTargetFacts& target);
-
 // Backs up the existing file, then writes the folded text with every CR
-// dropped and every LF written as SavedLineEnd(lineEnd). Replaced
-// atomically, a file is changed only once the new content is completely
-// written, so a failed save leaves it as it was.
+// dropped and every LF written as SavedLineEnd(lineEnd), all or nothing
+// (writeWholeFile): a failed save leaves the file as it was.
 bool SaveTextFile(std::string_view path, std::string_view text, std::string_view lineEnd,
                   const BackupOptions& backups);
 

@@ -58,8 +58,8 @@ FenceInfo readFenceInfo(const std::string& info) {
 }
 
 bool isPromiseKind(const std::string& word) {
-  static const std::array<std::string, 8> kinds{"bytes",   "listing", "hex",     "lst",
-                                                "sym",     "map",     "messages", "console"};
+  static const std::array<std::string, 9> kinds{"bytes", "listing",  "hex",     "lst",        "sym",
+                                                "map",   "messages", "console", "disassembly"};
   for (const std::string& kind : kinds) {
     if (word == kind) return true;
   }

@@ -11,7 +11,7 @@ namespace qv::test {
 
 // What one fenced block after an example promises: kind is the block's
 // language word ("bytes", "listing", "hex", "lst", "sym", "map",
-// "messages", "console"), text its lines each ending in "\n".
+// "messages", "console", "disassembly"), text its lines each ending in "\n".
 struct Promise {
   std::string kind;
   std::string text;

@@ -118,6 +118,14 @@ TEST_P(LanguageReference, CompilesAsTheTextPromises) {
     } else if (promise.kind == "console") {
       messagesPromised = true;
       EXPECT_EQ(withFolderPlaceholder(run.standardError, work.path()), promise.text);
+    } else if (promise.kind == "disassembly") {
+      // The source read back from the image, which compiles to it again.
+      test::ProcessResult back =
+          test::runQuaverton({"--disassemble", "song_Z.HEX", "--map", "song_Z.MAP"}, work.path());
+      EXPECT_EQ(back.standardError, "");
+      EXPECT_EQ(asBlock(test::readFile(work.file("song_Z.asm"))), promise.text);
+      test::runQuaverton({"--harness", "song_Z.asm"}, work.path());
+      EXPECT_EQ(test::readFile(work.file("song_Z_Z.HEX")), output("HEX"));
     } else if (promise.kind == "messages") {
       messagesPromised = true;
       EXPECT_EQ(reportedMessages(test::readFile(work.file("song_Z.HARNESS_LOG")), work.path()), promise.text);

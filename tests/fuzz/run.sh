@@ -13,6 +13,7 @@ work=$build/fuzz-work
 # target, longest input in bytes
 targets=(
   "fuzz_compile 65536"
+  "fuzz_disassemble 65536"
   "fuzz_expression 4096"
   "fuzz_text_file 65536"
 )

@@ -6,10 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/paths.h"
+#ifndef _WIN32
+#include "support/file_size_limit.h"
+#endif
 #include "support/test_support.h"
 
 namespace qv {
@@ -109,14 +114,46 @@ TEST(BadInputProcess, OutputPathTakenByAFolderFailsThatOutputOnly) {
 }
 
 #ifndef _WIN32
-// Folders and pipes are no sources: reported as not found, never waited on.
-TEST(BadInputProcess, SourceOrIncludeThatIsNoRegularFileFailsWithThree) {
+// A full disk, made by a limit on the size of the files written: the symbol
+// file does not fit and keeps its previous bytes; the small ones are written.
+TEST(BadInputProcess, AnOutputThatDoesNotFitKeepsThePreviousFileAndFailsWithThree) {
+  TempFolder folder;
+  std::string text;
+  for (int n = 1; n <= 120; ++n) text += "CONSTANT_" + std::to_string(n) + " EQU " + std::to_string(n) + "\n";
+  std::string source = folder.write("song.asm", text + kTinySource);
+  std::string symbols = folder.write("song_Z.SYM", "previous");
+  test::ProcessResult run;
+  {
+    test::FileSizeLimit limit(4096);
+    run = runQuaverton({"--harness", source});
+  }
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(readFile(symbols), "previous");
+  std::string failure = "Unable to write " + symbols + ": file too large";
+  EXPECT_TRUE(contains(readFile(folder.file("song_Z.HARNESS_LOG")), "\r\nCompile failed\r\n"));
+  EXPECT_TRUE(contains(readFile(folder.file("song_Z.HARNESS_LOG")), "\r\n" + failure + "\r\n"));
+  EXPECT_TRUE(contains(run.standardError, failure));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"song.asm", "song_Z.HARNESS_LOG", "song_Z.HEX", "song_Z.LST",
+                                             "song_Z.MAP", "song_Z.SYM"}));
+}
+
+// Folders and pipes are no sources, and never waited on: a folder is not
+// compiled at all, a pipe is reported as not found.
+TEST(BadInputProcess, SourceOrIncludeThatIsNoRegularFileFails) {
   TempFolder folder;
   folder.write("folder.asm/inner", "");
+  test::ProcessResult run = runQuaverton({"--harness", folder.file("folder.asm")});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.standardError, "quaverton: cannot read " + folder.file("folder.asm") + ": is a folder\n");
+  EXPECT_FALSE(exists(folder.file("folder_Z.HARNESS_LOG")));
+  EXPECT_FALSE(exists(folder.file("folder_Z.HEX")));
   ASSERT_EQ(::mkfifo(folder.file("pipe.asm").c_str(), 0600), 0);
-  for (const char* name : {"folder.asm", "pipe.asm"}) {
-    EXPECT_EQ(runQuaverton({"--harness", folder.file(name)}).exitCode, 3) << name;
-  }
+  EXPECT_EQ(runQuaverton({"--harness", folder.file("pipe.asm")}).exitCode, 3);
   EXPECT_TRUE(contains(readFile(folder.file("pipe_Z.HARNESS_LOG")),
                        "\r\nERROR: Include not found: " + folder.file("pipe.asm") + "\r\n"));
 

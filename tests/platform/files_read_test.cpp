@@ -30,14 +30,25 @@ TEST(ReadWholeFile, ReadsNothingButRegularFiles) {
   folder.write("sub/inner", "x");
 #ifdef _WIN32
   // Devices answer to these names in every folder.
-  std::vector<std::string> paths{folder.file("sub"), "NUL", "CON", folder.file("CON")};
+  std::vector<std::string> devices{"NUL", "CON", folder.file("CON")};
 #else
   ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
-  std::vector<std::string> paths{folder.file("sub"), folder.file("pipe"), "/dev/zero"};
+  std::vector<std::string> devices{folder.file("pipe"), "/dev/zero"};
 #endif
   std::string bytes;
-  for (const std::string& path : paths) {
-    EXPECT_FALSE(readWholeFile(path, bytes)) << path;
+  std::string failure;
+  EXPECT_FALSE(readWholeFile(folder.file("sub"), bytes, 100, &failure));
+  EXPECT_EQ(failure, "is a folder");
+  EXPECT_FALSE(fileExists(folder.file("sub")));
+  for (const std::string& path : devices) {
+    failure.clear();
+    EXPECT_FALSE(readWholeFile(path, bytes, 100, &failure)) << path;
+#ifdef _WIN32
+    // Some devices cannot even be opened: the system's words say why.
+    EXPECT_FALSE(failure.empty()) << path;
+#else
+    EXPECT_EQ(failure, "is not a regular file") << path;
+#endif
     EXPECT_FALSE(fileExists(path)) << path;
   }
 }

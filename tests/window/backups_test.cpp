@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 
@@ -93,17 +94,30 @@ TEST_F(BackupTest, NumberComesFromLeadingDigitsOfMatchingNamesOnly) {
 #ifndef _WIN32
 // Case-sensitive file systems only.
 TEST_F(BackupTest, NamesDifferingInCaseKeepTheirOwnBackupsHere) {
-  ASSERT_FALSE(namesIgnoreCase(folder.write("Song.asm", "upper")));
+  folder.write("SONG.ASM", "upper");
   std::string lower = folder.write("song.asm", "lower");
-  for (int n = 1; n <= 25; ++n) folder.write("backups/Song_bak" + std::to_string(n) + ".asm", "");
-  folder.write("backups/song_bak1.asm", "");
+  for (int n = 1; n <= 26; ++n) folder.write("backups/SONG_bak" + std::to_string(n) + ".ASM", "");
   answer = true;
   ASSERT_TRUE(BackupBeforeSave(lower, options));
   EXPECT_EQ(questions, 0);
-  EXPECT_EQ(test::readFile(backup("song_bak2.asm")), "lower");
-  EXPECT_EQ(backupNumbers("Song.asm").size(), 25u);
+  EXPECT_EQ(test::readFile(backup("song_bak1.asm")), "lower");
+  EXPECT_EQ(backupNumbers("SONG.ASM").size(), 26u);
 }
 #endif
+
+TEST_F(BackupTest, WhatInterruptedCopiesOfTheFileLeftGoesAtItsNextBackup) {
+  std::string path = folder.write("song.asm", "v");
+  for (const char* name : {".song_bak1.asm.saving-0", ".song.asm.saving-3", ".other_bak1.asm.saving-0"}) {
+    folder.write(std::string("backups/") + name, "part");
+  }
+  ASSERT_TRUE(BackupBeforeSave(path, options));
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder.file("backups"))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{".other_bak1.asm.saving-0", "song_bak1.asm"}));
+}
 
 TEST_F(BackupTest, NumbersTooLargeToCountAreNoBackups) {
   std::string path = folder.write("song.asm", "v");

@@ -137,6 +137,7 @@ class FakeView : public MainDialogView {
   void SetFirstVisibleLine(int line) override { firstVisibleLine = line; }
   void SetEditorRedraw(bool on) override { redraw = on; }
   void SetEditorTextColour(const Rgb& colour) override { editorTextColour = colour; }
+  void SetEditorReadOnly(bool readOnly) override { editorReadOnly = readOnly; }
   bool IsEditorModified() const override { return editorModified; }
   void SetEditorModified(bool modified) override { editorModified = modified; }
   void RepaintEditor() override {}
@@ -191,7 +192,7 @@ class FakeView : public MainDialogView {
 
   // The user's side.
   void TypeInEditor(const std::string& text) {
-    ReplaceEditorSelection(text, true);
+    if (!editorReadOnly) ReplaceEditorSelection(text, true);
   }
 
   std::set<ControlId> existing;
@@ -231,6 +232,7 @@ class FakeView : public MainDialogView {
   bool redraw = true;
   Rgb editorTextColour{1, 2, 3};
   bool editorModified = false;
+  bool editorReadOnly = false;
   bool changeNotifications = false;
   bool boldFontAvailable = true;
   std::vector<bool> fontRequests;

@@ -1,6 +1,6 @@
 // The user's files change only as the user edits them: each row is one
 // action on song.asm, with the file's bytes, its backups and the status
-// line afterwards.
+// line afterwards (where "DIR/" stands for the test's folder).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/paths.h"
 #include "window/main_dialog_fixture.h"
 #include "window/saved_bytes.h"
 
@@ -39,6 +40,22 @@ class DataSafetyTest : public test::MainDialogTest {
     fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(2));
   }
 
+  // What the user does to try to write the tab's text somewhere: types,
+  // saves, compiles and closes. Nothing may be written from a tab that
+  // shows a file it could not read.
+  void TryEveryWrite(const std::string& typed) {
+    view.focus = ControlId::OutputText;
+    Type(typed);
+    EXPECT_FALSE(dialog.PreTranslateChar('y', false, false));
+    dialog.OnSaveFiles();
+    EXPECT_TRUE(dialog.CanClose());
+    ASSERT_FALSE(view.messageBoxes.empty());
+    EXPECT_EQ(view.messageBoxes.back().text, "No file target for this tab.");
+    EXPECT_EQ(view.tabs[kSourceTab].find('*'), std::string::npos);
+  }
+
+  std::string Compiled(const std::string& name) const { return test::readFile(folder.file(name)); }
+
   std::vector<std::string> Backups() const {
     std::vector<std::string> contents;
     for (int n = 1; test::exists(folder.file("backups/song_bak" + std::to_string(n) + ".asm")); ++n) {
@@ -58,13 +75,17 @@ struct SafetyCase {
   std::vector<std::string> backups;
   std::string status;
   bool bindsOnlyNonRoot = false;
+  // Windows has no permission bits that deny reading.
+  bool posixOnly = false;
 };
 
 class DataSafetyTable : public DataSafetyTest, public testing::WithParamInterface<SafetyCase> {};
 
 TEST_P(DataSafetyTable, ChangesTheFileOnlyAsTheUserAsked) {
   const SafetyCase& c = GetParam();
-#ifndef _WIN32
+#ifdef _WIN32
+  if (c.posixOnly) GTEST_SKIP() << "no such permissions here";
+#else
   if (c.bindsOnlyNonRoot && ::geteuid() == 0) GTEST_SKIP() << "permissions do not bind this user";
 #endif
   path = SelectNewSource("song.asm", c.before);
@@ -72,8 +93,15 @@ TEST_P(DataSafetyTable, ChangesTheFileOnlyAsTheUserAsked) {
   c.action(*this);
   EXPECT_EQ(test::readFile(path), c.after);
   EXPECT_EQ(Backups(), c.backups);
-  EXPECT_EQ(view.statusLine, c.status);
+  std::string status = c.status;
+  if (std::size_t dir = status.find("DIR/"); dir != std::string::npos) {
+    status.replace(dir, 4, folder.path() + kPathSeparator);
+  }
+  EXPECT_EQ(view.statusLine, status);
 }
+
+// The smallest source that compiles, in lines of its own.
+const std::string kTiny = test::kTinySource;
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, DataSafetyTable,
@@ -187,7 +215,84 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_EQ(t.view.messageBoxes.size(), 1u);
                      EXPECT_EQ(t.view.messageBoxes[0].text, "Unable to save to " + t.path);
                    },
-                   "a\n", {}, "Save failed   INS", true}),
+                   "a\n", {}, "Save failed   INS", true},
+        SafetyCase{"AnUnreadableSourceIsShownReadOnlyAndNeverWritten", "a\n",
+                   [](DataSafetyTest& t) {
+                     fs::permissions(t.path, fs::perms::owner_write);
+                     t.dialog.SelectSource(t.path, true);
+                     EXPECT_EQ(t.view.editorText, "Unable to read " + t.path + ": permission denied.");
+                     EXPECT_TRUE(t.view.editorReadOnly);
+                     t.TryEveryWrite("X");
+                     t.dialog.OnCompile();
+                     fs::permissions(t.path, fs::perms::owner_read | fs::perms::owner_write);
+                     EXPECT_NE(t.dialog.m_logText.find("Unable to read " + t.path), std::string::npos);
+                   },
+                   "a\n", {}, "Unable to read DIR/song.asm: permission denied.   INS", true, true},
+        SafetyCase{"ASourceOverTheReadLimitIsShownReadOnlyAndNeverWritten", "a\n",
+                   [](DataSafetyTest& t) {
+                     std::string big = t.folder.write("big.asm", "");
+                     fs::resize_file(big, std::uintmax_t{270} << 20);
+                     t.dialog.SelectSource(big, true);
+                     t.TryEveryWrite("X");
+                     EXPECT_EQ(fs::file_size(big), std::uintmax_t{270} << 20);
+                   },
+                   "a\n", {},
+                   "Unable to read DIR/big.asm: larger than the source size limit (268435456 bytes).   INS"},
+        SafetyCase{"ATypedFolderCompilesToNothingAndTakesNoText", "a\n",
+                   [](DataSafetyTest& t) {
+                     std::string project = t.folder.write("proj/inner.asm", "i\n");
+                     t.view.texts[ControlId::SourcePath] = t.folder.file("proj");
+                     t.dialog.OnCompile();
+                     EXPECT_EQ(t.view.messageBoxes.at(0).text, "Unable to reload source file.");
+                     t.TryEveryWrite("X");
+                     EXPECT_EQ(test::readFile(project), "i\n");
+                     EXPECT_FALSE(test::exists(t.folder.file("proj_Y.HEX")));
+                   },
+                   "a\n", {}, "Unable to read DIR/proj: is a folder.   INS"},
+        SafetyCase{"AFailedCompileLeavesTheOutputTabsNoFile", kTiny,
+                   [](DataSafetyTest& t) {
+                     t.dialog.OnCompile();
+                     std::string map = t.Compiled("song_Y.MAP");
+                     std::string hex = t.Compiled("song_Y.HEX");
+                     t.TypeAtStart("        INCLUDE \"missing.inc\"\n");
+                     t.dialog.OnCompile();
+                     for (int tab : {kMapTab, kHexTab}) {
+                       t.ShowTab(tab);
+                       t.TypeAtStart("X");
+                       t.dialog.OnSaveFiles();
+                       EXPECT_EQ(t.view.messageBoxes.back().text, "No file target for this tab.");
+                     }
+                     EXPECT_EQ(t.Compiled("song_Y.MAP"), map);
+                     EXPECT_EQ(t.Compiled("song_Y.HEX"), hex);
+                   },
+                   savedLf("        INCLUDE \"missing.inc\"\n" + kTiny), {kTiny},
+                   "Compile completed with errors   INS"},
+        SafetyCase{"AnOutputTabSavesToTheFileOfTheCompileThatFilledIt", kTiny,
+                   [](DataSafetyTest& t) {
+                     t.dialog.OnCompile();
+                     t.view.texts[ControlId::Suffix] = "_Z";
+                     t.dialog.OnSuffixChanged();
+                     t.ShowTab(kMapTab);
+                     t.TypeAtStart("X");
+                     t.dialog.OnSaveFiles();
+                     EXPECT_EQ(t.Compiled("song_Y.MAP"), "X");
+                     EXPECT_FALSE(test::exists(t.folder.file("song_Z.MAP")));
+                   },
+                   kTiny, {}, "Saved   INS"},
+        SafetyCase{"AnIncludeUnderTwoNamesHasOneTab", "        INCLUDE \"defs.inc\"\n        INCLUDE \"twin.inc\"\n" + kTiny,
+                   [](DataSafetyTest& t) {
+                     std::string defs = t.folder.write("defs.inc", "; defs\n");
+                     fs::create_hard_link(defs, t.folder.file("twin.inc"));
+                     t.dialog.OnCompile();
+                     ASSERT_EQ(t.dialog.TabCount(), kFixedTabCount + 1);
+                     t.ShowTab(kFixedTabCount);
+                     t.TypeAtStart("; edited\n");
+                     t.dialog.OnCompile();
+                     EXPECT_EQ(t.Compiled("defs.inc"), savedLf("; edited\n; defs\n"));
+                     EXPECT_EQ(t.Compiled("twin.inc"), savedLf("; edited\n; defs\n"));
+                     EXPECT_EQ(t.dialog.TabCount(), kFixedTabCount + 1);
+                   },
+                   "        INCLUDE \"defs.inc\"\n        INCLUDE \"twin.inc\"\n" + kTiny, {}, "Compile complete   INS"}),
     [](const testing::TestParamInfo<SafetyCase>& info) { return info.param.name; });
 
 TEST_F(DataSafetyTest, AnUnsavedTabShowsAStarAfterItsStem) {

@@ -69,36 +69,38 @@ TEST_F(MainDialogTest, ClearingTheSelectionAsksNothing) {
   EXPECT_EQ(view.currentTab, 0);
 }
 
-TEST_F(MainDialogTest, AnUnreadableSourceDoesNotKeepThePreviousText) {
+TEST_F(MainDialogTest, AFolderIsNoSourceAndKeepsNoPreviousText) {
   SelectNewSource("song.asm", "previous\n");
-  std::string other = folder.file("sub");
   folder.write("sub/inner.asm", "x");
-  dialog.SelectSource(other, true);
-  EXPECT_EQ(dialog.m_sourcePath, other);
-  EXPECT_TRUE(dialog.m_sourceText.empty());
-  EXPECT_FALSE(dialog.m_sourceFileTime.valid);
+  dialog.SelectSource(folder.file("sub"), true);
+  ASSERT_EQ(view.messageBoxes.size(), 1u);
+  EXPECT_EQ(view.messageBoxes[0].text, "Selected source file does not exist.");
+  EXPECT_TRUE(dialog.m_sourcePath.empty());
+  EXPECT_EQ(dialog.m_sourceText, "<no source selected>");
 }
 
-TEST_F(MainDialogTest, OutputFilesAreNamedFromTheSourceAndSuffix) {
+TEST_F(MainDialogTest, OutputTabsHaveTheFilesOfTheCompileThatFilledThem) {
   std::string path = SelectNewSource("song.asm", "x\n");
   view.texts[ControlId::SourcePath] = "  " + path + " ";
   std::string base = folder.file("song_Y");
   EXPECT_EQ(dialog.OutputBasePath(), base);
   EXPECT_EQ(dialog.TabFilePath(0), "");
   EXPECT_EQ(dialog.TabFilePath(1), path);
-  EXPECT_EQ(dialog.TabFilePath(2), base + ".MAP");
-  EXPECT_EQ(dialog.TabFilePath(3), base + ".SYM");
-  EXPECT_EQ(dialog.TabFilePath(4), base + ".LST");
-  EXPECT_EQ(dialog.TabFilePath(5), base + ".HEX");
+  EXPECT_EQ(dialog.TabFilePath(2), "");
   EXPECT_EQ(dialog.TabFilePath(6), "");
 
   dialog.ResetIncludeTabs(1);
   dialog.m_includePaths[0] = folder.file("defs.inc");
   EXPECT_EQ(dialog.TabFilePath(6), folder.file("defs.inc"));
 
+  dialog.m_compiled = true;
+  dialog.m_lastResult.outputFiles = {base + ".HEX", base + ".MAP", base + ".LST", base + ".SYM"};
   view.SetControlText(ControlId::Suffix, "_Q");
   dialog.OnSuffixChanged();
-  EXPECT_EQ(dialog.TabFilePath(5), folder.file("song_Q.HEX"));
+  EXPECT_EQ(dialog.TabFilePath(2), base + ".MAP");
+  EXPECT_EQ(dialog.TabFilePath(3), base + ".SYM");
+  EXPECT_EQ(dialog.TabFilePath(4), base + ".LST");
+  EXPECT_EQ(dialog.TabFilePath(5), base + ".HEX");
   view.SetControlText(ControlId::Suffix, "");
   dialog.OnSuffixChanged();
   EXPECT_EQ(dialog.m_suffix, "_Y");
@@ -106,7 +108,7 @@ TEST_F(MainDialogTest, OutputFilesAreNamedFromTheSourceAndSuffix) {
 
 TEST_F(MainDialogTest, ASourceNamedTxtGivesOutputsFromItsStem) {
   SelectNewSource("song.txt", "x\n");
-  EXPECT_EQ(dialog.TabFilePath(5), folder.file("song_Y.HEX"));
+  EXPECT_EQ(dialog.OutputBasePath(), folder.file("song_Y"));
 }
 
 TEST_F(MainDialogTest, TheTabsFilesFollowTheSelectedSourceNotTheSourceBox) {
@@ -117,7 +119,6 @@ TEST_F(MainDialogTest, TheTabsFilesFollowTheSelectedSourceNotTheSourceBox) {
   std::string path = SelectNewSource("song.asm", "x\n");
   view.texts[ControlId::SourcePath] = folder.write("other.asm", "y\n");
   EXPECT_EQ(dialog.TabFilePath(1), path);
-  EXPECT_EQ(dialog.TabFilePath(2), folder.file("song_Y.MAP"));
 }
 
 TEST_F(MainDialogTest, NormalizingASourcePath) {

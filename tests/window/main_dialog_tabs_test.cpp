@@ -222,8 +222,11 @@ TEST_F(MainDialogTest, MarkTabDirtyOnIncludeTabs) {
 TEST_F(MainDialogTest, SwitchingTabsSwapsTextAndKeepsEachSelection) {
   SelectNewSource("song.asm", "line one\nline two\n");
   view.selection = {5, 8};
+  view.focus = ControlId::NoWrite;
   ShowTab(0);
   EXPECT_EQ(view.editorText, "No compile yet. Press Compile (F5).");
+  // The keys go to the text chosen, not to the control used last.
+  EXPECT_EQ(view.focus, ControlId::OutputText);
   view.selection = {2, 4};
   ShowTab(1);
   EXPECT_EQ(view.editorText, "line one\nline two\n");

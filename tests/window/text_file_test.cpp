@@ -1,15 +1,14 @@
 #include "window/text_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <unistd.h>
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
 
 #include <algorithm>
 #include <filesystem>
 
+#ifndef _WIN32
+#include "support/file_size_limit.h"
+#endif
 #include "support/test_support.h"
 #include "window/saved_bytes.h"
 
@@ -237,32 +236,12 @@ TEST_F(SaveTextFileTest, HardLinkedFileIsWrittenInPlaceSoTheLinksKeepSharingIt) 
 #ifndef _WIN32
 // File size limits and links that any user may make are POSIX's.
 
-// A size limit on written files makes the write itself fail, whoever runs the test.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(SaveTextFileTest, FailedWriteLeavesTheOldFileNoTemporaryAndNoPartialBackup) {
   std::string old(8 * 1024, 'o');
   std::string path = folder.write("song.asm", old);
   bool saved = true;
   {
-    FileSizeLimit limit(4096);
+    test::FileSizeLimit limit(4096);
     saved = SaveTextFile(path, std::string(64 * 1024, 'x'), "\n", noQuestions);
   }
   EXPECT_FALSE(saved);

@@ -96,6 +96,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void SetFirstVisibleLine(int line) override;
   void SetEditorRedraw(bool on) override;
   void SetEditorTextColour(const Rgb& colour) override;
+  void SetEditorReadOnly(bool readOnly) override;
   bool IsEditorModified() const override;
   void SetEditorModified(bool modified) override;
   void RepaintEditor() override;

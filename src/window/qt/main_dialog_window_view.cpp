@@ -285,6 +285,13 @@ void CMainDialogWindow::SetEditorTextColour(const Rgb& colour) {
   m_editor->setPalette(text);
 }
 
+void CMainDialogWindow::SetEditorReadOnly(bool readOnly) {
+  if (m_editor->isReadOnly() == readOnly) return;
+  m_editor->setReadOnly(readOnly);
+  // The caret still moves, so the text can be read and selected by keys.
+  if (readOnly) m_editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 bool CMainDialogWindow::IsEditorModified() const { return m_editor->document()->isModified(); }
 
 void CMainDialogWindow::SetEditorModified(bool modified) { m_editor->document()->setModified(modified); }

@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 #include "support/environment_variable.h"
@@ -20,6 +21,7 @@
 #include "window/qt/editor_font.h"
 #include "window/qt/main_window_runner.h"
 #include "window/qt/qsettings_store.h"
+#include "window/qt/qt_text.h"
 #include "window/dialog_template.h"
 #include "window/editor_text.h"
 #include "window/qt/test_window.h"
@@ -127,6 +129,32 @@ TEST_F(MainWindowTest, TypingInTheSourceShowsUnsavedChanges) {
   EXPECT_EQ(status(), "Unsaved changes   INS");
   EXPECT_EQ(window.Model().m_sourceText, "abc\nxy");
   EXPECT_TRUE(window.Model().m_tabDirty[1]);
+}
+
+// A tab chosen with the mouse takes the keys that follow, unless it shows a
+// file that could not be read.
+TEST_F(MainWindowTest, AChosenTabTakesTheKeysUnlessItsFileCouldNotBeRead) {
+  window.Model().SelectSource(folder.write("song.asm", "abc\n"), false);
+  window.activateWindow();
+  QTRY_VERIFY(window.isActiveWindow());
+  QCheckBox* noWrite = window.Find<QCheckBox>(ControlId::NoWrite);
+  QTest::mouseClick(noWrite, Qt::LeftButton);
+  QTRY_VERIFY(noWrite->hasFocus());
+  QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(1).center());
+  ASSERT_EQ(tabs()->currentIndex(), 1);
+  QTest::keyClicks(QApplication::focusWidget(), "x y");
+  EXPECT_TRUE(noWrite->isChecked());
+  EXPECT_EQ(window.Model().m_sourceText, "x yabc\n");
+
+  std::string big = folder.write("big.asm", "");
+  std::filesystem::resize_file(big, std::uintmax_t{270} << 20);
+  window.Model().SelectSource(big, true);
+  QTest::keyClicks(editor(), "zz");
+  QTest::keyClick(editor(), Qt::Key_Return);
+  EXPECT_TRUE(editor()->isReadOnly());
+  EXPECT_EQ(fromQt(editor()->toPlainText()),
+            "Unable to read " + big + ": larger than the source size limit (268435456 bytes).");
+  EXPECT_FALSE(window.Model().IsTabDirty(kSourceTab));
 }
 
 TEST_F(MainWindowTest, ALongSourceStillCountsLinesAndKeepsItsTextExact) {
