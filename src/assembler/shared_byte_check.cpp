@@ -4,10 +4,13 @@
 #include <bit>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "assembler/operand_check.h"
 #include "common/message_list.h"
+#include "common/text.h"
 #include "common/warnings.h"
+#include "output/hex_digits.h"
 
 namespace qv {
 
@@ -42,14 +45,11 @@ constexpr std::array<SharedOperand, 5> kSharedOperands{{
 std::string rangeOf(std::uint8_t own) {
   if (std::has_single_bit(static_cast<unsigned>(own) + 1)) return "is outside 0.." + std::to_string(own);
   if (std::has_single_bit(own)) return "is neither 0 nor " + std::to_string(own);
-  std::string text = "is not a sum of ";
-  for (unsigned bit = 1, count = 0; bit <= own; bit <<= 1) {
-    if ((own & bit) == 0) continue;
-    ++count;
-    if (count > 1) text += (own & ~((bit << 1) - 1)) == 0 ? " and " : ", ";
-    text += std::to_string(bit);
+  std::vector<std::string> values;
+  for (unsigned bit = 1; bit <= own; bit <<= 1) {
+    if ((own & bit) != 0) values.push_back(std::to_string(bit));
   }
-  return text;
+  return "is not a sum of " + joinedList({values.begin(), values.end()});
 }
 
 // "its top bit sets the preempt bit", "it changes the ticks and sets the
@@ -70,11 +70,9 @@ std::string effectOn(const SharedOperand& shared, std::uint8_t changed, std::uin
 
 std::string byteText(std::size_t index, std::uint8_t value) {
   static constexpr std::array<std::string_view, 4> kOrdinals{"first", "second", "third", "fourth"};
-  static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text(kOrdinals[index]);
   text += " byte ";
-  text += kDigits[value >> 4];
-  text += kDigits[value & 0x0F];
+  appendHexByte(text, value);
   return text;
 }
 
