@@ -14,7 +14,7 @@ test_packages=(
   googletest libgtest-dev libgmock-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
-  srecord time dpkg-dev
+  srecord time dpkg-dev lintian
 )
 
 # The Windows build and its tests (make windows, make test-windows): the

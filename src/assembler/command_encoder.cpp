@@ -7,6 +7,7 @@
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
 #include "assembler/operand_check.h"
+#include "assembler/shared_byte_check.h"
 #include "assembler/statement.h"
 #include "common/words.h"
 #include "assembler/assembly.h"
@@ -73,7 +74,10 @@ std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, s
     return {};
   }
   if (command == Command::Db) return encodeDb(assembly, line, split.operands, evaluator);
-  return encodeCommand(assembly, command, operandValues(assembly, line, command, split.operands, evaluator), line);
+  const OperandValues values = operandValues(assembly, line, command, split.operands, evaluator);
+  Bytes bytes = encodeCommand(assembly, command, values, line);
+  reportSharedByteOperands(assembly.messages, line, command, values, bytes);
+  return bytes;
 }
 
 }  // namespace qv

@@ -85,6 +85,10 @@ class ImageBuilder {
     warnIfFieldOverflows(assembly_.messages, header.line, "scheme length", length, 16);
   }
 
+  // A line kept only to be shown (switched off, or an IF, ELSE or ENDIF):
+  // an entry without bytes, so that the listing shows it in its place.
+  void appendShownOnly(const SourceLine& line) { append(line, {}, line.code); }
+
   std::vector<EncodedLine> take() { return std::move(emitted_); }
 
  private:
@@ -112,7 +116,10 @@ std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<Source
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
     }
     const SourceLine& line = lines[i];
-    if (!isAssembled(line)) continue;
+    if (!isAssembled(line)) {
+      image.appendShownOnly(line);
+      continue;
+    }
     LineWords words(line.code);
     if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
   }

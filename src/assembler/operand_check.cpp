@@ -20,6 +20,13 @@ constexpr F any(std::string_view name) { return {name, R::Any}; }
 constexpr F lowBits(std::string_view name, int bits) { return {name, R::LowBits, 0, (1 << bits) - 1}; }
 constexpr F byte(std::string_view name) { return {name, R::Byte, -128, 255}; }
 constexpr F byteOrZero(std::string_view name) { return {name, R::ByteOrZero, 0, 255}; }
+constexpr F shared(std::string_view name, std::uint32_t bits) {
+  F field{name, R::Shared};
+  field.bits = bits;
+  return field;
+}
+// A trigger number fills its byte, but the decoder knows only 0 to 127.
+constexpr F triggerNumber() { return {"trigger", R::Byte, 0, 127}; }
 
 constexpr F named(F field, NamePart first, NamePart second = {}) {
   field.names = {first, second};
@@ -28,25 +35,26 @@ constexpr F named(F field, NamePart first, NamePart second = {}) {
 
 constexpr NamePart trigger{"TRIG_", 0xFF};
 
-constexpr std::array<F, 1> schemeStartFields{lowBits("scheme number", 5)};
+constexpr std::array<F, 1> schemeStartFields{lowBits("number", 5)};
 constexpr std::array<F, 1> versionFields{named(byteOrZero("version"), {"VERSION_", 0xFF})};
 constexpr std::array<F, 1> channelFields{byteOrZero("channel")};
-constexpr std::array<F, 2> initiateFields{named(lowBits("trigger", 7), trigger),
+constexpr std::array<F, 2> initiateFields{named(shared("trigger", 0x7F), trigger),
                                           named(any("preempt"), {"PRI_", 0x07}, {"PREEMPT_", 0x80})};
 constexpr std::array<F, 1> branchFields{any("target")};
-constexpr std::array<F, 3> delayFields{named(any("mode"), {"DELAY_FIXED DELAY_RANDOM", 0x80}), lowBits("delay", 7),
-                                       named(lowBits("global", 1), {"DELAY_CHANNEL DELAY_GLOBAL", 0x01})};
-constexpr std::array<F, 2> skipFields{named(lowBits("logic", 2), {"SKIP_IF_", 0x03}), named(byte("trigger"), trigger)};
-constexpr std::array<F, 1> generateFields{named(byte("trigger"), trigger)};
+constexpr std::array<F, 3> delayFields{named(shared("mode", 0x80), {"DELAY_FIXED DELAY_RANDOM", 0x80}),
+                                       lowBits("ticks", 7),
+                                       named(lowBits("scope", 1), {"DELAY_CHANNEL DELAY_GLOBAL", 0x01})};
+constexpr std::array<F, 2> skipFields{named(lowBits("logic", 2), {"SKIP_IF_", 0x03}), named(triggerNumber(), trigger)};
+constexpr std::array<F, 1> generateFields{named(triggerNumber(), trigger)};
 // A break is a loop mode in its low two bits plus break flags.
 constexpr std::array<F, 3> playFields{F{"handle", R::Handle, 0, 255},
                                       named(lowBits("break", 5), {"BRK_", 0x03}, {"BRK_", 0x1C, true}),
-                                      named(any("flags"), {"PLAYF_", 0xFF, true})};
-constexpr std::array<F, 4> modifierFields{named(lowBits("type", 4), {"MOD_", 0x0F}), byte("argument 1"),
-                                          byte("argument 2"), byte("argument 3")};
+                                      named(shared("flags", 0x38), {"PLAYF_", 0xFF, true})};
+constexpr std::array<F, 4> modifierFields{named(lowBits("type", 4), {"MOD_", 0x0F}), byte("arg1"), byte("arg2"),
+                                          byte("arg3")};
 constexpr std::array<F, 5> maskCompareFields{named(byte("source"), {"SRC_", 0xFF}),
                                              named(any("immediate"), {"CMP_", 0x04}), byte("target"), byte("mask"),
-                                             lowBits("skip", 3)};
+                                             shared("skip", 0x03)};
 
 // What the encodings keep of a value the field cannot hold.
 std::int64_t storedValue(const OperandField& field, std::int32_t value) {
@@ -56,6 +64,7 @@ std::int64_t storedValue(const OperandField& field, std::int32_t value) {
     case R::Byte: return bits & 0xFF;
     case R::ByteOrZero: return 0;
     case R::Handle: return isLongPlay(value) ? bits & 0xFF : bits & 0x3F;
+    case R::Shared:
     case R::Any: break;
   }
   return value;
@@ -97,6 +106,11 @@ std::span<const OperandField> operandFieldsOf(Command command) {
     case Command::None: break;
   }
   return {};
+}
+
+bool fieldHolds(const OperandField& field, std::int32_t value) {
+  if (field.range == R::Shared) return (static_cast<std::uint32_t>(value) & ~field.bits) == 0;
+  return value >= field.lowest && value <= field.highest;
 }
 
 std::int32_t reportedValue(MessageList& messages, const SourceLine& line, std::string_view subject,

@@ -27,6 +27,8 @@ enum class FieldRange {
   Byte,        // -128 .. 255; the low byte is stored
   ByteOrZero,  // 0 .. 255; anything else stores 0
   Handle,      // 0 .. 255; the short form keeps 6 bits, the long one 8
+  Shared,      // added uncut into a byte with other fields: checked against
+               // the bytes made (shared_byte_check.h)
 };
 
 // One part of a value written with the definitions' standard names: the
@@ -46,7 +48,11 @@ struct OperandField {
   std::int32_t highest = std::numeric_limits<std::int32_t>::max();
   // The names a value is written with, its parts added up; none: a number.
   std::array<NamePart, 2> names{};
+  std::uint32_t bits = 0;  // Shared: the bits of its byte the operand fills
 };
+
+// Whether field holds value, so that it assembles without a warning.
+bool fieldHolds(const OperandField& field, std::int32_t value);
 
 // The operands of command, in source order; DB's are dbValueField each.
 std::span<const OperandField> operandFieldsOf(Command command);

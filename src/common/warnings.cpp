@@ -53,9 +53,22 @@ Warning missingOperands(const MessagePlace& place, std::string_view command,
 
 Warning outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::int64_t lowest,
                    std::int64_t highest, std::int64_t stored) {
+  return outOfRange(place, what, value, "is outside " + std::to_string(lowest) + ".." + std::to_string(highest),
+                    stored);
+}
+
+Warning outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::string_view range,
+                   std::int64_t stored) {
   return at(place, WarningId::OutOfRange,
-            std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(lowest) + ".." +
-                std::to_string(highest) + " (stored as " + std::to_string(stored) + ")");
+            std::string(what) + " " + std::to_string(value) + " " + std::string(range) + " (stored as " +
+                std::to_string(stored) + ")");
+}
+
+Warning reachesNeighbour(const MessagePlace& place, std::string_view what, std::int64_t value,
+                         std::string_view range, std::string_view effect, std::string_view byte) {
+  return at(place, WarningId::ReachesNeighbour,
+            std::string(what) + " " + std::to_string(value) + " " + std::string(range) + ": " + std::string(effect) +
+                " (" + std::string(byte) + ")");
 }
 
 Warning openIf(const MessagePlace& place, bool restSwitchedOff) {

@@ -20,6 +20,7 @@ enum class WarningId : unsigned char {
   Unevaluable,
   MissingOperands,
   OutOfRange,
+  ReachesNeighbour,
   OpenIf,
   StrayConditional,
   DuplicateSymbol,
@@ -53,9 +54,19 @@ Warning unevaluable(const MessagePlace& place, std::string_view what, std::strin
 Warning missingOperands(const MessagePlace& place, std::string_view command,
                             const std::vector<std::string_view>& operands);
 
-// "WARNING: song.asm:7: DELAY_SOUND delay 200 is outside 0..127 (stored as 72)"
+// "WARNING: song.asm:7: DELAY_SOUND ticks 200 is outside 0..127 (stored as 72)"
 Warning outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::int64_t lowest,
                        std::int64_t highest, std::int64_t stored);
+// The same with the range said in words: "... DELAY_SOUND mode 256 is
+// neither 0 nor 128 (stored as 0)".
+Warning outOfRange(const MessagePlace& place, std::string_view what, std::int64_t value, std::string_view range,
+                   std::int64_t stored);
+
+// A value that its field cannot hold and that reaches the bits of the fields
+// beside it: "WARNING: song.asm:3: INITIATE_SOUND trigger 200 is outside
+// 0..127: its top bit sets the preempt bit (second byte C8)".
+Warning reachesNeighbour(const MessagePlace& place, std::string_view what, std::int64_t value,
+                         std::string_view range, std::string_view effect, std::string_view byte);
 
 // "WARNING: song.asm:3: IF is not closed by an ENDIF before the end of the file"
 // and, when the block left the lines after it switched off,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "assembler/operand_check.h"
+
 namespace qv {
 
 namespace {
@@ -82,12 +84,23 @@ bool rebuilds(const DecodedCommand& decoded, const std::uint8_t* b) {
   return encoded.size == decoded.size && std::equal(b, b + compared, encoded.bytes.begin());
 }
 
+// A command is written only where it assembles without a warning.
+bool operandsInRange(const DecodedCommand& decoded) {
+  std::span<const OperandField> fields = operandFieldsOf(decoded.command);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (!fieldHolds(fields[i], decoded.values[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 DecodedCommand decodeCommand(std::span<const std::uint8_t> image, std::size_t at) {
   const std::uint8_t* b = image.data() + at;
   DecodedCommand decoded = read(b, image.size() - at);
-  if (decoded.command != Command::None && !rebuilds(decoded, b)) return bytesOnly(ByteReason::NotRebuilt, decoded.size);
+  if (decoded.command == Command::None) return decoded;
+  if (!rebuilds(decoded, b)) return bytesOnly(ByteReason::NotRebuilt, decoded.size);
+  if (!operandsInRange(decoded)) return bytesOnly(ByteReason::OperandOutOfRange, decoded.size);
   return decoded;
 }
 

@@ -17,6 +17,7 @@ enum class ByteReason : std::uint8_t {
   ImageEndsInside,        // the image ends inside a command
   ShortHandleInLongPlay,  // the assembler writes a handle below 64 in 2 bytes
   NotRebuilt,             // the command's encoding would give other bytes
+  OperandOutOfRange,      // an operand outside its range, which the assembler warns about
   OutsideScheme,
   HeaderInsideScheme,     // would open a scheme inside another one's stored length
   LengthDisagrees,        // a scheme header whose stored length fits no scheme

@@ -178,6 +178,8 @@ class SourceWriter {
                ", which the assembler writes in 2 bytes";
       case ByteReason::NotRebuilt:
         return "no command rebuilds these bytes exactly";
+      case ByteReason::OperandOutOfRange:
+        return "a command with an operand outside its range";
       case ByteReason::OutsideScheme:
         return plural(size, "byte") + " outside any scheme";
       case ByteReason::HeaderInsideScheme:

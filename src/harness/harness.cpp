@@ -18,13 +18,14 @@ namespace {
 const char kVersion[] = "quaverton 1.2a (30 September 2026)\n";
 
 const char kUsage[] =
-    "Usage: quaverton --harness [options] SOURCE.asm [SUFFIX]\n"
+    "Usage: quaverton --harness [options] SOURCE.asm\n"
+    "       quaverton --harness [options] --suffix \"\" SOURCE.asm SUFFIX\n"
     "       quaverton --disassemble IMAGE.HEX [--map IMAGE.MAP] [--out SOURCE.asm] [--force] [--quiet]\n"
     "Compiles SOURCE.asm headless into SOURCE_SUFFIX.HEX, .MAP, .LST and .SYM.\n"
     "  --suffix TEXT        output name suffix (default _Z)\n"
     "  --out-dir FOLDER     write the outputs into FOLDER\n"
     "  --no-write           compile without writing output files\n"
-    "  --include-inactive   keep lines switched off by IF/ELSE/ENDIF\n"
+    "  --include-inactive   list the lines IF/ELSE switch off in the .LST, marked (off)\n"
     "  --quiet              print no errors or warnings\n"
     "  --werror             fail a compile that gives warnings\n"
     "  --version            print the version and exit\n"
@@ -55,6 +56,16 @@ void writeHarnessLog(const std::string& logPath, const HarnessOptions& options, 
   if (!writeWholeFile(logPath, text).written) writeWholeFile(fallbackHarnessLogPath(), text);
 }
 
+// Why the command line is refused, said before the usage; empty for a plain
+// request for help.
+std::string usageReason(const HarnessOptions& options) {
+  if (!options.usageProblem.empty()) return options.usageProblem;
+  if (options.helpOrUsageError) return {};
+  if (!options.disassembleRequested) return "no source given";
+  if (options.image.empty()) return "no image given";
+  return "a disassembly takes no source: " + options.source;
+}
+
 }  // namespace
 
 std::string fallbackHarnessLogPath() { return temporaryFolder() + "Quaverton_Harness.HARNESS_LOG"; }
@@ -74,8 +85,8 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
                                                            ? options.image.empty() || !options.source.empty()
                                                            : options.source.empty());
   if (usageError) {
-    if (!options.unknownOption.empty()) {
-      std::fprintf(stderr, "quaverton: unknown option %s\n", options.unknownOption.c_str());
+    if (std::string reason = usageReason(options); !reason.empty()) {
+      std::fprintf(stderr, "quaverton: %s\n", reason.c_str());
     }
     std::fputs(kUsage, stderr);
     outcome.exitCode = kExitUsage;

@@ -6,9 +6,17 @@ namespace qv {
 
 namespace {
 
-void markUsageError(HarnessOptions& options) {
+void markUsageError(HarnessOptions& options, const std::string& problem = {}) {
   options.harnessRequested = true;
   options.helpOrUsageError = true;
+  if (options.usageProblem.empty()) options.usageProblem = problem;
+}
+
+// A plain argument after the source is the suffix only while the suffix is
+// empty, which the default _Z never is.
+std::string surplusArgumentProblem(const std::string& argument, bool suffixWasPlain) {
+  if (suffixWasPlain) return "one argument too many: " + argument;
+  return "a suffix after the source needs an empty --suffix first; use --suffix " + argument;
 }
 
 // On POSIX only "-" starts an option: "/" begins an absolute path.
@@ -25,6 +33,7 @@ bool looksLikeOption(const std::string& argument) {
 HarnessOptions parseHarnessArguments(const std::vector<std::string>& arguments) {
   HarnessOptions options;
   if (arguments.size() < 2) return options;
+  bool suffixWasPlain = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     bool hasValue = i + 1 < arguments.size();
@@ -58,14 +67,14 @@ HarnessOptions parseHarnessArguments(const std::vector<std::string>& arguments) 
     } else if (equalsNoCase(argument, "--force")) {
       options.force = true;
     } else if (looksLikeOption(argument)) {
-      if (options.unknownOption.empty()) options.unknownOption = argument;
-      markUsageError(options);
+      markUsageError(options, "unknown option " + argument);
     } else if (options.source.empty()) {
       options.source = argument;
     } else if (options.suffix.empty()) {
       options.suffix = argument;
+      suffixWasPlain = true;
     } else {
-      markUsageError(options);
+      markUsageError(options, surplusArgumentProblem(argument, suffixWasPlain));
     }
   }
   return options;

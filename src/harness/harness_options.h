@@ -14,7 +14,9 @@ struct HarnessOptions {
   bool versionRequested = false;
   bool quiet = false;               // print no diagnostics
   bool warningsAreErrors = false;   // a compile with warnings fails
-  std::string unknownOption;        // the first option that is none of ours
+  // Why the command line was refused, said before the usage text: the first
+  // reason met ("unknown option --bogus"); empty for a plain help request.
+  std::string usageProblem;
   std::string source;
   std::string suffix = "_Z";
   std::string outputFolder;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "output/hex_digits.h"
 #include "common/text.h"
+#include "preprocess/conditional.h"
 
 namespace qv {
 
@@ -30,6 +32,49 @@ void appendConvertedComment(std::string& text, std::string_view comment) {
     text.append("// ");
     text.append(comment);
   }
+}
+
+// Whether a kept IF, ELSE or ENDIF stands where conditional assembly is
+// switched off. An IF's record holds the state it met, but an ELSE's or
+// ENDIF's holds the state of the branch before it, so they take their IF's.
+// Blocks belong to their file: what an included file left open is dropped
+// when the file that included it goes on.
+class DirectiveSurroundings {
+ public:
+  bool switchedOff(const SourceLine& line) {
+    ConditionalKind kind = matchConditional(line.code).kind;
+    if (kind == ConditionalKind::If) {
+      blocks_.push_back({line.file, line.active});
+      return !line.active;
+    }
+    while (!blocks_.empty() && blocks_.back().file != line.file) blocks_.pop_back();
+    if (blocks_.empty()) return !line.active;  // an ELSE without IF
+    const bool off = !blocks_.back().active;
+    if (kind == ConditionalKind::EndIf) blocks_.pop_back();
+    return off;
+  }
+
+ private:
+  struct Block {
+    std::string_view file;
+    bool active;
+  };
+  std::vector<Block> blocks_;
+};
+
+// A line that only the switch for inactive lines brings in: no address, no
+// bytes, and "(off)" where conditional assembly switched it off.
+void appendShownOnlyLine(std::string& text, const EncodedLine& line, bool switchedOff) {
+  constexpr std::string_view kOffMark = "(off)";
+  const std::string_view mark = switchedOff ? kOffMark : "";
+  text.append(4 + 2, ' ');
+  text.append(mark);
+  text.append(kHexColumnWidth - mark.size() + 2, ' ');
+  text.append(line.sourceText);
+  appendConvertedComment(text, line.line.comment);
+  // A line with neither code nor comment would end in blanks.
+  text.erase(text.find_last_not_of(' ') + 1);
+  text.append("\r\n");
 }
 
 void appendListingLine(std::string& text, const EncodedLine& line) {
@@ -64,7 +109,14 @@ std::string makeListing(const std::vector<EncodedLine>& emitted) {
             line.line.comment.size();
   }
   text.reserve(size);
-  for (const EncodedLine& line : emitted) appendListingLine(text, line);
+  DirectiveSurroundings directives;
+  for (const EncodedLine& line : emitted) {
+    if (isAssembled(line.line)) {
+      appendListingLine(text, line);
+    } else {
+      appendShownOnlyLine(text, line, !line.line.viewOnly || directives.switchedOff(line.line));
+    }
+  }
   return text;
 }
 

@@ -318,7 +318,8 @@ FileWrite overwriteFileInPlace(std::string_view path, std::string_view bytes) {
   bool grown = writeAllAt(descriptor, bytes.substr(kept), static_cast<off_t>(oldSize));
   if (!grown) {
     outcome.failure = lastReason();
-    static_cast<void>(::ftruncate(descriptor, static_cast<off_t>(oldSize)));
+    // Best effort: the failure to grow is what is reported.
+    [[maybe_unused]] const int cutBack = ::ftruncate(descriptor, static_cast<off_t>(oldSize));
   } else {
     outcome.written = writeAllAt(descriptor, bytes.substr(0, kept), 0) &&
                       ::ftruncate(descriptor, static_cast<off_t>(bytes.size())) == 0 && ::fsync(descriptor) == 0;

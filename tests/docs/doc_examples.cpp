@@ -37,12 +37,24 @@ std::vector<Fence> fencedBlocks(const std::string& markdown, std::string& proble
   return fences;
 }
 
-std::pair<std::string, std::string> languageAndName(const std::string& info) {
-  std::istringstream words(info);
+struct FenceInfo {
   std::string language;
-  std::string name;
-  words >> language >> name;
-  return {language, name};
+  std::string name;                  // of an extra file
+  std::vector<std::string> options;  // the words that begin with "--"
+};
+
+FenceInfo readFenceInfo(const std::string& info) {
+  std::istringstream words(info);
+  FenceInfo fence;
+  words >> fence.language;
+  for (std::string word; words >> word;) {
+    if (word.starts_with("--")) {
+      fence.options.push_back(word);
+    } else {
+      fence.name = word;
+    }
+  }
+  return fence;
 }
 
 bool isPromiseKind(const std::string& word) {
@@ -74,19 +86,20 @@ DocExamples readDocExamples(const std::string& markdown) {
   };
 
   for (const Fence& fence : fences) {
-    auto [language, name] = languageAndName(fence.info);
-    if (language == "sdl") {
+    FenceInfo info = readFenceInfo(fence.info);
+    if (info.language == "sdl") {
       close();
-      if (name.empty()) {
+      if (info.name.empty()) {
         current.source = fence.text;
         current.line = fence.line;
+        current.options = info.options;
         haveSource = true;
       } else {
-        current.files.emplace_back(name, fence.text);
+        current.files.emplace_back(info.name, fence.text);
       }
-    } else if (isPromiseKind(language)) {
+    } else if (isPromiseKind(info.language)) {
       if (!haveSource) fail(fence.line, "a promise without an sdl source before it");
-      current.promises.push_back({language, fence.text});
+      current.promises.push_back({info.language, fence.text});
     }
   }
   close();

@@ -19,6 +19,8 @@ struct Promise {
 
 struct DocExample {
   int line = 0;  // of the main source's opening fence
+  // Command-line options it is compiled with ("```sdl --include-inactive").
+  std::vector<std::string> options;
   // Extra files ("```sdl NAME"), written beside the main source first.
   std::vector<std::pair<std::string, std::string>> files;
   std::string source;

@@ -25,7 +25,7 @@ TEST(ConsoleProcess, WarningsAndErrorsAreLinesAtTheirPlacesButNotesAreNot) {
   std::string source = folder.write("song.asm", kMistakes);
   test::ProcessResult run = runQuaverton({"--harness", source});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.standardError, source + ":2: warning: SKEME_START scheme number 40 is outside 0..31 (stored as 8)\n" +
+  EXPECT_EQ(run.standardError, source + ":2: warning: SKEME_START number 40 is outside 0..31 (stored as 8)\n" +
                                    source + ":3: warning: Unrecognized command: FROB\n");
 
   std::string broken = folder.write("broken.asm", "  INCLUDE nothing.inc\n");

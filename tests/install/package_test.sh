@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, and packs and unpacks it as a
 # Debian package; checks that each holds the shipped files and that its
-# program compiles the example project to the reference outputs.
+# program compiles the example project to the reference outputs, and that
+# lintian finds nothing wrong with the package.
 #   package_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build_dir=$1
@@ -11,10 +12,12 @@ trap 'rm -rf "$work"' EXIT
 
 shipped=(
   bin/quaverton
-  share/man/man1/quaverton.1
+  share/man/man1/quaverton.1.gz
   share/applications/quaverton.desktop
   share/icons/hicolor/scalable/apps/quaverton.svg
   share/doc/quaverton/language.md
+  share/doc/quaverton/copyright
+  share/doc/quaverton/changelog.gz
   share/doc/quaverton/include/QVX5_SND_CMD.INC
   share/doc/quaverton/examples/demo/demo.asm
   share/doc/quaverton/examples/demo/demo_waves.inc
@@ -44,3 +47,6 @@ cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/deb" > /dev/null
 package=$(ls "$work"/deb/*.deb)
 dpkg-deb -x "$package" "$work/root"
 check_tree "$work/root/usr" "$(basename "$package")"
+
+lintian --fail-on error,warning "$package" || { echo "lintian finds errors or warnings in $(basename "$package")"; exit 1; }
+echo "$(basename "$package"): lintian finds no errors and no warnings"

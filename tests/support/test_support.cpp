@@ -40,12 +40,14 @@ bool exists(const std::string& path) { return fs::exists(filesystemPath(path)); 
 
 std::string sourceDir() { return QUAVERTON_SOURCE_DIR; }
 
-std::string withoutFolder(std::string text, const std::string& folder) {
+std::string withoutFolder(std::string text, const std::string& folder, const std::string& placeholder) {
   std::error_code error;
   fs::path resolved = fs::canonical(filesystemPath(folder), error);
   for (const std::string& spelling : {folder, error ? folder : pathText(resolved)}) {
     std::string prefix = spelling + kPathSeparator;
-    for (std::size_t at; (at = text.find(prefix)) != std::string::npos;) text.erase(at, prefix.size());
+    for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at + placeholder.size())) {
+      text.replace(at, prefix.size(), placeholder);
+    }
   }
   return text;
 }

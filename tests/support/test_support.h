@@ -51,7 +51,8 @@ ProcessResult runQuaverton(const std::vector<std::string>& arguments, const std:
 std::string sourceDir();
 
 // The text with every "FOLDER" + separator cut, FOLDER spelt as given and as
-// resolved: paths the program produced then name files relative to it.
-std::string withoutFolder(std::string text, const std::string& folder);
+// resolved: paths the program produced then name files relative to it. With
+// a placeholder, that stands where the cut was.
+std::string withoutFolder(std::string text, const std::string& folder, const std::string& placeholder = "");
 
 }  // namespace qv::test
