@@ -44,7 +44,9 @@ std::optional<int> bottomOf(const MainDialogView& view, ControlId id) {
 void WindowAppearance::UpdateOutputBrushes() { m_view.SetWindowColours(kWindowColours); }
 
 void WindowAppearance::UpdateWindowTitle() {
-  m_view.SetWindowTitle(std::string(kProgramName) + " - version " + kProgramVersion);
+  std::string title(kProgramName);
+  title.append(" - version ").append(kProgramVersion);
+  m_view.SetWindowTitle(title);
 }
 
 void WindowAppearance::SetupToolTips() {
