@@ -51,11 +51,14 @@ CMainDialogWin32::~CMainDialogWin32() {
   if (m_window != nullptr) DestroyWindow(m_window);
 }
 
-int CMainDialogWin32::DoModal() {
+bool CMainDialogWin32::Create() {
   m_ended = false;
-  HWND made = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QV_MAIN_DIALOG), nullptr, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-  if (made == nullptr) return -1;
+  return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QV_MAIN_DIALOG), nullptr, DialogProc,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+int CMainDialogWin32::DoModal() {
+  if (!Create()) return -1;
   MSG message;
   while (!m_ended) {
     BOOL got = GetMessageW(&message, nullptr, 0, 0);

@@ -34,6 +34,9 @@ class CMainDialogWin32 : public MainDialogView {
 
   // Creates the dialog and runs its modal loop; -1 when it could not be made.
   int DoModal();
+  // Creates the dialog, initialised and shown, without a loop of its own:
+  // for tests that run their own. False when it could not be made.
+  bool Create();
   // Turns one message of the thread's queue into the window's keys first,
   // then the dialog's own keys; true when it was used up. For tests that run
   // their own loop.

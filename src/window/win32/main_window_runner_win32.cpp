@@ -48,6 +48,15 @@ std::string userDataFolder() {
   return toUtf8(folder) + "\\Veltrane\\Quaverton";
 }
 
+}  // namespace
+
+void prepareWindowLibraries() {
+  loadRichEditLibraries();
+  initCommonControls();
+}
+
+namespace {
+
 class Win32MainWindow : public ModalWindow {
  public:
   explicit Win32MainWindow(const Win32WindowStorage& storage)
@@ -69,8 +78,7 @@ class Win32MainWindow : public ModalWindow {
 }  // namespace
 
 std::unique_ptr<ModalWindow> makeWin32MainWindow(const Win32WindowStorage& storage) {
-  loadRichEditLibraries();
-  initCommonControls();
+  prepareWindowLibraries();
   return std::make_unique<Win32MainWindow>(storage);
 }
 

@@ -17,6 +17,10 @@ struct Win32WindowStorage {
   std::string dataFolder;
 };
 
+// Loads the rich edit libraries (with the trace lines of start-up) and
+// registers the common controls that the dialog uses.
+void prepareWindowLibraries();
+
 // Prepares the window's libraries (the rich edit controls, the common
 // controls, message boxes for error reports) and makes the main dialog.
 std::unique_ptr<ModalWindow> makeWin32MainWindow(const Win32WindowStorage& storage = {});
