@@ -3,6 +3,8 @@
 # no Qt, the harness suite with the golden projects through
 # quaverton.exe --harness among them. Any failure fails the run.
 set -euo pipefail
+# The window tests need a display: a virtual one when there is none.
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 build=$(realpath "${1:-build-windows}")
 export WINEPREFIX="$build/wine-prefix"
 export WINEDEBUG=-all
