@@ -19,11 +19,10 @@ test_packages=(
 
 # The Windows build and its tests (make windows, make test-windows): the
 # MinGW-w64 cross compiler with POSIX threads, for std::thread and friends,
-# Wine to run the programs, and a virtual display for the window's own tests.
+# Wine to run the programs, and a virtual display for the window tests.
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine64
-  xvfb xauth
+  wine64 xvfb xauth
 )
 
 case "${1:-all}" in
