@@ -44,6 +44,20 @@ std::wstring windowText(HWND window) {
 
 }  // namespace
 
+// The strip beside the tabs shows the dialog's grey, as the Qt window's does.
+LRESULT CALLBACK CMainDialogWin32::EraseTabStripBackground(HWND tabStrip, UINT message, WPARAM wParam, LPARAM lParam,
+                                                           UINT_PTR, DWORD_PTR self) {
+  HBRUSH grey = reinterpret_cast<CMainDialogWin32*>(self)->m_brushes.Background();
+  if (message == WM_ERASEBKGND && grey != nullptr) {
+    RECT client{};
+    GetClientRect(tabStrip, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, grey);
+    return TRUE;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(tabStrip, EraseTabStripBackground, 0);
+  return DefSubclassProc(tabStrip, message, wParam, lParam);
+}
+
 CMainDialogWin32::CMainDialogWin32(SettingsStore& settings, std::string userDataFolder)
     : m_settings(settings), m_userDataFolder(std::move(userDataFolder)), m_model(*this, settings, nullptr) {}
 
@@ -213,14 +227,6 @@ bool CMainDialogWin32::OnNotify(const NMHDR& header, LRESULT& result) {
     m_model.OnTabChanged();
     return true;
   }
-  if (header.code == TTN_GETDISPINFOW && tabStrip != nullptr &&
-      header.hwndFrom == reinterpret_cast<HWND>(SendMessageW(tabStrip, TCM_GETTOOLTIPS, 0, 0))) {
-    auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-    std::size_t tab = header.idFrom;
-    info.lpszText = const_cast<wchar_t*>(tab < m_tabToolTips.size() ? m_tabToolTips[tab].c_str() : L"");
-    info.hinst = nullptr;
-    return true;
-  }
   return false;
 }
 
@@ -286,6 +292,8 @@ void CMainDialogWin32::OnInitDialogControls() {
                       [this](int position) { return m_model.OnEditorDoubleClick(position); }});
   HWND tabStrip = Control(ControlId::OutputTab);
   SetWindowLongPtrW(tabStrip, GWL_STYLE, GetWindowLongPtrW(tabStrip, GWL_STYLE) | TCS_OWNERDRAWFIXED);
+  SetWindowSubclass(tabStrip, EraseTabStripBackground, 0, reinterpret_cast<DWORD_PTR>(this));
+  m_tabToolTips.Attach(ToolTip(), tabStrip);
   SendMessageW(tabStrip, TCM_SETITEMSIZE, 0, MAKELPARAM(0, kTabItemHeight));
   m_caretPlace = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_RIGHT | SS_NOPREFIX, 0, 0, 0, 0, m_window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(QV_CARET_PLACE)), nullptr, nullptr);

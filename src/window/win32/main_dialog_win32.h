@@ -5,6 +5,7 @@
 // requests to the screen.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <map>
 #include <string>
@@ -13,6 +14,7 @@
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
 #include "window/win32/editor/rich_edit_editor.h"
+#include "window/win32/tab_tool_tips.h"
 #include "window/win32/window_brushes.h"
 
 namespace qv {
@@ -121,6 +123,8 @@ class CMainDialogWin32 : public MainDialogView {
   std::string UserDataFolder() const override;
 
  private:
+  static LRESULT CALLBACK EraseTabStripBackground(HWND tabStrip, UINT message, WPARAM wParam, LPARAM lParam,
+                                                  UINT_PTR, DWORD_PTR self);
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnInitDialogControls();
@@ -145,8 +149,7 @@ class CMainDialogWin32 : public MainDialogView {
   std::map<ControlId, HWND> m_controls;
   CRichEditEditor m_editor;
   HWND m_toolTip = nullptr;
-  // What the tab strip's own tooltip shows for each tab.
-  std::vector<std::wstring> m_tabToolTips;
+  TabToolTips m_tabToolTips;
   // The drop-down's height with its list open, which moving keeps.
   int m_recentDroppedHeight = 0;
   HWND m_caretPlace = nullptr;

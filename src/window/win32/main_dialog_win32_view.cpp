@@ -190,6 +190,7 @@ void CMainDialogWin32::MoveControl(ControlId id, const PixelRect& rect) {
   }
   ::MoveWindow(control, rect.x, rect.y, width, height, TRUE);
   if (id == ControlId::Status) PlaceCaretPlace();
+  if (id == ControlId::OutputTab) m_tabToolTips.Refresh();
 }
 
 int CMainDialogWin32::ControlHeightHint(ControlId id) const {
@@ -224,8 +225,9 @@ void CMainDialogWin32::ShowControl(ControlId id, bool visible) {
 }
 
 void CMainDialogWin32::FocusControl(ControlId id) {
-  // Through the dialog, so that its default button follows the focus.
-  if (HWND control = Control(id)) SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+  // Not through the dialog manager, which would select an edit control's
+  // whole text: the model sets selections itself.
+  if (HWND control = Control(id)) SetFocus(control);
 }
 
 bool CMainDialogWin32::ControlHasFocus(ControlId id) const {
@@ -283,7 +285,6 @@ void CMainDialogWin32::SelectRecentItem(int index) {
 void CMainDialogWin32::SetTabItems(const std::vector<std::string>& labels) {
   HWND tabStrip = Control(ControlId::OutputTab);
   SendMessageW(tabStrip, TCM_DELETEALLITEMS, 0, 0);
-  m_tabToolTips.assign(labels.size(), std::wstring());
   for (std::size_t i = 0; i < labels.size(); ++i) {
     std::wstring label = toUtf16(labels[i]);
     TCITEMW item{};
@@ -291,6 +292,7 @@ void CMainDialogWin32::SetTabItems(const std::vector<std::string>& labels) {
     item.pszText = label.data();
     SendMessageW(tabStrip, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
+  m_tabToolTips.Refresh();
 }
 
 void CMainDialogWin32::SetTabLabel(int tab, const std::string& label) {
@@ -299,6 +301,7 @@ void CMainDialogWin32::SetTabLabel(int tab, const std::string& label) {
   item.mask = TCIF_TEXT;
   item.pszText = wide.data();
   SendMessageW(Control(ControlId::OutputTab), TCM_SETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+  m_tabToolTips.Refresh();
 }
 
 int CMainDialogWin32::GetCurrentTab() const {
@@ -309,12 +312,7 @@ void CMainDialogWin32::SetCurrentTab(int tab) {
   SendMessageW(Control(ControlId::OutputTab), TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
 }
 
-void CMainDialogWin32::SetTabToolTip(int tab, const std::string& text) {
-  if (tab < 0) return;
-  std::size_t index = static_cast<std::size_t>(tab);
-  if (index >= m_tabToolTips.size()) m_tabToolTips.resize(index + 1);
-  m_tabToolTips[index] = toUtf16(text);
-}
+void CMainDialogWin32::SetTabToolTip(int tab, const std::string& text) { m_tabToolTips.SetText(tab, toUtf16(text)); }
 
 // Status line and progress bar.
 
