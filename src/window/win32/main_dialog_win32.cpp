@@ -59,7 +59,7 @@ LRESULT CALLBACK CMainDialogWin32::EraseTabStripBackground(HWND tabStrip, UINT m
 }
 
 CMainDialogWin32::CMainDialogWin32(SettingsStore& settings, std::string userDataFolder)
-    : m_settings(settings), m_userDataFolder(std::move(userDataFolder)), m_model(*this, settings, nullptr) {}
+    : m_userDataFolder(std::move(userDataFolder)), m_model(*this, settings, nullptr) {}
 
 CMainDialogWin32::~CMainDialogWin32() {
   if (m_window != nullptr) DestroyWindow(m_window);
@@ -94,6 +94,12 @@ bool CMainDialogWin32::PreTranslateMessage(MSG& message) {
   if (m_window == nullptr || (message.hwnd != m_window && !IsChild(m_window, message.hwnd))) return false;
   if (message.message == WM_KEYDOWN || message.message == WM_CHAR) {
     if (PreTranslateKey(message)) return true;
+  }
+  // Overwriting is the model's own mode; the editor's would stay on
+  // unseen. Ctrl+Insert and Shift+Insert still copy and paste.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_INSERT && !keyHeld(VK_CONTROL) && !keyHeld(VK_SHIFT) &&
+      message.hwnd == m_editor.Handle()) {
+    return true;
   }
   // Escape would be the dialog's cancel command: the window closes through
   // Exit App and its close button alone. An open drop-down still takes it.

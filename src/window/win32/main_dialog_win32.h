@@ -143,7 +143,6 @@ class CMainDialogWin32 : public MainDialogView {
   // The tooltip control of the window's own controls, made when first asked for.
   HWND ToolTip();
 
-  SettingsStore& m_settings;
   std::string m_userDataFolder;
   HWND m_window = nullptr;
   std::map<ControlId, HWND> m_controls;

@@ -59,9 +59,7 @@ namespace {
 
 class Win32MainWindow : public ModalWindow {
  public:
-  explicit Win32MainWindow(const Win32WindowStorage& storage)
-      : m_settings(storage.settingsKey.empty() ? RegistrySettingsStore::kDefaultKey : storage.settingsKey),
-        m_dialog(m_settings, storage.dataFolder.empty() ? userDataFolder() : storage.dataFolder) {
+  Win32MainWindow() : m_dialog(m_settings, userDataFolder()) {
     setErrorDisplay(showErrorBox);
   }
   ~Win32MainWindow() override { setErrorDisplay(nullptr); }
@@ -77,9 +75,9 @@ class Win32MainWindow : public ModalWindow {
 
 }  // namespace
 
-std::unique_ptr<ModalWindow> makeWin32MainWindow(const Win32WindowStorage& storage) {
+std::unique_ptr<ModalWindow> makeWin32MainWindow() {
   prepareWindowLibraries();
-  return std::make_unique<Win32MainWindow>(storage);
+  return std::make_unique<Win32MainWindow>();
 }
 
 }  // namespace qv
