@@ -4,8 +4,10 @@
 
 #include <richedit.h>
 
+#include <functional>
 #include <string>
 
+#include "window/model/layout/window_colours.h"
 #include "window/win32/editor/rich_edit_editor.h"
 
 namespace qv {
@@ -67,6 +69,17 @@ class RichEditEditorTest : public ::testing::Test {
     }
     return bytes;
   }
+
+  COLORREF ColourAt(int position) const {
+    CHARRANGE range{position, position + 1};
+    SendMessageW(editor.Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(editor.Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format.crTextColor;
+  }
+
+  static COLORREF colourRef(const Rgb& colour) { return RGB(colour.red, colour.green, colour.blue); }
 
   CRichEditEditor editor;
   HostWindow host{editor};
@@ -143,6 +156,71 @@ TEST_F(RichEditEditorTest, ReportsTheUsersChangesOnlyOnceAskedAndNeverForANewTex
   editor.SetModified(false);
   EXPECT_FALSE(editor.IsModified());
   EXPECT_GT(caretMoves, 0);
+}
+
+// The copy the model reads follows the control through the user's own edits.
+TEST_F(RichEditEditorTest, FollowsTheUsersEdits) {
+  struct Case {
+    const char* name;
+    int start;
+    int end;
+    std::function<void(HWND)> edit;
+    std::string expected;
+  };
+  auto key = [](WPARAM code) { return [code](HWND edit) { SendMessageW(edit, WM_KEYDOWN, code, 1); }; };
+  auto character = [](wchar_t typed) { return [typed](HWND edit) { SendMessageW(edit, WM_CHAR, typed, 1); }; };
+  auto message = [](UINT sent) { return [sent](HWND edit) { SendMessageW(edit, sent, 0, 0); }; };
+  for (const Case& test : {
+           Case{"Delete", 2, 2, key(VK_DELETE), "abX\ncd\nef"},
+           Case{"Delete after a line", 4, 4, key(VK_DELETE), "ab\nXcd\nef"},
+           Case{"Backspace", 4, 4, key(VK_BACK), "ab\n\ncd\nef"},
+           Case{"Backspace over a selection", 1, 6, key(VK_BACK), "ad\nef"},
+           Case{"typing over a selection", 1, 6, character(L'z'), "azd\nef"},
+           Case{"cut", 0, 4, message(WM_CUT), "\ncd\nef"},
+           Case{"undo", 0, 0, message(EM_UNDO), "ab\nX\ncd\nef"},
+       }) {
+    editor.SetText("ab\r\nX\r\ncd\r\nef");
+    if (std::string(test.name) == "undo") Type(L'q');
+    editor.SetSelection(test.start, test.end);
+    test.edit(editor.Handle());
+    EXPECT_EQ(editor.Text(), test.expected) << test.name;
+    EXPECT_EQ(ControlText(), test.expected) << test.name;
+    EXPECT_EQ(editor.TextLength(), static_cast<int>(test.expected.size())) << test.name;
+  }
+  // What was cut comes back where the caret is.
+  editor.SetSelection(2, 2);
+  SendMessageW(editor.Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(ControlText(), editor.Text());
+}
+
+// Colours appear where the text is drawn, and a new text brings none of them.
+TEST_F(RichEditEditorTest, ColoursTheSourceLinesInSight) {
+  ShowWindow(host.Handle(), SW_SHOWNA);
+  EditorColouring colouring;
+  colouring.source = true;
+  colouring.switchedOffLines = {1};
+  editor.SetColouring(colouring);
+  editor.SetText("; note\r\nLABEL EQU 1\r\n        PLAY 5\r\n");
+  UpdateWindow(editor.Handle());
+  EXPECT_EQ(ColourAt(1), colourRef(kSourceColours.comment));
+  EXPECT_EQ(ColourAt(8), colourRef(kSourceColours.switchedOff));
+  EXPECT_EQ(ColourAt(28), colourRef(kSourceColours.command));
+  EXPECT_EQ(ColourAt(32), colourRef(kSourceColours.number));
+  EXPECT_FALSE(editor.IsModified());
+  EXPECT_EQ(SendMessageW(editor.Handle(), EM_CANUNDO, 0, 0), 0);
+
+  // Typed after the comment, on a line of its own: coloured as what it is.
+  editor.SetSelection(6, 6);
+  editor.ReplaceSelection("\nPLAY", true);
+  UpdateWindow(editor.Handle());
+  EXPECT_EQ(ColourAt(8), colourRef(kSourceColours.command));
+  EXPECT_EQ(ColourAt(13), colourRef(kSourceColours.switchedOff));
+  EXPECT_EQ(editor.Text(), "; note\nPLAY\nLABEL EQU 1\n        PLAY 5\n");
+
+  editor.SetColouring({});
+  editor.SetText("; plain\r\n");
+  UpdateWindow(editor.Handle());
+  EXPECT_EQ(ColourAt(1), RGB(0, 0, 0));
 }
 
 TEST_F(RichEditEditorTest, RefusesTheUsersEditsWhileReadOnly) {

@@ -9,6 +9,8 @@
 
 #include "window/model/tabs/flag_scope.h"
 #include "window/win32/editor/line_number_gutter.h"
+#include "window/win32/editor/rich_edit_colourer.h"
+#include "window/win32/editor/rich_edit_mirror.h"
 #include "window/win32/editor/rich_edit_text.h"
 
 namespace qv {
@@ -36,52 +38,52 @@ std::wstring wideFace(const char* face) {
   return wide;
 }
 
+// What a message the control handles may do to its text.
+CRichEditMirror::UserEdit userEditOf(UINT message, WPARAM wParam) {
+  using Edit = CRichEditMirror::UserEdit;
+  bool control = GetKeyState(VK_CONTROL) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  switch (message) {
+    case WM_CHAR:
+      // Backspace, and Ctrl+Backspace.
+      return wParam == 0x08 || wParam == 0x7F ? Edit::Delete : Edit::Replace;
+    case WM_KEYDOWN:
+      if (wParam == VK_DELETE || wParam == VK_BACK || (control && wParam == 'X')) return Edit::Delete;
+      if ((control && wParam == 'V') || (shift && wParam == VK_INSERT)) return Edit::Replace;
+      return Edit::None;
+    case WM_PASTE: return Edit::Replace;
+    case WM_CUT:
+    case WM_CLEAR: return Edit::Delete;
+    default: return Edit::None;
+  }
+}
+
+bool mayEdit(UINT message) {
+  return message == WM_CHAR || message == WM_KEYDOWN || message == WM_PASTE || message == WM_CUT ||
+         message == WM_CLEAR;
+}
+
 }  // namespace
 
 struct CRichEditEditor::State {
   HWND edit = nullptr;
   CLineNumberGutter gutter;
+  CRichEditColourer colourer;
+  CRichEditMirror mirror;
   EditorEvents events;
   PixelRect rect;
   bool lineNumbers = false;
   int gutterWidth = 0;
   HFONT font = nullptr;
-
-  // The control's text as the model reads it, kept in step with every
-  // change the editor makes itself and read again after any other.
-  mutable std::string text;
-  mutable bool textKnown = true;
+  COLORREF plainColour = RGB(0, 0, 0);
 
   bool changeNotifications = false;
   // While the editor changes the text itself, the control's reports are its own.
   bool settingText = false;
-  bool knownEdit = false;
 
   ~State() {
     if (edit != nullptr) DestroyWindow(edit);
     if (font != nullptr) DeleteObject(font);
-  }
-
-  int ControlLength() const {
-    GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    return static_cast<int>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
-  }
-
-  const std::string& Text() const {
-    if (!textKnown) {
-      int length = ControlLength();
-      std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-      GETTEXTEX query{};
-      query.cb = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
-      query.flags = GT_DEFAULT;
-      query.codepage = 1200;
-      LRESULT copied = SendMessageW(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query),
-                                    reinterpret_cast<LPARAM>(wide.data()));
-      wide.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
-      text = RichEditOutput(wide);
-      textKnown = true;
-    }
-    return text;
   }
 
   CHARRANGE Range() const {
@@ -90,11 +92,24 @@ struct CRichEditEditor::State {
     return range;
   }
 
-  int LineCount() const { return static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0)); }
+  // The text in a colour of its own, without a change to report.
+  void SetAllColour(COLORREF colour, WPARAM which) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = colour;
+    // Within SetText as well as on its own.
+    bool wasSetting = settingText;
+    settingText = true;
+    LRESULT modified = SendMessageW(edit, EM_GETMODIFY, 0, 0);
+    SendMessageW(edit, EM_SETCHARFORMAT, which, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(edit, EM_SETMODIFY, modified != 0 ? TRUE : FALSE, 0);
+    settingText = wasSetting;
+  }
 
   void Layout() {
     if (edit == nullptr) return;
-    gutterWidth = lineNumbers ? std::min(gutter.WidthFor(LineCount()), std::max(rect.width, 0)) : 0;
+    gutterWidth = lineNumbers ? std::min(gutter.WidthFor(mirror.LineCount()), std::max(rect.width, 0)) : 0;
     if (gutter.Handle() != nullptr) {
       MoveWindow(gutter.Handle(), rect.x, rect.y, gutterWidth, rect.height, TRUE);
       ShowWindow(gutter.Handle(), lineNumbers && IsWindowVisible(edit) ? SW_SHOWNA : SW_HIDE);
@@ -104,13 +119,28 @@ struct CRichEditEditor::State {
 
   // A new count of digits needs a wider or narrower gutter.
   void FitGutter() {
-    if (lineNumbers && gutter.WidthFor(LineCount()) != gutterWidth) Layout();
+    if (lineNumbers && gutter.WidthFor(mirror.LineCount()) != gutterWidth) Layout();
     gutter.Repaint();
   }
 
+  void ColourShownLines() {
+    if (!colourer.ColoursSource() || mirror.InUserEdit()) return;
+    colourer.ColourShownLines(mirror.Text());
+  }
+
+  void Follow(const TextChange& change) {
+    if (!colourer.ColoursSource()) return;
+    if (!change.placed) {
+      colourer.AllEdited(mirror.LineCount());
+      return;
+    }
+    LRESULT line = SendMessageW(edit, EM_EXLINEFROMCHAR, 0, change.position);
+    colourer.LinesEdited(static_cast<int>(line), change.removedLines, change.addedLines);
+  }
+
   void OnChange() {
-    if (settingText) return;
-    if (!knownEdit) textKnown = false;
+    if (settingText || colourer.Colouring()) return;
+    if (std::optional<TextChange> change = mirror.OnControlChange()) Follow(*change);
     FitGutter();
     if (changeNotifications && events.changed) events.changed();
   }
@@ -120,6 +150,7 @@ struct CRichEditEditor::State {
     auto* state = reinterpret_cast<State*>(data);
     switch (message) {
       case WM_PAINT:
+        state->ColourShownLines();
         // Every scroll repaints the control, and the numbers follow it.
         state->gutter.Repaint();
         break;
@@ -127,7 +158,18 @@ struct CRichEditEditor::State {
         RemoveWindowSubclass(window, &State::EditProcedure, kSubclassId);
         state->edit = nullptr;
         break;
-      default: break;
+      default:
+        if (mayEdit(message)) {
+          bool outermost = state->mirror.BeginUserEdit(userEditOf(message, wParam));
+          LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+          if (outermost) {
+            state->mirror.EndUserEdit();
+            // What the edit showed is coloured now.
+            state->ColourShownLines();
+          }
+          return result;
+        }
+        break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
   }
@@ -156,6 +198,11 @@ bool CRichEditEditor::Create(HWND parent, int controlId, const PixelRect& rect) 
   // Pasted text keeps the editor's font, whatever its language.
   SendMessageW(state.edit, EM_SETLANGOPTIONS, 0, 0);
   SendMessageW(state.edit, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS);
+  state.mirror.Attach(state.edit);
+  state.colourer.Attach(state.edit);
+  // Every text starts in the plain colour.
+  state.SetAllColour(state.plainColour, SCF_ALL);
+  state.SetAllColour(state.plainColour, SCF_DEFAULT);
   state.gutter.Create(parent, state.edit);
   state.Layout();
   return true;
@@ -202,7 +249,7 @@ void CRichEditEditor::Show(bool visible) {
   if (state.gutter.Handle() != nullptr) ShowWindow(state.gutter.Handle(), visible && state.lineNumbers ? SW_SHOWNA : SW_HIDE);
 }
 
-const std::string& CRichEditEditor::Text() const { return m_state->Text(); }
+const std::string& CRichEditEditor::Text() const { return m_state->mirror.Text(); }
 
 void CRichEditEditor::SetText(const std::string& text) {
   State& state = *m_state;
@@ -212,25 +259,26 @@ void CRichEditEditor::SetText(const std::string& text) {
     FlagScope setting(state.settingText);
     // A new text: the old one's undo steps and modified mark go with it.
     SETTEXTEX how{ST_DEFAULT, 1200};
+    // Emptied first, so that the new text takes none of the old one's colours.
+    SendMessageW(state.edit, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(L""));
+    state.SetAllColour(state.plainColour, SCF_ALL);
     SendMessageW(state.edit, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(wide.c_str()));
     SendMessageW(state.edit, EM_SETMODIFY, FALSE, 0);
     // At its start, as a new text is shown; the control leaves the caret at the end.
     CHARRANGE start{0, 0};
     SendMessageW(state.edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
     SendMessageW(state.edit, WM_VSCROLL, SB_TOP, 0);
+    state.mirror.Reset(wide);
+    state.colourer.TextSet(state.mirror.LineCount());
   }
-  state.text = RichEditOutput(wide);
-  state.textKnown = state.ControlLength() == static_cast<int>(state.text.size());
   state.FitGutter();
+  // The control drew the text as it took it.
+  state.ColourShownLines();
 }
 
-void CRichEditEditor::SetColouring(const EditorColouring&) {}
+void CRichEditEditor::SetColouring(const EditorColouring& colouring) { m_state->colourer.SetColouring(colouring); }
 
-int CRichEditEditor::TextLength() const {
-  const State& state = *m_state;
-  if (state.edit == nullptr) return 0;
-  return state.textKnown ? static_cast<int>(state.text.size()) : state.ControlLength();
-}
+int CRichEditEditor::TextLength() const { return m_state->mirror.Length(); }
 
 EditorSelection CRichEditEditor::Selection() const {
   if (m_state->edit == nullptr) return {};
@@ -250,17 +298,13 @@ void CRichEditEditor::ReplaceSelection(const std::string& text, bool undoable) {
   State& state = *m_state;
   if (state.edit == nullptr) return;
   std::wstring wide = RichEditInput(text);
-  // The mirror takes the change first: the control reports it before it returns.
-  state.Text();
   CHARRANGE range = state.Range();
-  std::size_t from = std::min(static_cast<std::size_t>(std::max<LONG>(range.cpMin, 0)), state.text.size());
-  std::size_t to = std::clamp(static_cast<std::size_t>(std::max<LONG>(range.cpMax, 0)), from, state.text.size());
-  state.text.replace(from, to - from, RichEditOutput(wide));
-  {
-    FlagScope known(state.knownEdit);
-    SendMessageW(state.edit, EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
-  }
-  if (state.ControlLength() != static_cast<int>(state.text.size())) state.textKnown = false;
+  // Mirror and colours take the change first: the control reports it, and
+  // may repaint, before it returns.
+  state.Follow(state.mirror.Replace(range.cpMin, range.cpMax, wide));
+  SendMessageW(state.edit, EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+  state.mirror.CheckLength();
+  state.ColourShownLines();
 }
 
 void CRichEditEditor::ScrollCaretIntoView() {
@@ -290,16 +334,13 @@ void CRichEditEditor::SetRedraw(bool on) {
 
 void CRichEditEditor::SetTextColour(const Rgb& colour) {
   State& state = *m_state;
-  if (state.edit == nullptr) return;
-  CHARFORMAT2W format{};
-  format.cbSize = sizeof(format);
-  format.dwMask = CFM_COLOR;
-  format.crTextColor = colourRef(colour);
-  FlagScope setting(state.settingText);
-  BOOL modified = static_cast<BOOL>(SendMessageW(state.edit, EM_GETMODIFY, 0, 0));
-  SendMessageW(state.edit, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-  SendMessageW(state.edit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-  SendMessageW(state.edit, EM_SETMODIFY, modified, 0);
+  // Colouring a long text whole takes long: only a new colour is worth it.
+  if (state.edit == nullptr || colourRef(colour) == state.plainColour) return;
+  state.plainColour = colourRef(colour);
+  state.SetAllColour(state.plainColour, SCF_DEFAULT);
+  state.SetAllColour(state.plainColour, SCF_ALL);
+  state.colourer.SetPlainColour(state.plainColour);
+  state.ColourShownLines();
 }
 
 void CRichEditEditor::SetReadOnly(bool readOnly) {
