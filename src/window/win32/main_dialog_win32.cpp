@@ -158,7 +158,12 @@ INT_PTR CMainDialogWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return drawn ? TRUE : FALSE;
     }
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) m_model.OnSize(LOWORD(lParam), HIWORD(lParam));
+      if (wParam != SIZE_MINIMIZED) {
+        m_model.OnSize(LOWORD(lParam), HIWORD(lParam));
+        // The bottom row's controls swap places as the width changes: all
+        // of them are drawn again, not only the parts that came to light.
+        RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
       return TRUE;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
@@ -301,6 +306,10 @@ void CMainDialogWin32::OnInitDialogControls() {
   SetWindowSubclass(tabStrip, EraseTabStripBackground, 0, reinterpret_cast<DWORD_PTR>(this));
   m_tabToolTips.Attach(ToolTip(), tabStrip);
   SendMessageW(tabStrip, TCM_SETITEMSIZE, 0, MAKELPARAM(0, kTabItemHeight));
+  // The caret's place and the progress bar lie over the status line, which
+  // must not draw over them.
+  HWND status = Control(ControlId::Status);
+  SetWindowLongPtrW(status, GWL_STYLE, GetWindowLongPtrW(status, GWL_STYLE) | WS_CLIPSIBLINGS);
   m_caretPlace = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_RIGHT | SS_NOPREFIX, 0, 0, 0, 0, m_window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(QV_CARET_PLACE)), nullptr, nullptr);
   SendMessageW(m_caretPlace, WM_SETFONT, reinterpret_cast<WPARAM>(m_dialogFont), FALSE);
