@@ -213,9 +213,14 @@ TEST_F(RichEditEditorTest, ColoursTheSourceLinesInSight) {
   editor.SetSelection(6, 6);
   editor.ReplaceSelection("\nPLAY", true);
   UpdateWindow(editor.Handle());
+  // The colours took neither the caret nor an undo step.
+  EXPECT_EQ(editor.Selection().start, 11);
+  EXPECT_EQ(editor.Selection().end, 11);
   EXPECT_EQ(ColourAt(8), colourRef(kSourceColours.command));
   EXPECT_EQ(ColourAt(13), colourRef(kSourceColours.switchedOff));
   EXPECT_EQ(editor.Text(), "; note\nPLAY\nLABEL EQU 1\n        PLAY 5\n");
+  SendMessageW(editor.Handle(), EM_UNDO, 0, 0);
+  EXPECT_EQ(editor.Text(), "; note\nLABEL EQU 1\n        PLAY 5\n");
 
   editor.SetColouring({});
   editor.SetText("; plain\r\n");

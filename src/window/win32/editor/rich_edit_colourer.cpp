@@ -80,7 +80,7 @@ void CRichEditColourer::SetPlainColour(COLORREF colour) {
   for (std::uint8_t& mark : m_lines) mark = static_cast<std::uint8_t>((mark & ~kColoured) | kEdited);
 }
 
-void CRichEditColourer::ColourShownLines(const std::string& text) {
+void CRichEditColourer::ColourShownLines(const std::string& text, bool redrawing) {
   if (m_document == nullptr || m_lines.empty() || m_colouringNow) return;
   // Colours change the layout, which repaints, which would colour again.
   FlagScope colouring(m_colouringNow);
@@ -98,12 +98,23 @@ void CRichEditColourer::ColourShownLines(const std::string& text) {
   }
   // Colours are no edit: they neither mark the text modified nor take an undo step.
   LRESULT modified = SendMessageW(m_edit, EM_GETMODIFY, 0, 0);
+  if (redrawing) SendMessageW(m_edit, WM_SETREDRAW, FALSE, 0);
+  // Colours are set on the selection, which is the user's again afterwards.
+  CHARRANGE selection{};
+  SendMessageW(m_edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   m_document->Undo(tomSuspend, nullptr);
   for (int line = first; line <= last; ++line) {
     if ((m_lines[static_cast<std::size_t>(line)] & kColoured) == 0) ColourLine(line, text);
   }
   m_document->Undo(tomResume, nullptr);
+  SendMessageW(m_edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  int scrolled = static_cast<int>(SendMessageW(m_edit, EM_GETFIRSTVISIBLELINE, 0, 0)) - first;
+  if (scrolled != 0) SendMessageW(m_edit, EM_LINESCROLL, 0, -scrolled);
   SendMessageW(m_edit, EM_SETMODIFY, modified != 0 ? TRUE : FALSE, 0);
+  if (redrawing) {
+    SendMessageW(m_edit, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_edit, nullptr, FALSE);
+  }
 }
 
 void CRichEditColourer::ColourLine(int line, const std::string& text) {
@@ -129,14 +140,16 @@ void CRichEditColourer::ColourLine(int line, const std::string& text) {
 
 void CRichEditColourer::Paint(long start, long end, COLORREF colour) {
   if (start >= end) return;
-  ITextRange* range = nullptr;
-  if (FAILED(m_document->Range(start, end, &range)) || range == nullptr) return;
-  ITextFont* font = nullptr;
-  if (SUCCEEDED(range->GetFont(&font)) && font != nullptr) {
-    font->SetForeColor(static_cast<long>(colour));
-    font->Release();
-  }
-  range->Release();
+  // Through the selection rather than a text range of the object model: a
+  // range costs as much more as it lies further into the text in some
+  // versions of the control.
+  CHARRANGE range{start, end};
+  SendMessageW(m_edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = colour;
+  SendMessageW(m_edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 }  // namespace qv

@@ -3,8 +3,9 @@
 // reads them, in the colours of kSourceColours, and the lines the last
 // compile switched off in grey. Only lines in sight are coloured, each once
 // until it is edited, so a long source opens as quickly as a short one and
-// other texts cost nothing. The colours go through the control's text object
-// model, which neither moves the selection nor records an undo step.
+// other texts cost nothing. Colouring takes no undo step (the control's text
+// object model holds its undo meanwhile) and leaves the selection and the
+// scroll position as they were.
 
 #include <windows.h>
 
@@ -42,7 +43,9 @@ class CRichEditColourer {
   void SetPlainColour(COLORREF colour);
 
   // The lines in sight that are not coloured yet; text is the control's.
-  void ColourShownLines(const std::string& text);
+  // With redrawing on, the control is drawn once afterwards rather than
+  // after every colour.
+  void ColourShownLines(const std::string& text, bool redrawing);
   // While it colours, the control's reports of changes are the colourer's.
   bool Colouring() const { return m_colouringNow; }
 

@@ -76,6 +76,8 @@ struct CRichEditEditor::State {
   int gutterWidth = 0;
   HFONT font = nullptr;
   COLORREF plainColour = RGB(0, 0, 0);
+  // As the window last asked.
+  bool redrawing = true;
 
   bool changeNotifications = false;
   // While the editor changes the text itself, the control's reports are its own.
@@ -125,7 +127,7 @@ struct CRichEditEditor::State {
 
   void ColourShownLines() {
     if (!colourer.ColoursSource() || mirror.InUserEdit()) return;
-    colourer.ColourShownLines(mirror.Text());
+    colourer.ColourShownLines(mirror.Text(), redrawing);
   }
 
   void Follow(const TextChange& change) {
@@ -224,7 +226,7 @@ bool CRichEditEditor::OnNotify(const NMHDR& header, LRESULT& result) {
   if (state.edit == nullptr || header.hwndFrom != state.edit) return false;
   result = 0;
   if (header.code == EN_SELCHANGE) {
-    if (!state.settingText && state.events.caretMoved) state.events.caretMoved();
+    if (!state.settingText && !state.colourer.Colouring() && state.events.caretMoved) state.events.caretMoved();
   } else if (header.code == EN_MSGFILTER) {
     const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
     if (filter.msg == WM_LBUTTONDBLCLK && state.events.doubleClicked) {
@@ -325,6 +327,7 @@ void CRichEditEditor::SetFirstVisibleLine(int line) {
 void CRichEditEditor::SetRedraw(bool on) {
   State& state = *m_state;
   if (state.edit == nullptr) return;
+  state.redrawing = on;
   SendMessageW(state.edit, WM_SETREDRAW, on ? TRUE : FALSE, 0);
   if (on) {
     InvalidateRect(state.edit, nullptr, TRUE);
