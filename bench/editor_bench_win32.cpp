@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
       drawPending();
     });
     std::printf("%ld lines: open %.0f ms\n", lines, open);
+    std::fflush(stdout);
 
     HWND edit = editor.Handle();
     Keystrokes typed = timeKeystrokes(editor, edit, [&] {

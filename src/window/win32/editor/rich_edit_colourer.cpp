@@ -33,8 +33,11 @@ COLORREF colourOf(SourceWordKind kind) {
 
 }  // namespace
 
-CRichEditColourer::~CRichEditColourer() {
+CRichEditColourer::~CRichEditColourer() { Detach(); }
+
+void CRichEditColourer::Detach() {
   if (m_document != nullptr) m_document->Release();
+  m_document = nullptr;
 }
 
 bool CRichEditColourer::Attach(HWND edit) {

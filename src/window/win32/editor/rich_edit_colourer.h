@@ -28,6 +28,8 @@ class CRichEditColourer {
 
   // False when the control offers no text object model: then nothing is coloured.
   bool Attach(HWND edit);
+  // Before the control goes.
+  void Detach();
 
   // For the text the control is given next.
   void SetColouring(const EditorColouring& colouring);

@@ -84,6 +84,7 @@ struct CRichEditEditor::State {
   bool settingText = false;
 
   ~State() {
+    colourer.Detach();
     if (edit != nullptr) DestroyWindow(edit);
     if (font != nullptr) DeleteObject(font);
   }
@@ -157,6 +158,7 @@ struct CRichEditEditor::State {
         state->gutter.Repaint();
         break;
       case WM_NCDESTROY:
+        state->colourer.Detach();
         RemoveWindowSubclass(window, &State::EditProcedure, kSubclassId);
         state->edit = nullptr;
         break;
