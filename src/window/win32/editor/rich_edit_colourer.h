@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ class CRichEditColourer {
   // Text outside every span; all lines are coloured again when next seen.
   void SetPlainColour(COLORREF colour);
 
+  // Of the control's font.
+  void SetLineHeight(int pixels);
   // The lines in sight that are not coloured yet; text is the control's.
   // With redrawing on, the control is drawn once afterwards rather than
   // after every colour.
@@ -53,6 +56,7 @@ class CRichEditColourer {
 
  private:
   enum LineMark : std::uint8_t { kColoured = 1, kSwitchedOff = 2, kEdited = 4 };
+  int FirstShownLine();
   void ColourLine(int line, const std::string& text);
   void Paint(long start, long end, COLORREF colour);
 
@@ -63,6 +67,10 @@ class CRichEditColourer {
   // One per line of the control.
   std::vector<std::uint8_t> m_lines;
   bool m_colouringNow = false;
+  int m_lineHeight = 16;
+  // The scroll position at which the first line in sight was last asked.
+  std::optional<POINT> m_shownAt;
+  int m_firstShown = 0;
 };
 
 }  // namespace qv

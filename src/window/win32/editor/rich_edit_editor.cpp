@@ -74,6 +74,9 @@ struct CRichEditEditor::State {
   PixelRect rect;
   bool lineNumbers = false;
   int gutterWidth = 0;
+  // What the gutter last showed.
+  LONG gutterScroll = -1;
+  int gutterLines = -1;
   HFONT font = nullptr;
   COLORREF plainColour = RGB(0, 0, 0);
   // As the window last asked.
@@ -123,6 +126,19 @@ struct CRichEditEditor::State {
   // A new count of digits needs a wider or narrower gutter.
   void FitGutter() {
     if (lineNumbers && gutter.WidthFor(mirror.LineCount()) != gutterWidth) Layout();
+    RepaintGutterIfMoved();
+  }
+
+  // The numbers change only with the scroll position and the count of
+  // lines; both cost nothing to read, unlike the first line in sight.
+  void RepaintGutterIfMoved() {
+    if (!lineNumbers) return;
+    POINT scroll{};
+    SendMessageW(edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    int lines = mirror.LineCount();
+    if (scroll.y == gutterScroll && lines == gutterLines) return;
+    gutterScroll = scroll.y;
+    gutterLines = lines;
     gutter.Repaint();
   }
 
@@ -155,7 +171,7 @@ struct CRichEditEditor::State {
       case WM_PAINT:
         state->ColourShownLines();
         // Every scroll repaints the control, and the numbers follow it.
-        state->gutter.Repaint();
+        state->RepaintGutterIfMoved();
         break;
       case WM_NCDESTROY:
         state->colourer.Detach();
@@ -412,6 +428,7 @@ bool CRichEditEditor::SetFont(const EditorFont& request) {
   if (state.font != nullptr) DeleteObject(state.font);
   state.font = font;
   state.gutter.SetFont(font);
+  state.colourer.SetLineHeight(metrics.tmHeight);
   state.Layout();
   return true;
 }
