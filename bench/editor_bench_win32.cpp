@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
                     {}});
   editor.EnableChangeNotifications();
   ShowWindow(host, SW_SHOW);
+  // Typing goes to the focused editor.
+  SetForegroundWindow(host);
+  SetFocus(editor.Handle());
   drawPending();
 
   for (int i = 1; i < argc; ++i) {

@@ -328,7 +328,14 @@ void CRichEditEditor::ReplaceSelection(const std::string& text, bool undoable) {
 }
 
 void CRichEditEditor::ScrollCaretIntoView() {
-  if (m_state->edit != nullptr) SendMessageW(m_state->edit, EM_SCROLLCARET, 0, 0);
+  HWND edit = m_state->edit;
+  if (edit == nullptr) return;
+  // Scrolling costs as much as a long text is long in some versions of the
+  // control, even when there is nothing to scroll: a caret in sight stays.
+  POINT caret{};
+  RECT client;
+  if (GetFocus() == edit && GetCaretPos(&caret) && GetClientRect(edit, &client) && PtInRect(&client, caret)) return;
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 int CRichEditEditor::FirstVisibleLine() const {
