@@ -228,6 +228,27 @@ TEST_F(RichEditEditorTest, ColoursTheSourceLinesInSight) {
   EXPECT_EQ(ColourAt(1), RGB(0, 0, 0));
 }
 
+// The window may take a double-click for itself, and the control then does
+// nothing with it.
+TEST_F(RichEditEditorTest, OffersDoubleClicksAtTheirTextPosition) {
+  editor.SetText("alpha beta\r\ngamma");
+  for (bool taken : {true, false}) {
+    int clicked = -1;
+    editor.SetEvents({{}, {}, [&](int position) {
+                        clicked = position;
+                        return taken;
+                      }});
+    editor.SetSelection(0, 0);
+    POINTL place{};
+    SendMessageW(editor.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), 7);
+    LPARAM point = MAKELPARAM(place.x + 1, place.y + 2);
+    SendMessageW(editor.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageW(editor.Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(clicked, 7) << taken;
+    if (taken) EXPECT_EQ(editor.Selection().end, 0);
+  }
+}
+
 TEST_F(RichEditEditorTest, RefusesTheUsersEditsWhileReadOnly) {
   editor.SetText("fixed");
   editor.SetReadOnly(true);
