@@ -245,7 +245,9 @@ TEST_F(RichEditEditorTest, OffersDoubleClicksAtTheirTextPosition) {
     SendMessageW(editor.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     SendMessageW(editor.Handle(), WM_LBUTTONUP, 0, point);
     EXPECT_EQ(clicked, 7) << taken;
-    if (taken) EXPECT_EQ(editor.Selection().end, 0);
+    if (taken) {
+      EXPECT_EQ(editor.Selection().end, 0);
+    }
   }
 }
 
