@@ -4,6 +4,8 @@
 # quaverton.com --harness among them, and the zip and the
 # installer (tests/install/windows_package_test.sh). Any failure fails the run.
 set -euo pipefail
+# The window tests need a display: a virtual one when there is none.
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 build=$(realpath "${1:-build-windows}")
 export WINEPREFIX="$build/wine-prefix"
 export WINEDEBUG=-all
@@ -26,4 +28,5 @@ if ! "$wine" wineboot --init >"$build/wineboot.log" 2>&1; then
 fi
 echo "Wine ready in $(( $(date +%s) - start )) s"
 
-ctest --test-dir "$build" --output-on-failure -j "${JOBS:-2}"
+# Further arguments go to ctest (-R PATTERN for a few programs).
+ctest --test-dir "$build" --output-on-failure -j "${JOBS:-2}" "${@:2}"

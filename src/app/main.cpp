@@ -6,6 +6,8 @@
 
 #ifdef QUAVERTON_WITH_WINDOW
 #include "window/qt/main_window_runner.h"
+#elif defined(QUAVERTON_WIN32_WINDOW)
+#include "window/win32/main_window_runner_win32.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
   return qv::runApplication(count, pointers.data(), [](int& argc, char** argv) {
     return qv::makeQtMainWindow(argc, argv, qv::NoDisplayEnding{qv::kNoDisplayText, qv::kExitNoDisplay});
   });
+#elif defined(QUAVERTON_WIN32_WINDOW)
+  return qv::runApplication(count, pointers.data(), [](int&, char**) { return qv::makeWin32MainWindow(); });
 #else
   return qv::runApplication(count, pointers.data(), nullptr);
 #endif
