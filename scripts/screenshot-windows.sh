@@ -59,12 +59,19 @@ if [ -z "$opened" ]; then
   exit 1
 fi
 sleep 2
-desktop=$(xdotool search --name "Quaverton" | head -1)
-xdotool windowactivate --sync "$desktop" 2>/dev/null || true
-xdotool key --window "$desktop" F5
-sleep 4
+# A click in the middle of the screen (the editor) gives the window the
+# keyboard, with no window manager to do it; then F5 as the user presses it.
+width=${size%x*}
+height=${size#*x}
+xdotool mousemove $((width / 2)) $((height / 2)) click 1
+sleep 0.5
+xdotool key F5
+sleep 5
 
+# The desktop around the window is cut off.
 mkdir -p "$(dirname "$picture")"
-import -display "$DISPLAY" -window root "$picture.part.png"
+import -display "$DISPLAY" -window root "$picture.whole.png"
+convert "$picture.whole.png" -trim +repage "$picture.part.png"
+rm -f "$picture.whole.png"
 mv "$picture.part.png" "$picture"
 echo "Saved $picture"
