@@ -15,7 +15,7 @@ PRECOMPILED_HEADERS ?= ON
 HEADERS = -DQUAVERTON_PRECOMPILED_HEADERS=$(PRECOMPILED_HEADERS)
 
 .PHONY: deps deps-program build app demo install package test test-plain test-asan fuzz-build fuzz fuzz-short bench \
-	screenshot clean windows test-windows
+	screenshot clean windows test-windows package-windows screenshot-windows
 
 deps:
 	@bash scripts/install-deps.sh all
@@ -66,6 +66,15 @@ windows: deps
 # Runs them under Wine, the golden projects included (scripts/test-windows.sh).
 test-windows: windows
 	bash scripts/test-windows.sh $(WINDOWS_BUILD)
+
+# build-windows/quaverton-VERSION-win64.zip and quaverton-VERSION-setup.exe
+# (scripts/package-windows.sh, Debian's NSIS).
+package-windows: windows
+	cmake --build $(WINDOWS_BUILD) --target package_windows
+
+# docs/workbench-windows.png: the Win32 window under Wine on a virtual display.
+screenshot-windows: windows
+	bash scripts/screenshot-windows.sh $(WINDOWS_BUILD) docs/workbench-windows.png
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

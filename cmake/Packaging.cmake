@@ -4,9 +4,7 @@ include(GNUInstallDirs)
 
 set(QUAVERTON_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quaverton)
 
-# The version the program itself reports (quaverton --version), and who
-# answers for the package.
-set(QUAVERTON_PACKAGE_VERSION 1.2a)
+# Who answers for the package (its version is QUAVERTON_PACKAGE_VERSION).
 set(QUAVERTON_PACKAGE_CONTACT "Quaverton developers <developers@quaverton.example>"
   CACHE STRING "The Debian package's maintainer, as NAME <ADDRESS>")
 

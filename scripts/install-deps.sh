@@ -19,10 +19,15 @@ test_packages=(
 
 # The Windows build and its tests (make windows, make test-windows): the
 # MinGW-w64 cross compiler with POSIX threads, for std::thread and friends,
-# Wine to run the programs, and a virtual display for the window tests.
+# Wine to run the programs, and a virtual display for the window tests; the
+# program icon drawn from its SVG (rsvg-convert, icotool); the packages (zip,
+# NSIS) and the screenshot (xdotool for its F5, ImageMagick's import).
 windows_packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64 xvfb xauth
+  librsvg2-bin icoutils
+  zip unzip nsis
+  imagemagick xdotool
 )
 
 case "${1:-all}" in

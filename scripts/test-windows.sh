@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows build's test programs under Wine: every suite that needs
 # no Qt, the harness suite with the golden projects through
-# quaverton.exe --harness among them. Any failure fails the run.
+# quaverton.com --harness among them, and the zip and the
+# installer (tests/install/windows_package_test.sh). Any failure fails the run.
 set -euo pipefail
 # The window tests need a display: a virtual one when there is none.
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi

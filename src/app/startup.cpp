@@ -9,6 +9,7 @@
 
 #include "harness/harness.h"
 #include "platform/error_report.h"
+#include "platform/paths.h"
 #include "platform/trace_log.h"
 
 namespace qv {
@@ -52,6 +53,8 @@ int runStartupSteps(int argc, char** argv, const WindowFactory& makeWindow) {
     std::fprintf(stderr, "%s\n", kNoDisplayText);
     return kExitNoDisplay;
   }
+  // Made absolute here: the window keeps it in its recent list.
+  if (!harness.windowSource.empty()) window->SetStartupSource(canonicalPath(harness.windowSource));
   traceLog("Quaverton: Constructed main dialog object.");
   traceLog("Quaverton: Set m_pMainWnd to dialog.");
   int result = window->DoModal();

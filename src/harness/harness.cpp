@@ -73,7 +73,10 @@ std::string fallbackHarnessLogPath() { return temporaryFolder() + "Quaverton_Har
 HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
   HarnessOptions options = parseHarnessArguments(arguments);
   HarnessOutcome outcome;
-  if (!options.harnessRequested) return outcome;
+  if (!options.harnessRequested) {
+    outcome.windowSource = options.source;
+    return outcome;
+  }
   outcome.requested = true;
   if (!options.helpOrUsageError && options.versionRequested) {
     std::fputs(kVersion, stdout);

@@ -8,6 +8,9 @@ namespace qv {
 struct HarnessOutcome {
   bool requested = false;
   int exitCode = 0;
+  // When not requested: the source the command line names, for the window
+  // to open; empty when it names none.
+  std::string windowSource;
 };
 
 // Exit codes of a headless run.

@@ -1,6 +1,7 @@
 #include "window/main_dialog.h"
 
 #include <iterator>
+#include <utility>
 
 #include "platform/trace_log.h"
 #include "window/handler_guard.h"
@@ -147,6 +148,8 @@ std::string CMainDialog::OutputBasePath() const { return m_source.OutputBasePath
 std::string CMainDialog::TabFilePath(int tab) const { return m_editor.TabFilePath(tab); }
 
 void CMainDialog::SelectSource(std::string_view path, bool showSource) { m_source.SelectSource(path, showSource); }
+
+void CMainDialog::SetStartupSource(std::string path) { m_source.SetStartupSource(std::move(path)); }
 
 void CMainDialog::SaveSettingsToRegistry() { m_source.SaveSettingsToRegistry(); }
 

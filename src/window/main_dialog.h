@@ -69,6 +69,9 @@ class CMainDialog {
   std::string OutputBasePath() const;
   std::string TabFilePath(int tab) const;
   void SelectSource(std::string_view path, bool showSource);
+  // Called before OnInitDialog: the window opens with this source selected
+  // in place of the stored one (a file opened with the program).
+  void SetStartupSource(std::string path);
 
   // Settings and window placement.
   void SaveSettingsToRegistry();

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/error_report.h"
+#include "platform/paths.h"
 #include "support/environment_variable.h"
 #include "support/test_support.h"
 #include "support/trace_log_capture.h"
@@ -17,11 +18,15 @@ namespace {
 
 class FakeWindow : public ModalWindow {
  public:
-  explicit FakeWindow(int endCode) : endCode_(endCode) {}
+  FakeWindow(int endCode, std::string* startupSource) : endCode_(endCode), startupSource_(startupSource) {}
   int DoModal() override { return endCode_; }
+  void SetStartupSource(const std::string& path) override {
+    if (startupSource_ != nullptr) *startupSource_ = path;
+  }
 
  private:
   int endCode_;
+  std::string* startupSource_;
 };
 
 // Collects error reports instead of showing them.
@@ -48,10 +53,10 @@ int run(std::vector<std::string> arguments, const WindowFactory& factory) {
   return runApplication(static_cast<int>(arguments.size()), argv.data(), factory);
 }
 
-WindowFactory windowEnding(int endCode, int* made = nullptr) {
-  return [endCode, made](int&, char**) {
+WindowFactory windowEnding(int endCode, int* made = nullptr, std::string* startupSource = nullptr) {
+  return [endCode, made, startupSource](int&, char**) {
     if (made != nullptr) ++*made;
-    return std::make_unique<FakeWindow>(endCode);
+    return std::make_unique<FakeWindow>(endCode, startupSource);
   };
 }
 
@@ -104,6 +109,26 @@ TEST(Startup, HarnessRunsFirstAndNoWindowIsMade) {
   std::vector<std::string> expected = kOpeningLines;
   expected.push_back("Quaverton: Headless harness active; exiting with code 1.");
   EXPECT_EQ(trace.lines(), expected);
+}
+
+// A file opened with the program: the window gets it made absolute, while
+// --harness with the same file still compiles headless.
+TEST(Startup, SourceWithoutHarnessIsHandedToTheWindow) {
+  test::TraceLogCapture trace;
+  test::TempFolder folder;
+  std::string source = folder.write("song.asm", "  SKEME_START 1\n  END_SOUND\n");
+  std::string handed = "none";
+  EXPECT_EQ(run({source}, windowEnding(2, nullptr, &handed)), 0);
+  EXPECT_EQ(handed, canonicalPath(source));
+
+  handed = "none";
+  EXPECT_EQ(run({}, windowEnding(2, nullptr, &handed)), 0);
+  EXPECT_EQ(handed, "none");
+
+  int made = 0;
+  EXPECT_EQ(run({"--harness", source}, windowEnding(2, &made, &handed)), 0);
+  EXPECT_EQ(made, 0);
+  EXPECT_TRUE(test::exists(folder.file("song_Z.HEX")));
 }
 
 TEST(Startup, BuildWithoutTheWindowSaysSoAndFails) {

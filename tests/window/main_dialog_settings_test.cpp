@@ -149,6 +149,36 @@ TEST_F(SettingsTest, AStoredSourceThatIsGoneIsDroppedSilently) {
   EXPECT_EQ(window->dialog.Settings().recentSources, std::vector<std::string>{gone});
 }
 
+// A file opened with the program wins over the stored source, which is not
+// even read; one that is not there is said so, and no source is selected.
+TEST_F(SettingsTest, ASourceNamedAtTheStartReplacesTheStoredOne) {
+  std::string stored = folder.write("stored.asm", "stored\n");
+  std::string named = folder.write("named.asm", "named\n");
+  store.writeString("LastSource", stored);
+  store.writeNumber("OutputTab", 3);
+  std::unique_ptr<Window> window = Make();
+  window->dialog.SetStartupSource(named);
+  window->dialog.OnInitDialog();
+  EXPECT_TRUE(window->view.messageBoxes.empty());
+  EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).path, named);
+  EXPECT_EQ(window->view.texts[ControlId::SourcePath], named);
+  EXPECT_EQ(window->view.currentTab, 1);
+  EXPECT_EQ(window->view.editorText, "named\n");
+  EXPECT_EQ(window->dialog.Settings().recentSources, (std::vector<std::string>{named}));
+  window->dialog.OnDestroy();
+  EXPECT_EQ(StoredString("LastSource"), named);
+
+  for (std::string missing : {folder.file("gone.asm"), folder.path()}) {
+    std::unique_ptr<Window> another = Make();
+    another->dialog.SetStartupSource(missing);
+    another->dialog.OnInitDialog();
+    ASSERT_EQ(another->view.messageBoxes.size(), 1u) << missing;
+    EXPECT_EQ(another->view.messageBoxes[0].text, "Selected source file does not exist.");
+    EXPECT_EQ(another->dialog.Tabs().at(kSourceTab).path, "") << missing;
+    EXPECT_EQ(another->view.texts[ControlId::SourcePath], "<no source selected>");
+  }
+}
+
 TEST_F(SettingsTest, AStoredProjectDrivePathOpensFromTheProjectFolder) {
   test::ProjectFolderVariable projects(folder.file("Quaverton"));
   std::string path = folder.file("Quaverton") + kPathSeparator + "p/song.asm";

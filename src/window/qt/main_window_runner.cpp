@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/error_report.h"
 #include "window/qt/main_dialog_window.h"
@@ -91,6 +92,7 @@ class QtMainWindow : public ModalWindow {
   QtMainWindow& operator=(const QtMainWindow&) = delete;
 
   int DoModal() override { return m_dialog->DoModal(); }
+  void SetStartupSource(const std::string& path) override { m_dialog->Model().SetStartupSource(path); }
 
  private:
   std::unique_ptr<QApplication> m_application;

@@ -67,6 +67,7 @@ class Win32MainWindow : public ModalWindow {
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
   int DoModal() override { return m_dialog.DoModal(); }
+  void SetStartupSource(const std::string& path) override { m_dialog.Model().SetStartupSource(path); }
 
  private:
   RegistrySettingsStore m_settings;

@@ -268,10 +268,11 @@ TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindowButExitAppDoes) {
 // doing whileOpen once it shows and then closing it.
 class MainWindowRun : public ::testing::Test {
  protected:
-  int Run(const std::function<void(CMainDialogWindow&)>& whileOpen) {
+  int Run(const std::function<void(CMainDialogWindow&)>& whileOpen, const std::string& startupSource = {}) {
     WindowStorage storage{QString::fromStdString(folder.file("settings.ini")),
                           QString::fromStdString(folder.file("data"))};
     std::unique_ptr<ModalWindow> window = makeQtMainWindowWithStorage(argc, argv, NoDisplayEnding{}, storage);
+    if (!startupSource.empty()) window->SetStartupSource(startupSource);
     QTimer::singleShot(0, [&] {
       for (QWidget* top : QApplication::topLevelWidgets()) {
         if (auto* dialog = qobject_cast<CMainDialogWindow*>(top); dialog != nullptr && dialog->isVisible()) {
@@ -299,6 +300,15 @@ TEST_F(MainWindowRun, StartsAndClosesWithItsEndCode) {
   EXPECT_EQ(Run([](CMainDialogWindow&) {}), 2);
   EXPECT_NE(trace.text().find("MainDialog OnInitDialog complete visible=1\r\n"), std::string::npos);
   EXPECT_TRUE(QFileInfo(QString::fromStdString(folder.file("data/backups"))).isDir());
+}
+
+TEST_F(MainWindowRun, OpensWithTheSourceItWasStartedWith) {
+  std::string path = folder.write("song.asm", "first line\n");
+  Run([&](CMainDialogWindow& dialog) {
+    EXPECT_EQ(Find<QLineEdit>(dialog, ControlId::SourcePath)->text().toStdString(), path);
+    EXPECT_EQ(Find<QTabBar>(dialog, ControlId::OutputTab)->currentIndex(), 1);
+    EXPECT_EQ(Find<QPlainTextEdit>(dialog, ControlId::OutputText)->toPlainText(), "first line\n");
+  }, path);
 }
 
 TEST_F(MainWindowRun, ReopensWithTheSourceSuffixSwitchesAndTabItClosedWith) {

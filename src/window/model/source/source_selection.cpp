@@ -115,9 +115,15 @@ void SourceSelection::OnRecentSourceChosen(const std::string& text) {
 void SourceSelection::LoadSettingsFromRegistry() {
   WorkbenchSettings stored = m_settings.Load();
 
-  // A stored source that is gone is dropped without a word.
+  // A stored source that is gone is dropped without a word; one the user
+  // named at the start is looked for as a chosen one is.
   TabRecord& source = m_tabs.at(kSourceTab);
-  source.path = NormalizeSourcePath(stored.lastSource, true);
+  bool named = !m_startupSource.empty();
+  source.path = NormalizeSourcePath(named ? m_startupSource : stored.lastSource, true);
+  if (named && (source.path.empty() || folderExists(source.path))) {
+    m_view.ShowMessageBox("Selected source file does not exist.", MessageBoxButtons::Ok, MessageBoxIcon::None);
+    source.path.clear();
+  }
   m_files.ForgetSourceFileTime();
   if (source.path.empty()) {
     m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "window/main_dialog_view.h"
 #include "window/model/results/last_compile.h"
@@ -38,6 +39,10 @@ class SourceSelection {
   void OnBrowse();
   void OnRecentSourceChosen(const std::string& text);
 
+  // Before the window opens: this source replaces the stored one, as if
+  // chosen in the source box (a file opened with the program).
+  void SetStartupSource(std::string path) { m_startupSource = std::move(path); }
+
   void LoadSettingsFromRegistry();
   void SaveSettingsToRegistry();
 
@@ -51,6 +56,7 @@ class SourceSelection {
   TabDisplay& m_display;
   WindowSettings& m_settings;
   LastCompile& m_last;
+  std::string m_startupSource;
 };
 
 }  // namespace qv
