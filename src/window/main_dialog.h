@@ -18,6 +18,7 @@
 #include "window/model/find/find_bar.h"
 #include "window/model/display/window_appearance.h"
 #include "window/model/navigation/message_places.h"
+#include "window/model/recovery/recovery_copies.h"
 #include "window/model/settings/settings_store.h"
 #include "window/model/settings/window_settings.h"
 #include "window/model/display/tab_display.h"
@@ -97,6 +98,9 @@ class CMainDialog {
   // the window open.
   bool CanClose();
 
+  // The view's single-shot timer ran out: the user paused.
+  void OnTimer();
+
   // The features, for the views' and the tests' eyes.
   TabSet& Tabs() { return m_tabs; }
   LastCompile& Last() { return m_last; }
@@ -106,6 +110,7 @@ class CMainDialog {
   FindBar& Find() { return m_find; }
   MessagePlaces& Places() { return m_places; }
   CompileRun& Compile() { return m_compile; }
+  RecoveryCopies& Recovery() { return m_recovery; }
 
  private:
   MainDialogView& m_view;
@@ -120,6 +125,7 @@ class CMainDialog {
   MessagePlaces m_places;
   CompileRun m_compile;
   WindowAppearance m_appearance;
+  RecoveryCopies m_recovery;
 };
 
 }  // namespace qv

@@ -158,8 +158,13 @@ class MainDialogView {
   virtual std::string AskOpenFile(const OpenFileRequest& request) = 0;
 
   // The user's own folder for the program's files, such as the backups of
-  // files named without a folder; empty when there is none.
+  // files named without a folder and the recovery copies of unsaved edits;
+  // empty when there is none.
   virtual std::string UserDataFolder() const = 0;
+
+  // The one timer: CMainDialog::OnTimer runs once, on the window's thread,
+  // milliseconds after the last call; each call starts the wait afresh.
+  virtual void SetSingleShotTimer(int milliseconds) = 0;
 };
 
 }  // namespace qv

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTimer>
 #include <utility>
 
 #include "platform/error_report.h"
@@ -155,6 +156,9 @@ void CMainDialogWindow::ConnectControls() {
   });
   qApp->installEventFilter(this);
   m_editor->viewport()->installEventFilter(this);
+  m_timer = new QTimer(this);
+  m_timer->setSingleShot(true);
+  connect(m_timer, &QTimer::timeout, this, [this] { m_model.OnTimer(); });
 }
 
 int CMainDialogWindow::DoModal() {
@@ -253,6 +257,8 @@ MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, Mess
 }
 
 std::string CMainDialogWindow::UserDataFolder() const { return m_userDataFolder; }
+
+void CMainDialogWindow::SetSingleShotTimer(int milliseconds) { m_timer->start(milliseconds); }
 
 std::optional<int> CMainDialogWindow::AskLineNumber(int currentLine, int lastLine) {
   bool ok = false;

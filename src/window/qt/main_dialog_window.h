@@ -17,6 +17,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
+class QTimer;
 
 namespace qv {
 
@@ -114,6 +115,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   std::optional<int> AskLineNumber(int currentLine, int lastLine) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
   std::string UserDataFolder() const override;
+  void SetSingleShotTimer(int milliseconds) override;
 
  public slots:
   void reject() override;
@@ -155,6 +157,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // What GetEditorText returns, kept up to date as the document changes.
   mutable CEditorTextMirror m_editorText;
   CSourceColourer* m_colourer = nullptr;
+  QTimer* m_timer = nullptr;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

@@ -1,10 +1,12 @@
 #include "window/model/files/tab_files.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "compile/output_paths.h"
 #include "platform/files.h"
+#include "platform/filesystem_path.h"
 #include "platform/paths.h"
 #include "window/model/files/backups.h"
 #include "window/model/files/text_file.h"
@@ -47,6 +49,14 @@ BackupOptions backupOptionsFor(MainDialogView& view) {
 
 }  // namespace
 
+FileStamp stampOf(const std::string& path) {
+  FileStamp stamp;
+  std::error_code error;
+  stamp.size = std::filesystem::file_size(filesystemPath(path), error);
+  stamp.valid = !error && lastWriteTime(path, stamp.time);
+  return stamp;
+}
+
 bool TabFiles::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd,
                            std::string& readError) {
   std::size_t folded = 0;
@@ -57,6 +67,7 @@ bool TabFiles::ReadTabFile(const std::string& path, std::string& text, std::stri
     return false;
   }
   readError.clear();
+  m_readStamps[path] = stampOf(path);
   if (folded > 0) AddFileNote(foldingNote(path, folded));
   return true;
 }
@@ -83,7 +94,20 @@ bool TabFiles::EnsureBackupsFolderFor(const std::string& path) {
 }
 
 bool TabFiles::SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd) {
-  return SaveTextFile(path, text, lineEnd, backupOptionsFor(m_view));
+  if (!SaveTextFile(path, text, lineEnd, backupOptionsFor(m_view))) return false;
+  // Edits from now on are made to the saved version.
+  m_readStamps[path] = stampOf(path);
+  return true;
+}
+
+std::optional<std::string> TabFiles::KeepTextAsBackup(const std::string& path, const std::string& text,
+                                                      const std::string& lineEnd) {
+  return qv::KeepTextAsBackup(path, text, lineEnd, backupOptionsFor(m_view));
+}
+
+FileStamp TabFiles::ReadStampOf(const std::string& path) const {
+  auto found = m_readStamps.find(path);
+  return found == m_readStamps.end() ? FileStamp{} : found->second;
 }
 
 std::string TabFiles::LineEndOfTab(int tab) const {

@@ -71,6 +71,7 @@ void TabEditor::SetTabDirtyFlag(int tab, bool dirty) {
   if (was != dirty && m_tabs.IsEditable(tab) && m_view.ControlExists(ControlId::OutputTab)) {
     m_view.SetTabLabel(tab, TabLabel(tab));
   }
+  if (was && !dirty && onUnsavedChange) onUnsavedChange(tab, false);
 }
 
 bool TabEditor::HasUnsavedEdits(int tab) const {
@@ -167,7 +168,9 @@ void TabEditor::CaptureTabText(int tab) {
 
 void TabEditor::MarkTabDirty(int tab, bool dirty) {
   SetTabDirtyFlag(tab, dirty);
-  if (dirty && m_tabs.AcceptsTyping(tab)) m_status.Show("Unsaved changes");
+  if (!dirty || !m_tabs.AcceptsTyping(tab)) return;
+  m_status.Show("Unsaved changes");
+  if (onUnsavedChange) onUnsavedChange(tab, true);
 }
 
 void TabEditor::MarkTabSaved(int tab) {

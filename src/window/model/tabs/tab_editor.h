@@ -4,6 +4,7 @@
 // own selection and scroll place, and colouring.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "window/main_dialog_view.h"
@@ -45,6 +46,9 @@ class TabEditor {
   // Set while the window replaces the editor's text: its change
   // notifications are no typing.
   bool settingText = false;
+  // Told of every edit of a tab that takes typing (true), and of every tab
+  // whose unsaved mark goes (false).
+  std::function<void(int tab, bool unsaved)> onUnsavedChange;
 
  private:
   void SetTabDirtyFlag(int tab, bool dirty);
