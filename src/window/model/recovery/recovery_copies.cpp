@@ -70,7 +70,7 @@ void RecoveryCopies::OnStart() {
   m_folder = folder;
   LeftOvers leftOvers = FindLeftOverCopies(m_folder, m_session);
   OfferLeftOvers(leftOvers);
-  RemoveEndedSessions(m_folder, leftOvers);
+  RemoveEndedSessions(m_folder, m_session, leftOvers);
 }
 
 void RecoveryCopies::OfferLeftOvers(LeftOvers& leftOvers) {

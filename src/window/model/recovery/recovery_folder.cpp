@@ -88,16 +88,26 @@ LeftOvers FindLeftOverCopies(const std::string& folder, const std::string& ownSe
   return leftOvers;
 }
 
-void RemoveEndedSessions(const std::string& folder, LeftOvers& leftOvers) {
-  std::optional<std::vector<std::string>> names = listFiles(folder, "*" + std::string(kCopyExtension));
-  std::vector<std::string> remaining;
-  if (names) {
-    for (const std::string& name : *names) remaining.push_back(sessionOfCopy(name));
+void RemoveEndedSessions(const std::string& folder, const std::string& ownSession, LeftOvers& leftOvers) {
+  std::vector<std::string> withCopies;
+  if (std::optional<std::vector<std::string>> copies = listFiles(folder, "*" + std::string(kCopyExtension))) {
+    for (const std::string& name : *copies) withCopies.push_back(sessionOfCopy(name));
   }
-  for (HeldFileLock& lock : leftOvers.endedSessions) {
-    std::string session = fileNameOf(lock.path());
-    session.resize(session.size() - kLockExtension.size());
-    if (std::find(remaining.begin(), remaining.end(), session) == remaining.end()) lock.unlockAndRemove();
+  std::optional<std::vector<std::string>> locks = listFiles(folder, "*" + std::string(kLockExtension));
+  for (const std::string& name : locks.value_or(std::vector<std::string>{})) {
+    std::string session = name.substr(0, name.size() - kLockExtension.size());
+    if (session == ownSession || std::find(withCopies.begin(), withCopies.end(), session) != withCopies.end()) continue;
+    std::string path = folder + name;
+    auto held = std::find_if(leftOvers.endedSessions.begin(), leftOvers.endedSessions.end(),
+                             [&](const HeldFileLock& lock) { return fileNameOf(lock.path()) == name; });
+    std::optional<HeldFileLock> lock;
+    if (held != leftOvers.endedSessions.end()) {
+      lock = std::move(*held);
+    } else {
+      lock = HeldFileLock::tryLock(path);
+    }
+    // A session still running holds its lock, copies or not.
+    if (lock) lock->unlockAndRemove();
   }
   leftOvers.endedSessions.clear();
 }

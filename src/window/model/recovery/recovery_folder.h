@@ -40,7 +40,8 @@ struct LeftOvers {
 // what interrupted writes of copies left behind removed.
 LeftOvers FindLeftOverCopies(const std::string& folder, const std::string& ownSession);
 
-// Removes the lock files of ended sessions that have no copies left.
-void RemoveEndedSessions(const std::string& folder, LeftOvers& leftOvers);
+// Removes the lock files of ended sessions (but ownSession) that have no
+// copies left, and lets go of the rest.
+void RemoveEndedSessions(const std::string& folder, const std::string& ownSession, LeftOvers& leftOvers);
 
 }  // namespace qv
