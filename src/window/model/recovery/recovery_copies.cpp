@@ -60,6 +60,9 @@ void RecoveryCopies::OnStart() {
   std::string folder = RecoveryFolderOf(m_view.UserDataFolder());
   // The user's data folder may lack its parents on a first start.
   if (folder.empty() || !ensureDirectory(folder) || !folderExists(folder)) return;
+  // The copies hold the user's text, which is no one else's to read.
+  std::error_code error;
+  std::filesystem::permissions(filesystemPath(folder), std::filesystem::perms::owner_all, error);
   m_session = NewSessionName();
   m_lock = HeldFileLock::tryLock(SessionLockPath(folder, m_session));
   // Copies without a held lock would be taken for left-overs by the next window.
