@@ -98,6 +98,7 @@ void RecoveryCopies::OfferLeftOvers(LeftOvers& leftOvers) {
     Restore(whole, handled);
     // Before the old copies go, the restored edits have copies of this window.
     KeepCopies();
+    m_writer.Wait();
   }
   ToBackups(whole, handled);
   for (std::size_t i = 0; i < whole.size(); ++i) {
@@ -211,11 +212,7 @@ void RecoveryCopies::KeepCopies() {
     auto known = m_copies.find(record.path);
     std::string path =
         known != m_copies.end() ? known->second : SessionCopyPath(m_folder, m_session, m_nextCopyNumber++);
-    FileWrite written = writeWholeFile(path, RecoveryCopyText(copy));
-    if (!written.written) {
-      traceLog("Recovery copy of %s not written: %s", record.path.c_str(), written.failure.c_str());
-      continue;
-    }
+    m_writer.Write(path, RecoveryCopyText(copy));
     m_copies[record.path] = path;
     m_changed.erase(record.path);
   }
@@ -228,20 +225,25 @@ void RecoveryCopies::DropCopiesOfSavedTabs() {
       ++copy;
       continue;
     }
-    deleteFile(copy->second);
+    m_writer.Remove(copy->second);
     m_changed.erase(copy->first);
     copy = m_copies.erase(copy);
   }
 }
 
 void RecoveryCopies::OnEnd() {
-  for (const auto& [file, path] : m_copies) deleteFile(path);
+  for (const auto& [file, path] : m_copies) m_writer.Remove(path);
   m_copies.clear();
+  // The lock goes last: until then no other window takes the copies.
+  m_writer.Wait();
   if (m_lock) m_lock->unlockAndRemove();
   m_lock.reset();
   m_folder.clear();
 }
 
-std::map<std::string, std::string> RecoveryCopies::CopyPaths() const { return m_copies; }
+std::map<std::string, std::string> RecoveryCopies::CopyPaths() {
+  m_writer.Wait();
+  return m_copies;
+}
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "platform/file_lock.h"
 #include "window/main_dialog_view.h"
 #include "window/model/display/tab_display.h"
+#include "window/model/recovery/copy_writer.h"
 #include "window/model/files/tab_files.h"
 #include "window/model/recovery/recovery_folder.h"
 #include "window/model/source/source_selection.h"
@@ -44,8 +45,8 @@ class RecoveryCopies {
   // A clean end: no copy of this window stays.
   void OnEnd();
 
-  // This window's copies, by the files they belong to.
-  std::map<std::string, std::string> CopyPaths() const;
+  // This window's copies, by the files they belong to, once written.
+  std::map<std::string, std::string> CopyPaths();
 
  private:
   void OnUnsavedChange(int tab, bool unsaved);
@@ -71,6 +72,8 @@ class RecoveryCopies {
   std::map<std::string, std::string> m_copies;
   // Files whose tabs changed since their last copy.
   std::set<std::string> m_changed;
+  // Declared last, so its thread has ended before any other member goes.
+  CopyWriter m_writer;
 };
 
 }  // namespace qv

@@ -59,6 +59,8 @@ std::string RecoveryCopyText(const RecoveryCopy& copy) {
   line("line-end", copy.lineEnd == "\n" ? "LF" : "CRLF");
   line(kTextKey, std::to_string(copy.text.size()));
   text += '\n';
+  // One copy of a big text, not several as the string grows.
+  text.reserve(text.size() + copy.text.size());
   return text += copy.text;
 }
 
