@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
   EXPECT_EQ(labels, (QStringList{"Log", "<no source selected>", "Map", "Symbols", "LST", "Hex"}));
   EXPECT_EQ(tabs()->currentIndex(), 0);
   EXPECT_EQ(status(), "No source selected   INS");
-  EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or the recent list to choose a source.");
   EXPECT_EQ(window.Find<QLineEdit>(ControlId::Suffix)->text(), "_Y");
   EXPECT_EQ(window.Find<QPushButton>(ControlId::Exit)->text(), "Exit App");
 }
