@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -210,7 +211,12 @@ TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
   ASSERT_TRUE(noWrite);
   QRect strip = tabs()->geometry();
   EXPECT_EQ(strip.y(), std::max(76, noWrite->bottom() + 6));
-  EXPECT_EQ(strip.width(), 800);
+  // The list of all tabs takes the strip's right end.
+  QToolButton* list = window.findChild<QToolButton*>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->geometry().left(), strip.right() + 1);
+  EXPECT_EQ(strip.width() + list->width(), 800);
+  EXPECT_EQ(list->height(), 52);
   EXPECT_EQ(strip.height(), 52);
   EXPECT_EQ(editor()->geometry().top(), strip.bottom() + 1);
   // The bottom row is as tall as the font needs, and the status words fit.
