@@ -54,6 +54,10 @@ void ApplyEdit(std::string& text, const TextEdit& edit) { text.replace(edit.posi
 
 TextEdit Reversed(const TextEdit& edit) { return {edit.position, edit.inserted, edit.removed}; }
 
+bool FitsText(std::string_view text, const TextEdit& edit) {
+  return edit.position <= text.size() && text.substr(edit.position, edit.removed.size()) == edit.removed;
+}
+
 bool EditHistory::JoinTyping(const TextEdit& edit) {
   // The saved text is the one after the last step, which must stay as it is.
   if (!m_open || m_undo.empty() || !isKeystroke(edit) || AtSavedPoint()) return false;

@@ -31,6 +31,8 @@ TextEdit DifferenceOf(std::string_view before, std::string_view after,
 void ApplyEdit(std::string& text, const TextEdit& edit);
 // The edit that takes it back.
 TextEdit Reversed(const TextEdit& edit);
+// The text holds what the edit removes where it removes it.
+bool FitsText(std::string_view text, const TextEdit& edit);
 
 class EditHistory {
  public:

@@ -211,6 +211,13 @@ void TabEditor::StepHistory(bool back) {
   TabRecord& record = m_tabs.at(tab);
   std::optional<TextEdit> edit = back ? record.history.Undo() : record.history.Redo();
   if (!edit) return;
+  // Steps that no longer fit the text, whatever changed it, are dropped
+  // rather than carried out over the wrong characters.
+  if (!FitsText(record.text, *edit)) {
+    record.history.Clear();
+    if (record.dirty) record.history.ForgetSavedPoint();
+    return;
+  }
   int position = static_cast<int>(edit->position);
   {
     // The editor's change is the window's own, taken into the record below.
