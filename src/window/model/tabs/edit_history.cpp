@@ -50,7 +50,9 @@ TextEdit DifferenceOf(std::string_view before, std::string_view after, std::size
           std::string(after.substr(start, after.size() - start - end))};
 }
 
-void ApplyEdit(std::string& text, const TextEdit& edit) { text.replace(edit.position, edit.removed.size(), edit.inserted); }
+void ApplyEdit(std::string& text, const TextEdit& edit) {
+  text.replace(edit.position, edit.removed.size(), edit.inserted);
+}
 
 TextEdit Reversed(const TextEdit& edit) { return {edit.position, edit.inserted, edit.removed}; }
 

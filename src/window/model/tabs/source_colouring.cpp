@@ -66,7 +66,8 @@ std::vector<SourceSpan> ColourSourceLine(std::string_view line) {
 
   // Read as the preprocessor reads it: IFDEF and #IF are IFs too.
   DirectiveWord directive = readDirectiveWord(code);
-  bool directiveLine = matchConditional(directive).kind != ConditionalKind::None || isIncludeDirective(directive);
+  bool directiveLine =
+      matchConditional(directive).kind != ConditionalKind::None || isIncludeDirective(directive);
 
   bool firstWord = true;
   std::size_t i = 0;

@@ -1,6 +1,8 @@
 // Where jumps leave the editor and the status line, and the ways to a tab.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "window/demo_project.h"
 #include "window/main_dialog_fixture.h"
 #include "window/model/find/search_text.h"
@@ -98,7 +100,9 @@ TEST_F(JumpTest, LabelsOfUpTo128CharactersAreFound) {
     bool found;
   };
   const std::vector<Case> cases{{127, true}, {128, true}, {129, false}};
-  for (const Case& c : cases) text += std::string(c.length, static_cast<char>('A' + c.length - 127)) + "\n        END_SOUND\n";
+  for (const Case& c : cases) {
+    text += std::string(c.length, static_cast<char>('A' + c.length - 127)) + "\n        END_SOUND\n";
+  }
   text += "        CHANNEL_END\n        SKEME_END\n";
   SelectNewSource("long.asm", text);
   dialog.OnCompile();

@@ -25,7 +25,9 @@ class TabUndoTest : public test::MainDialogTest {
     for (char key : keys) Type(std::string(1, key));
   }
 
-  bool Unsaved(int tab) { return dialog.IsTabDirty(tab) && view.tabs.at(static_cast<std::size_t>(tab)).find('*') != std::string::npos; }
+  bool Unsaved(int tab) {
+    return dialog.IsTabDirty(tab) && view.tabs.at(static_cast<std::size_t>(tab)).find('*') != std::string::npos;
+  }
 };
 
 TEST_F(TabUndoTest, StepsOutliveTabSwitchesCompilesAndJumps) {
