@@ -134,13 +134,21 @@ void CMainDialog::OnTabChanged() {
   RunHandler("OnTabChanged", [&] { m_display.OnTabChanged(); });
 }
 
+void CMainDialog::OnTabListChosen(int tab) {
+  RunHandler("OnTabListChosen", [&] {
+    if (!m_tabs.IsValid(tab)) return;
+    m_view.SetCurrentTab(tab);
+    m_display.OnTabChanged();
+  });
+}
+
 void CMainDialog::OnEditorChange() {
   RunHandler("OnChangeOutputText", [&] { m_editor.OnEditorChange(); });
 }
 
 void CMainDialog::OnEditorCaretMoved() {
   RunHandler("OnEditorCaretMoved", [&] {
-    if (!m_editor.settingText) m_editor.Status().UpdateCaretPlace();
+    if (!m_editor.settingText) m_editor.Status().OnCaretMoved();
   });
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "window/main_dialog_view.h"
 #include "window/model/compile/compile_run.h"
@@ -27,7 +28,7 @@
 
 namespace qv {
 
-enum class WindowKey { Other, Insert, F, G, S, F3, F4, F5, Enter };
+enum class WindowKey { Other, Insert, F, G, S, Y, Z, F3, F4, F5, Enter };
 
 struct KeyDown {
   WindowKey key = WindowKey::Other;
@@ -62,6 +63,9 @@ class CMainDialog {
   void RestoreTabSelection(int tab);
   void ResetIncludeTabs(std::size_t count) { m_tabs.ResetIncludes(count); }
   void OnTabChanged();
+  // The list of all tabs at the strip's end: its labels, and the choice of one.
+  std::vector<std::string> TabListLabels() const { return m_editor.TabLabels(); }
+  void OnTabListChosen(int tab);
   void OnEditorChange();
   void OnEditorCaretMoved();
 

@@ -127,6 +127,8 @@ class MainDialogView {
   virtual void ScrollCaretIntoView() = 0;
   virtual int GetFirstVisibleLine() const = 0;
   virtual void SetFirstVisibleLine(int line) = 0;
+  // How many whole lines the editor shows at its present size.
+  virtual int VisibleLineCount() const = 0;
   virtual void SetEditorRedraw(bool on) = 0;
   virtual void SetEditorTextColour(const Rgb& colour) = 0;
   // The user's keys, pastes and drops change nothing while it is read-only.

@@ -135,6 +135,7 @@ class FakeView : public MainDialogView {
   void ScrollCaretIntoView() override {}
   int GetFirstVisibleLine() const override { return firstVisibleLine; }
   void SetFirstVisibleLine(int line) override { firstVisibleLine = line; }
+  int VisibleLineCount() const override { return visibleLineCount; }
   void SetEditorRedraw(bool on) override { redraw = on; }
   void SetEditorTextColour(const Rgb& colour) override { editorTextColour = colour; }
   void SetEditorReadOnly(bool readOnly) override { editorReadOnly = readOnly; }
@@ -239,6 +240,7 @@ class FakeView : public MainDialogView {
   int editorTextChanges = 0;
   EditorSelection selection;
   int firstVisibleLine = 0;
+  int visibleLineCount = 20;
   bool redraw = true;
   Rgb editorTextColour{1, 2, 3};
   bool editorModified = false;

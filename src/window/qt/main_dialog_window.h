@@ -18,6 +18,7 @@ class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QTimer;
+class QToolButton;
 
 namespace qv {
 
@@ -95,6 +96,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void ScrollCaretIntoView() override;
   int GetFirstVisibleLine() const override;
   void SetFirstVisibleLine(int line) override;
+  int VisibleLineCount() const override;
   void SetEditorRedraw(bool on) override;
   void SetEditorTextColour(const Rgb& colour) override;
   void SetEditorReadOnly(bool readOnly) override;
@@ -135,11 +137,15 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
   void FitPendingOuterRect();
+  // The tab strip, with the button of the list of all tabs at its end.
+  void PlaceTabStrip(const PixelRect& rect);
+  void ShowTabList();
   void NoteInsertedText(int position, int added);
   bool FoldInsertedText();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
+  QToolButton* m_tabList = nullptr;
   CSourceEditor* m_editor = nullptr;
   QLabel* m_status = nullptr;
   // At the status line's right end, over its words.

@@ -130,12 +130,11 @@ void TabFiles::OnSaveFiles() {
     m_editor.MarkTabSaved(tab);
     // The window's own save is no change by another editor.
     if (tab == kSourceTab) sourceFileTime.valid = lastWriteTime(target, sourceFileTime.time);
-    status.text = "Saved";
+    status.Show("Saved");
   } else {
     m_view.ShowMessageBox("Unable to save to " + target, MessageBoxButtons::Ok, MessageBoxIcon::None);
-    status.text = "Save failed";
+    status.Show("Save failed");
   }
-  status.Update();
 }
 
 void TabFiles::ReloadTabFromDisk(int tab) {
@@ -147,9 +146,10 @@ void TabFiles::ReloadTabFromDisk(int tab) {
   if (!ReadTabFile(record.path, text, lineEnd, record.readError)) {
     // A file that cannot be read now keeps none of its earlier text either.
     record.text.clear();
+    record.history.Clear();
     return;
   }
-  record.text = std::move(text);
+  m_editor.TakeFileText(tab, std::move(text));
   record.lineEnd = std::move(lineEnd);
   if (tab == kSourceTab) RecordSourceFileTime();
 }
@@ -178,6 +178,7 @@ void TabFiles::CheckExternalChange() {
     // now, so the next showing does not read the file over it and the next
     // save writes it (the changed file going to backups).
     m_editor.MarkTabDirty(kSourceTab, true);
+    m_tabs.at(kSourceTab).history.ForgetSavedPoint();
     return;
   }
   std::string text;
@@ -189,7 +190,7 @@ void TabFiles::CheckExternalChange() {
     return;
   }
   TabRecord& source = m_tabs.at(kSourceTab);
-  source.text = std::move(text);
+  m_editor.TakeFileText(kSourceTab, std::move(text));
   source.lineEnd = std::move(lineEnd);
   RecordSourceFileTime();
   m_editor.MarkTabDirty(kSourceTab, false);
