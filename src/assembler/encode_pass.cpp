@@ -35,19 +35,20 @@ bool isBareLabel(const LineWords& words, const LabelSplit& split) {
 
 class ImageBuilder {
  public:
-  ImageBuilder(Assembly& assembly, std::size_t lineCount)
-      : assembly_(assembly), evaluator_(assemblerEvaluator(assembly)) {
+  ImageBuilder(Assembly& assembly, const std::vector<SourceLine>& lines)
+      : assembly_(assembly), lines_(lines), evaluator_(assemblerEvaluator(assembly)) {
     assembly_.currentAddress = 0;
     assembly_.schemeBase = 0;
     // At most one entry per line; growing instead would move every entry
     // several times over on large sources.
-    emitted_.reserve(lineCount);
+    emitted_.reserve(lines.size());
   }
 
-  void encodeLine(const SourceLine& line, const LineWords& words) {
+  void encodeLine(std::uint32_t index, const LineWords& words) {
+    const SourceLine& line = lines_[index];
     LabelSplit split = parseLabel(words);
     if (split.statement.empty()) {
-      append(line, {}, words.text());
+      append(index, {}, words.text());
       return;
     }
     std::string_view statement = split.statement;
@@ -69,7 +70,7 @@ class ImageBuilder {
       openScheme_ = emitted_.size();
     }
     auto size = static_cast<std::uint32_t>(bytes.size());
-    append(line, std::move(bytes), statement);
+    append(index, std::move(bytes), statement);
     assembly_.currentAddress += size;
   }
 
@@ -82,23 +83,22 @@ class ImageBuilder {
     std::uint32_t length = assembly_.currentAddress - header.address;
     header.bytes[2] = static_cast<std::uint8_t>((length >> 8) & 0xFF);
     header.bytes[3] = static_cast<std::uint8_t>(length & 0xFF);
-    warnIfFieldOverflows(assembly_.messages, header.line, "scheme length", length, 16);
+    warnIfFieldOverflows(assembly_.messages, lines_[header.lineIndex], "scheme length", length, 16);
   }
 
   // A line kept only to be shown (switched off, or an IF, ELSE or ENDIF):
   // an entry without bytes, so that the listing shows it in its place.
-  void appendShownOnly(const SourceLine& line) { append(line, {}, line.code); }
+  void appendShownOnly(std::uint32_t index) { append(index, {}, lines_[index].code); }
 
   std::vector<EncodedLine> take() { return std::move(emitted_); }
 
  private:
-  void append(const SourceLine& line, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
-    // Constructed in place rather than assigned, so that the copied strings
-    // take just the room their texts need.
-    emitted_.push_back(EncodedLine{assembly_.currentAddress, std::move(bytes), line, std::string(sourceText)});
+  void append(std::uint32_t index, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
+    emitted_.push_back(EncodedLine{assembly_.currentAddress, index, std::move(bytes), sourceText});
   }
 
   Assembly& assembly_;
+  const std::vector<SourceLine>& lines_;
   const ExpressionEvaluator evaluator_;
   std::vector<EncodedLine> emitted_;
   std::optional<std::size_t> openScheme_;  // index of the open scheme's SKEME_START entry
@@ -109,7 +109,7 @@ class ImageBuilder {
 std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request) {
   const auto lineCount = static_cast<std::uint32_t>(lines.size());
-  ImageBuilder image(assembly, lines.size());
+  ImageBuilder image(assembly, lines);
   BlockTracker blocks;
   for (std::uint32_t i = 0; i < lineCount; ++i) {
     if (request.progressCallback != nullptr) {
@@ -117,11 +117,11 @@ std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<Source
     }
     const SourceLine& line = lines[i];
     if (!isAssembled(line)) {
-      image.appendShownOnly(line);
+      image.appendShownOnly(i);
       continue;
     }
     LineWords words(line.code);
-    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
+    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(i, words);
   }
   image.closeScheme();
   return image.take();

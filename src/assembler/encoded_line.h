@@ -1,19 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 #include <vector>
-
-#include "preprocess/source_line.h"
 
 namespace qv {
 
 // One entry of the SDF image: a statement's bytes at their address.
 struct EncodedLine {
   std::uint32_t address = 0;
+  std::uint32_t lineIndex = 0;      // its line in the compile's line list
   std::vector<std::uint8_t> bytes;  // empty for a line that only defines a label
-  SourceLine line;
-  std::string sourceText;  // the statement without its label
+  std::string_view sourceText;      // the statement without its label, a view into the line's code
 };
 
 }  // namespace qv

@@ -70,7 +70,7 @@ class SymbolTable : public SymbolLookup {
 // (with its file, line and definition text), takes the new value and is
 // reported as a collision and a "Duplicate symbol: " message.
 void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, SymbolKind kind,
-               const std::string& file, std::int32_t line, const std::string& definitionText);
+               std::string_view file, std::int32_t line, const std::string& definitionText);
 
 // The evaluator the assembler passes use: the assembly's symbols, "$" from
 // the process-wide location value.

@@ -75,7 +75,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
 
   result.hexText = makeHexText(assembly.emitted, 0);
   result.mapText = HandleMap(assembly.symbolTable);
-  result.listingText = makeListing(assembly.emitted);
+  result.listingText = makeListing(assembly.emitted, preprocessed.lines);
   result.symbolText = makeSymbolFile(result.symbols);
   addMessages(result, assembly.messages);
   result.collisions = assembly.collisions;
@@ -104,6 +104,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
 
   // The result takes over what the compiler no longer needs, instead of
   // copying it: large sources would otherwise hold every line twice.
+  result.sourceStore = std::move(preprocessed.store);
   result.lines = std::move(preprocessed.lines);
   result.emitted = std::move(assembly.emitted);
   assembly.emitted.clear();
