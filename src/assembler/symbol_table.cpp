@@ -70,6 +70,12 @@ void SymbolTable::clear() {
   anyNameStartsWithDigit_ = false;
 }
 
+std::vector<SymbolRecord> SymbolTable::takeRecords() {
+  std::vector<SymbolRecord> records = std::move(records_);
+  clear();
+  return records;
+}
+
 void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
   std::sort(records.begin(), records.end(), [](const SymbolRecord* a, const SymbolRecord* b) {
     return compareNoCase(a->name, b->name) < 0;

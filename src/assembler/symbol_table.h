@@ -54,6 +54,8 @@ class SymbolTable : public SymbolLookup {
   void setValue(std::size_t position, std::int32_t value);
   std::size_t size() const { return records_.size(); }
   void clear();
+  // Hands the records over in first-definition order, leaving the table empty.
+  std::vector<SymbolRecord> takeRecords();
 
  private:
   // Name order is wanted once per compile, lookups for every operand: the
