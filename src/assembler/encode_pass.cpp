@@ -60,7 +60,7 @@ class ImageBuilder {
     if (command == Command::SchemeClose) return;
 
     setLocationValue(static_cast<std::int32_t>(assembly_.currentAddress));
-    std::vector<std::uint8_t> bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
+    ImageBytes bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
     if (command == Command::None && isBareLabel(words, split)) {
       assembly_.messages.warn(warning::labelBeforeUnknownCommand(placeOf(line), split.label));
     }
@@ -93,7 +93,7 @@ class ImageBuilder {
   std::vector<EncodedLine> take() { return std::move(emitted_); }
 
  private:
-  void append(std::uint32_t index, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
+  void append(std::uint32_t index, ImageBytes bytes, std::string_view sourceText) {
     emitted_.push_back(EncodedLine{assembly_.currentAddress, index, std::move(bytes), sourceText});
   }
 

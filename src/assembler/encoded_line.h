@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "assembler/image_bytes.h"
 
 namespace qv {
 
@@ -10,7 +11,7 @@ namespace qv {
 struct EncodedLine {
   std::uint32_t address = 0;
   std::uint32_t lineIndex = 0;      // its line in the compile's line list
-  std::vector<std::uint8_t> bytes;  // empty for a line that only defines a label
+  ImageBytes bytes;                 // empty for a line that only defines a label
   std::string_view sourceText;      // the statement without its label, a view into the line's code
 };
 

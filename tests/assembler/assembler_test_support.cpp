@@ -38,7 +38,7 @@ void assemble(Assembly& assembly, const std::vector<SourceLine>& lines, const Co
   assembly.emitted = EncodePass(assembly, lines, request);
 }
 
-std::string hexOf(const std::vector<std::uint8_t>& bytes) {
+std::string hexOf(std::span<const std::uint8_t> bytes) {
   std::string text;
   for (std::uint8_t byte : bytes) {
     char digits[4];
