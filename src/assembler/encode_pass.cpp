@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "assembler/block_tracker.h"
+#include "assembler/line_classification.h"
 #include "assembler/command_encoder.h"
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
@@ -29,8 +29,8 @@ bool isSchemeWord(std::string_view statement, Command command) {
 
 // A leading name taken as a label without a colon: with an unknown command
 // after it, most likely a misspelt command (PLAYY HNDL_START, 1).
-bool isBareLabel(const LineWords& words, const LabelSplit& split) {
-  return !split.label.empty() && words.text().find(':') == std::string_view::npos;
+bool isBareLabel(std::string_view text, const LabelSplit& split) {
+  return !split.label.empty() && text.find(':') == std::string_view::npos;
 }
 
 class ImageBuilder {
@@ -39,16 +39,22 @@ class ImageBuilder {
       : assembly_(assembly), lines_(lines), evaluator_(assemblerEvaluator(assembly)) {
     assembly_.currentAddress = 0;
     assembly_.schemeBase = 0;
-    // At most one entry per line; growing instead would move every entry
-    // several times over on large sources.
-    emitted_.reserve(lines.size());
+    // At most one entry per statement and per line only shown; growing
+    // instead would move every entry several times over on large sources.
+    std::size_t shownOnly = 0;
+    for (const SourceLine& line : lines) shownOnly += isAssembled(line) ? 0 : 1;
+    emitted_.reserve(assembly.placedStatements.size() + shownOnly);
   }
 
-  void encodeLine(std::uint32_t index, const LineWords& words) {
+  void encodeLine(const PlacedStatement& placed) {
+    const std::uint32_t index = placed.line;
     const SourceLine& line = lines_[index];
-    LabelSplit split = parseLabel(words);
+    const std::string_view code = line.code;
+    const std::string_view text = trimView(code);
+    const LabelSplit split{code.substr(placed.labelBegin, placed.labelLength),
+                           code.substr(placed.statementBegin, placed.statementLength), placed.command};
     if (split.statement.empty()) {
-      append(index, {}, words.text());
+      append(index, {}, text);
       return;
     }
     std::string_view statement = split.statement;
@@ -61,7 +67,7 @@ class ImageBuilder {
 
     setLocationValue(static_cast<std::int32_t>(assembly_.currentAddress));
     ImageBytes bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
-    if (command == Command::None && isBareLabel(words, split)) {
+    if (command == Command::None && isBareLabel(text, split)) {
       assembly_.messages.warn(warning::labelBeforeUnknownCommand(placeOf(line), split.label));
     }
     if (bytes.empty()) return;
@@ -110,7 +116,8 @@ std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<Source
                                     const CompileRequest& request) {
   const auto lineCount = static_cast<std::uint32_t>(lines.size());
   ImageBuilder image(assembly, lines);
-  BlockTracker blocks;
+  const std::vector<PlacedStatement>& placed = assembly.placedStatements;
+  std::size_t next = 0;
   for (std::uint32_t i = 0; i < lineCount; ++i) {
     if (request.progressCallback != nullptr) {
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
@@ -120,10 +127,10 @@ std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<Source
       image.appendShownOnly(i);
       continue;
     }
-    LineWords words(line.code);
-    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(i, words);
+    if (next < placed.size() && placed[next].line == i) image.encodeLine(placed[next++]);
   }
   image.closeScheme();
+  std::vector<PlacedStatement>().swap(assembly.placedStatements);
   return image.take();
 }
 
