@@ -98,6 +98,7 @@ void HarvestPass(Assembly& assembly, const std::vector<SourceLine>& lines, const
   assembly.placedStatements.clear();
   Harvester harvester(assembly, request, lines.size());
   walkLayout(assembly, lines, harvester);
+  assembly.symbolTable.shrinkToFit();
 }
 
 void warnUnevaluatedDefinitions(Assembly& assembly, const std::vector<SourceLine>& lines) {
