@@ -100,7 +100,10 @@ class ImageBuilder {
 
  private:
   void append(std::uint32_t index, ImageBytes bytes, std::string_view sourceText) {
-    emitted_.push_back(EncodedLine{assembly_.currentAddress, index, std::move(bytes), sourceText});
+    const std::string_view code = lines_[index].code;
+    const auto begin = sourceText.empty() ? 0u : static_cast<std::uint32_t>(sourceText.data() - code.data());
+    emitted_.push_back(EncodedLine{assembly_.currentAddress, index, std::move(bytes), begin,
+                                   static_cast<std::uint32_t>(sourceText.size())});
   }
 
   Assembly& assembly_;

@@ -57,6 +57,9 @@ class SymbolTable : public SymbolLookup {
   // Gives back the room the records' growth left spare: on a large source
   // almost half of it, held to the end of the compile otherwise.
   void shrinkToFit() { records_.shrink_to_fit(); }
+  // Once the image is made no name is looked up again: the index gives its
+  // room back, and the records stay for the outputs (a lookup finds nothing).
+  void releaseIndex() { index_.clear(); }
   // Hands the records over in first-definition order, leaving the table empty.
   std::vector<SymbolRecord> takeRecords();
 

@@ -90,6 +90,7 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     relocateLabels(assembly, lines);
     warnUnevaluatedDefinitions(assembly, lines);
     assembly.emitted = EncodePass(assembly, lines, request);
+    assembly.symbolTable.releaseIndex();
   }
 
   addMessages(result, assembly.messages);

@@ -70,7 +70,7 @@ void appendShownOnlyLine(std::string& text, const EncodedLine& line, const Sourc
   text.append(4 + 2, ' ');
   text.append(mark);
   text.append(kHexColumnWidth - mark.size() + 2, ' ');
-  text.append(line.sourceText);
+  text.append(sourceText(line, source));
   appendConvertedComment(text, source.comment);
   // A line with neither code nor comment would end in blanks.
   text.erase(text.find_last_not_of(' ') + 1);
@@ -91,7 +91,7 @@ void appendListingLine(std::string& text, const EncodedLine& line, const SourceL
   if (written < width) text.append(width - written, ' ');
 
   text.append("  ");
-  text.append(line.sourceText);
+  text.append(sourceText(line, source));
   appendConvertedComment(text, source.comment);
   text.append("\r\n");
 }
@@ -105,7 +105,7 @@ std::string makeListing(const std::vector<EncodedLine>& emitted, const std::vect
       "\r\n";
   std::size_t size = text.size();
   for (const EncodedLine& line : emitted) {
-    size += kLineFraming + std::max(line.bytes.size() * 3, kHexColumnWidth) + line.sourceText.size() +
+    size += kLineFraming + std::max(line.bytes.size() * 3, kHexColumnWidth) + line.sourceLength +
             lines[line.lineIndex].comment.size();
   }
   text.reserve(size);

@@ -28,7 +28,7 @@ TEST(EncodePass, EntriesCarryTheirSourceLines) {
   ASSERT_EQ(emitted.size(), 3u);
   EXPECT_EQ(lines[emitted[1].lineIndex].lineNumber, 2);
   EXPECT_EQ(lines[emitted[2].lineIndex].text, "LOOP: PLAY 5 ; attack");
-  EXPECT_EQ(emitted[2].sourceText, "PLAY 5");
+  EXPECT_EQ(sourceText(emitted[2], lines[emitted[2].lineIndex]), "PLAY 5");
 }
 
 // Only a blank or tab ends the word that opens or closes a scheme: a

@@ -24,13 +24,14 @@ std::vector<SourceLine>& listedLines() {
 EncodedLine encoded(std::uint32_t address, std::vector<std::uint8_t> bytes, std::string sourceText,
                     std::string comment = "") {
   SourceLine source;
+  source.code = test::kept(sourceText);
   source.comment = test::kept(std::move(comment));
   listedLines().push_back(source);
   EncodedLine line;
   line.address = address;
   line.lineIndex = static_cast<std::uint32_t>(listedLines().size() - 1);
   line.bytes = std::move(bytes);
-  line.sourceText = test::kept(std::move(sourceText));
+  line.sourceLength = static_cast<std::uint32_t>(sourceText.size());
   return line;
 }
 
