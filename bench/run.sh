@@ -8,8 +8,9 @@
 # twin (skipped when not installed), the disassembly of the largest image
 # and, when the window is built, the window itself (bench/window_bench.cpp).
 #   run.sh [BUILD]
-# BENCH_BASELINE   the baseline commit (default: where HEAD left main, or
-#                  HEAD's parent on main itself); "none" skips it
+# BENCH_BASELINE   the baseline commit (default: where HEAD left main or
+#                  origin/main, or HEAD's parent on main itself); "none"
+#                  skips it
 # BENCH_DIR        where the sources and outputs go (default: a new
 #                  temporary folder, removed at the end)
 # SIZES, RUNS      the source sizes, and the runs of which the best counts
@@ -28,7 +29,8 @@ fi
 
 baseline_ref=${BENCH_BASELINE:-}
 if [ -z "$baseline_ref" ]; then
-  baseline_ref=$(git -C "$here" merge-base HEAD main 2>/dev/null || true)
+  baseline_ref=$(git -C "$here" merge-base HEAD main 2>/dev/null || git -C "$here" merge-base HEAD origin/main 2>/dev/null ||
+    true)
   if [ "$baseline_ref" = "$(git -C "$here" rev-parse HEAD)" ]; then baseline_ref=$(git -C "$here" rev-parse HEAD^); fi
 fi
 baseline=""
