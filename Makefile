@@ -93,6 +93,8 @@ screenshot: deps
 	cmake --build $(BUILD) -j $(JOBS) --target workbench_screenshot
 	@bash scripts/screenshot.sh $(BUILD)/workbench_screenshot docs/workbench.png
 
+# The figures beside those of the commit this one was branched from
+# (BENCH_BASELINE to name another), both run here back to back.
 bench: build
 	@bash bench/run.sh $(BUILD)
 

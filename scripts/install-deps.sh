@@ -15,6 +15,7 @@ test_packages=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   srecord time dpkg-dev lintian
+  gputils
 )
 
 # The Windows build and its tests (make windows, make test-windows): the

@@ -11,6 +11,7 @@ void Assembly::reset() {
   emitted.clear();
   labelAddresses.clear();
   harvestedPlays.clear();
+  placedStatements.clear();
   unevaluatedDefinitions.clear();
   setLocationValue(0);
   currentAddress = 0;

@@ -17,7 +17,7 @@ namespace qv {
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = ImageBytes;
 
 // The values of a command's operands, each read once and checked against
 // its field.
@@ -39,7 +39,6 @@ int offsetBits(Command command) { return command == Command::BranchTo ? 12 : 16;
 Bytes encodeDb(Assembly& assembly, const SourceLine& line, const OperandList& list,
                const ExpressionEvaluator& evaluator) {
   Bytes bytes;
-  bytes.reserve(list.size());
   for (std::string_view operand : list) {
     auto value = checkedOperand(assembly.messages, line, Command::Db, dbValueField, operand, evaluator);
     bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -55,18 +54,18 @@ Bytes encodeCommand(Assembly& assembly, Command command, OperandValues values, c
     values[0] = static_cast<std::int32_t>(offset);
   }
   CommandBytes encoded = commandBytes(command, values);
-  return Bytes(encoded.bytes.begin(), encoded.bytes.begin() + static_cast<std::ptrdiff_t>(encoded.size));
+  return Bytes(std::span<const std::uint8_t>(encoded.bytes.data(), encoded.size));
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeStatement(Assembly& assembly, std::string_view statement,
-                                          const ExpressionEvaluator& evaluator, const SourceLine& line) {
+ImageBytes encodeStatement(Assembly& assembly, std::string_view statement, const ExpressionEvaluator& evaluator,
+                           const SourceLine& line) {
   return encodeStatement(assembly, commandOf(firstWord(statement)), statement, evaluator, line);
 }
 
-std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, std::string_view statement,
-                                          const ExpressionEvaluator& evaluator, const SourceLine& line) {
+ImageBytes encodeStatement(Assembly& assembly, Command command, std::string_view statement,
+                           const ExpressionEvaluator& evaluator, const SourceLine& line) {
   StatementParts split = splitStatement(statement);
   if (split.mnemonic.empty() || isDigit(split.mnemonic[0])) return {};
   if (command == Command::None) {

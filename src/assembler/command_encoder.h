@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "assembler/image_bytes.h"
 
 #include "assembler/command_set.h"
 #include "preprocess/expression_evaluator.h"
@@ -15,12 +16,12 @@ struct Assembly;
 // The bytes of one statement (label already removed). Unknown keywords add
 // "Unrecognized command: " + keyword to the assembly's messages; a branch
 // offset that does not fit its field adds a warning naming line.
-std::vector<std::uint8_t> encodeStatement(Assembly& assembly, std::string_view statement,
-                                          const ExpressionEvaluator& evaluator, const SourceLine& line);
+ImageBytes encodeStatement(Assembly& assembly, std::string_view statement, const ExpressionEvaluator& evaluator,
+                           const SourceLine& line);
 
 // The same for a statement whose command (of its first word) the caller has
 // looked up already.
-std::vector<std::uint8_t> encodeStatement(Assembly& assembly, Command command, std::string_view statement,
-                                          const ExpressionEvaluator& evaluator, const SourceLine& line);
+ImageBytes encodeStatement(Assembly& assembly, Command command, std::string_view statement,
+                           const ExpressionEvaluator& evaluator, const SourceLine& line);
 
 }  // namespace qv

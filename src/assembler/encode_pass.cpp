@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "assembler/block_tracker.h"
+#include "assembler/line_classification.h"
 #include "assembler/command_encoder.h"
 #include "assembler/command_set.h"
 #include "assembler/field_warning.h"
@@ -29,25 +29,32 @@ bool isSchemeWord(std::string_view statement, Command command) {
 
 // A leading name taken as a label without a colon: with an unknown command
 // after it, most likely a misspelt command (PLAYY HNDL_START, 1).
-bool isBareLabel(const LineWords& words, const LabelSplit& split) {
-  return !split.label.empty() && words.text().find(':') == std::string_view::npos;
+bool isBareLabel(std::string_view text, const LabelSplit& split) {
+  return !split.label.empty() && text.find(':') == std::string_view::npos;
 }
 
 class ImageBuilder {
  public:
-  ImageBuilder(Assembly& assembly, std::size_t lineCount)
-      : assembly_(assembly), evaluator_(assemblerEvaluator(assembly)) {
+  ImageBuilder(Assembly& assembly, const std::vector<SourceLine>& lines)
+      : assembly_(assembly), lines_(lines), evaluator_(assemblerEvaluator(assembly)) {
     assembly_.currentAddress = 0;
     assembly_.schemeBase = 0;
-    // At most one entry per line; growing instead would move every entry
-    // several times over on large sources.
-    emitted_.reserve(lineCount);
+    // At most one entry per statement and per line only shown; growing
+    // instead would move every entry several times over on large sources.
+    std::size_t shownOnly = 0;
+    for (const SourceLine& line : lines) shownOnly += isAssembled(line) ? 0 : 1;
+    emitted_.reserve(assembly.placedStatements.size() + shownOnly);
   }
 
-  void encodeLine(const SourceLine& line, const LineWords& words) {
-    LabelSplit split = parseLabel(words);
+  void encodeLine(const PlacedStatement& placed) {
+    const std::uint32_t index = placed.line;
+    const SourceLine& line = lines_[index];
+    const std::string_view code = line.code;
+    const std::string_view text = trimView(code);
+    const LabelSplit split{code.substr(placed.labelBegin, placed.labelLength),
+                           code.substr(placed.statementBegin, placed.statementLength), placed.command};
     if (split.statement.empty()) {
-      append(line, {}, words.text());
+      append(index, {}, text);
       return;
     }
     std::string_view statement = split.statement;
@@ -59,8 +66,8 @@ class ImageBuilder {
     if (command == Command::SchemeClose) return;
 
     setLocationValue(static_cast<std::int32_t>(assembly_.currentAddress));
-    std::vector<std::uint8_t> bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
-    if (command == Command::None && isBareLabel(words, split)) {
+    ImageBytes bytes = encodeStatement(assembly_, command, statement, evaluator_, line);
+    if (command == Command::None && isBareLabel(text, split)) {
       assembly_.messages.warn(warning::labelBeforeUnknownCommand(placeOf(line), split.label));
     }
     if (bytes.empty()) return;
@@ -69,7 +76,7 @@ class ImageBuilder {
       openScheme_ = emitted_.size();
     }
     auto size = static_cast<std::uint32_t>(bytes.size());
-    append(line, std::move(bytes), statement);
+    append(index, std::move(bytes), statement);
     assembly_.currentAddress += size;
   }
 
@@ -82,23 +89,25 @@ class ImageBuilder {
     std::uint32_t length = assembly_.currentAddress - header.address;
     header.bytes[2] = static_cast<std::uint8_t>((length >> 8) & 0xFF);
     header.bytes[3] = static_cast<std::uint8_t>(length & 0xFF);
-    warnIfFieldOverflows(assembly_.messages, header.line, "scheme length", length, 16);
+    warnIfFieldOverflows(assembly_.messages, lines_[header.lineIndex], "scheme length", length, 16);
   }
 
   // A line kept only to be shown (switched off, or an IF, ELSE or ENDIF):
   // an entry without bytes, so that the listing shows it in its place.
-  void appendShownOnly(const SourceLine& line) { append(line, {}, line.code); }
+  void appendShownOnly(std::uint32_t index) { append(index, {}, lines_[index].code); }
 
   std::vector<EncodedLine> take() { return std::move(emitted_); }
 
  private:
-  void append(const SourceLine& line, std::vector<std::uint8_t> bytes, std::string_view sourceText) {
-    // Constructed in place rather than assigned, so that the copied strings
-    // take just the room their texts need.
-    emitted_.push_back(EncodedLine{assembly_.currentAddress, std::move(bytes), line, std::string(sourceText)});
+  void append(std::uint32_t index, ImageBytes bytes, std::string_view sourceText) {
+    const std::string_view code = lines_[index].code;
+    const auto begin = sourceText.empty() ? 0u : static_cast<std::uint32_t>(sourceText.data() - code.data());
+    emitted_.push_back(EncodedLine{assembly_.currentAddress, index, std::move(bytes), begin,
+                                   static_cast<std::uint32_t>(sourceText.size())});
   }
 
   Assembly& assembly_;
+  const std::vector<SourceLine>& lines_;
   const ExpressionEvaluator evaluator_;
   std::vector<EncodedLine> emitted_;
   std::optional<std::size_t> openScheme_;  // index of the open scheme's SKEME_START entry
@@ -109,21 +118,22 @@ class ImageBuilder {
 std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request) {
   const auto lineCount = static_cast<std::uint32_t>(lines.size());
-  ImageBuilder image(assembly, lines.size());
-  BlockTracker blocks;
+  ImageBuilder image(assembly, lines);
+  const std::vector<PlacedStatement>& placed = assembly.placedStatements;
+  std::size_t next = 0;
   for (std::uint32_t i = 0; i < lineCount; ++i) {
     if (request.progressCallback != nullptr) {
       request.progressCallback(request.progressContext, lineCount + i + 1, 2 * lineCount, "Encode");
     }
     const SourceLine& line = lines[i];
     if (!isAssembled(line)) {
-      image.appendShownOnly(line);
+      image.appendShownOnly(i);
       continue;
     }
-    LineWords words(line.code);
-    if (blocks.classify(words) == LineRole::Instruction) image.encodeLine(line, words);
+    if (next < placed.size() && placed[next].line == i) image.encodeLine(placed[next++]);
   }
   image.closeScheme();
+  std::vector<PlacedStatement>().swap(assembly.placedStatements);
   return image.take();
 }
 

@@ -11,7 +11,8 @@ namespace qv {
 struct Assembly;
 
 // Second pass: lays out the image, encodes each statement and patches each
-// scheme's length when it closes.
+// scheme's length when it closes. The statements are those the harvest pass
+// placed (Assembly::placedStatements), which it lets go.
 std::vector<EncodedLine> EncodePass(Assembly& assembly, const std::vector<SourceLine>& lines,
                                     const CompileRequest& request);
 

@@ -59,6 +59,15 @@ class Harvester : public LayoutVisitor {
               definition->valueText);
   }
 
+  void onInstruction(std::size_t index, const SourceLine& line, const LabelSplit& split) override {
+    const auto offset = [&line](std::string_view part) {
+      return part.empty() ? 0u : static_cast<std::uint32_t>(part.data() - line.code.data());
+    };
+    assembly_.placedStatements.push_back({static_cast<std::uint32_t>(index), offset(split.label),
+                                          static_cast<std::uint32_t>(split.label.size()), offset(split.statement),
+                                          static_cast<std::uint32_t>(split.statement.size()), split.command});
+  }
+
   void onLabel(const SourceLine& line, std::string_view label, std::uint32_t address) override {
     addSymbol(assembly_, label, static_cast<std::int32_t>(address), SymbolKind::Label, line.file, line.lineNumber,
               std::string());
@@ -86,8 +95,10 @@ void HarvestPass(Assembly& assembly, const std::vector<SourceLine>& lines, const
   assembly.labelAddresses.clear();
   assembly.harvestedPlays.clear();
   assembly.unevaluatedDefinitions.clear();
+  assembly.placedStatements.clear();
   Harvester harvester(assembly, request, lines.size());
   walkLayout(assembly, lines, harvester);
+  assembly.symbolTable.shrinkToFit();
 }
 
 void warnUnevaluatedDefinitions(Assembly& assembly, const std::vector<SourceLine>& lines) {

@@ -14,6 +14,7 @@ void placeInstruction(Assembly& assembly, std::size_t index, const SourceLine& l
                       const ExpressionEvaluator& evaluator, LayoutVisitor& visitor) {
   setLocationValue(static_cast<std::int32_t>(assembly.currentAddress));
   LabelSplit split = parseLabel(words);
+  visitor.onInstruction(index, line, split);
   if (!split.label.empty()) visitor.onLabel(line, split.label, assembly.currentAddress);
   if (split.statement.empty()) return;
   std::uint32_t size = 0;

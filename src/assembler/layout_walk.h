@@ -23,6 +23,9 @@ class LayoutVisitor {
   virtual void onCBlockStart(const SourceLine& /*line*/, const LineWords& /*words*/) {}
   virtual void onCBlockCell(const SourceLine& /*line*/, const LineWords& /*words*/) {}
   virtual void onDefinition(const SourceLine& /*line*/, const LineWords& /*words*/) {}
+  // Every instruction line, split into its label and statement (views into
+  // its code), before its label is reported.
+  virtual void onInstruction(std::size_t /*index*/, const SourceLine& /*line*/, const LabelSplit& /*split*/) {}
   // A labelled instruction line; address is where its statement goes.
   virtual void onLabel(const SourceLine& /*line*/, std::string_view /*label*/, std::uint32_t /*address*/) {}
   // The PLAY statement of line (at index), placed at address, with its

@@ -36,7 +36,7 @@ std::pair<std::size_t, bool> NameIndex::insert(std::string_view name, std::size_
 }
 
 void NameIndex::clear() {
-  slots_.clear();
+  std::vector<Slot>().swap(slots_);
   used_ = 0;
 }
 

@@ -27,6 +27,7 @@ class NameIndex {
   std::pair<std::size_t, bool> insert(std::string_view name, std::size_t position,
                                       const std::vector<SymbolRecord>& records);
 
+  // Forgets every name and gives the slots' room back.
   void clear();
 
  private:

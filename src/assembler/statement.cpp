@@ -7,9 +7,6 @@ namespace qv {
 
 namespace {
 
-// Enough for every command but a long DB, so one allocation serves.
-constexpr std::size_t typicalOperandCount = 5;
-
 void addCommaSeparated(std::string_view text, OperandList& operands) {
   std::size_t start = 0;
   while (start <= text.size()) {
@@ -34,7 +31,6 @@ StatementParts splitStatement(std::string_view statement) {
   std::size_t blank = findBlankOrTab(text);
   if (blank == std::string_view::npos) return result;
   std::string_view operandText = trimView(text.substr(blank + 1));
-  result.operands.reserve(typicalOperandCount);
   if (operandText.find(',') != std::string_view::npos) {
     addCommaSeparated(operandText, result.operands);
     return result;

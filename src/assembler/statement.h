@@ -1,6 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +14,44 @@
 
 namespace qv {
 
-// Views into the statement text, which must outlive them.
-using OperandList = std::vector<std::string_view>;
+// Views into the statement text, which must outlive them. The first kHeld
+// are kept in the list itself: no command takes more, so only a long DB
+// list goes to the heap, and splitting a statement allocates nothing.
+class OperandList {
+ public:
+  static constexpr std::size_t kHeld = 6;
+
+  OperandList() = default;
+  OperandList(std::initializer_list<std::string_view> operands) {
+    for (std::string_view operand : operands) push_back(operand);
+  }
+
+  void push_back(std::string_view operand) {
+    if (size_ < kHeld) {
+      held_[size_++] = operand;
+      return;
+    }
+    if (spilled_.empty()) spilled_.assign(held_.begin(), held_.end());
+    spilled_.push_back(operand);
+    ++size_;
+  }
+
+  const std::string_view* begin() const { return size_ > kHeld ? spilled_.data() : held_.data(); }
+  const std::string_view* end() const { return begin() + size_; }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  std::string_view operator[](std::size_t index) const { return begin()[index]; }
+  std::string_view front() const { return begin()[0]; }
+
+  friend bool operator==(const OperandList& a, const OperandList& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  std::array<std::string_view, kHeld> held_{};
+  std::vector<std::string_view> spilled_;
+  std::size_t size_ = 0;
+};
 
 struct StatementParts {
   std::string mnemonic;  // upper-cased; empty when the statement has no token

@@ -70,6 +70,12 @@ void SymbolTable::clear() {
   anyNameStartsWithDigit_ = false;
 }
 
+std::vector<SymbolRecord> SymbolTable::takeRecords() {
+  std::vector<SymbolRecord> records = std::move(records_);
+  clear();
+  return records;
+}
+
 void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
   std::sort(records.begin(), records.end(), [](const SymbolRecord* a, const SymbolRecord* b) {
     return compareNoCase(a->name, b->name) < 0;
@@ -77,9 +83,9 @@ void SymbolTable::sortByName(std::vector<const SymbolRecord*>& records) {
 }
 
 void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, SymbolKind kind,
-               const std::string& file, std::int32_t line, const std::string& definitionText) {
+               std::string_view file, std::int32_t line, const std::string& definitionText) {
   auto [existing, inserted] =
-      assembly.symbolTable.insert(SymbolRecord{toUpperAscii(name), value, kind, file, line, definitionText, {}});
+      assembly.symbolTable.insert(SymbolRecord{toUpperAscii(name), value, kind, std::string(file), line, definitionText, {}});
   if (inserted) return;
 
   const std::string upperName = toUpperAscii(name);
@@ -89,8 +95,8 @@ void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, Sy
   existing->value = value;
   std::string message = "Duplicate symbol: " + upperName;
   assembly.collisions.push_back(
-      SymbolCollision{SymbolRecord{upperName, value, kind, file, line, definitionText, {}}, message + " as " + kindWord});
-  MessagePlace place{file, line};
+      SymbolCollision{SymbolRecord{upperName, value, kind, std::string(file), line, definitionText, {}}, message + " as " + kindWord});
+  MessagePlace place{std::string(file), line};
   assembly.messages.warn(WarningId::DuplicateSymbolName, std::move(message), place);
   assembly.messages.warn(warning::duplicateSymbol(place, upperName, MessagePlace{existing->file, existing->line}));
 }

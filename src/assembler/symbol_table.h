@@ -54,6 +54,14 @@ class SymbolTable : public SymbolLookup {
   void setValue(std::size_t position, std::int32_t value);
   std::size_t size() const { return records_.size(); }
   void clear();
+  // Gives back the room the records' growth left spare: on a large source
+  // almost half of it, held to the end of the compile otherwise.
+  void shrinkToFit() { records_.shrink_to_fit(); }
+  // Once the image is made no name is looked up again: the index gives its
+  // room back, and the records stay for the outputs (a lookup finds nothing).
+  void releaseIndex() { index_.clear(); }
+  // Hands the records over in first-definition order, leaving the table empty.
+  std::vector<SymbolRecord> takeRecords();
 
  private:
   // Name order is wanted once per compile, lookups for every operand: the
@@ -70,7 +78,7 @@ class SymbolTable : public SymbolLookup {
 // (with its file, line and definition text), takes the new value and is
 // reported as a collision and a "Duplicate symbol: " message.
 void addSymbol(Assembly& assembly, std::string_view name, std::int32_t value, SymbolKind kind,
-               const std::string& file, std::int32_t line, const std::string& definitionText);
+               std::string_view file, std::int32_t line, const std::string& definitionText);
 
 // The evaluator the assembler passes use: the assembly's symbols, "$" from
 // the process-wide location value.

@@ -14,6 +14,10 @@ struct CompileRequest {
   std::string outputDir;
   bool writeOutputs = true;
   bool includeInactive = false;
+  // The HEX, MAP, LST and SYM texts stay in the result. A caller that only
+  // wants the files (the harness) says false: each text then goes once it
+  // is written, so that the four are never held at once.
+  bool keepTexts = true;
   ProgressCallback progressCallback = nullptr;
   void* progressContext = nullptr;
 };

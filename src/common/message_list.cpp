@@ -36,6 +36,11 @@ std::vector<std::string> MessageList::texts() const {
   return texts;
 }
 
+std::vector<Message> MessageList::take() {
+  firstUnplaced_ = 0;
+  return std::exchange(messages_, {});
+}
+
 void MessageList::clear() {
   messages_.clear();
   firstUnplaced_ = 0;

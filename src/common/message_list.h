@@ -38,6 +38,8 @@ class MessageList {
   bool empty() const { return messages_.empty(); }
   // The texts alone, in order.
   std::vector<std::string> texts() const;
+  // Hands the messages over, leaving the list empty.
+  std::vector<Message> take();
   void clear();
 
  private:

@@ -14,6 +14,7 @@ namespace qv {
 // Everything one compile produced; a plain value owned by the caller.
 struct CompileResult {
   std::string sourcePath;
+  SourceStore sourceStore;  // what lines and emitted view
   std::vector<SourceLine> lines;
   std::vector<SymbolRecord> symbols;
   std::vector<SymbolCollision> collisions;

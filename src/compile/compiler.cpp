@@ -17,10 +17,12 @@ namespace qv {
 
 namespace {
 
-void addMessages(CompileResult& result, const MessageList& messages) {
-  for (const Message& message : messages.all()) {
-    result.messages.push_back(message.text);
-    result.messagePlaces.push_back(message.place);
+// Moves the messages over: a large source's warnings are not held twice.
+void addMessages(CompileResult& result, MessageList& messages) {
+  std::vector<Message> taken = messages.take();
+  for (Message& message : taken) {
+    result.messages.push_back(std::move(message.text));
+    result.messagePlaces.push_back(std::move(message.place));
     result.messageKinds.push_back(message.kind);
   }
 }
@@ -43,6 +45,24 @@ void writeTextOutput(CompileResult& result, const std::string& path, const std::
     addWriteFailure(result, std::move(failure));
   }
 }
+
+// One output after the other: made, written when it is to be, and kept in
+// the result or let go before the next is made.
+class OutputTexts {
+ public:
+  OutputTexts(CompileResult& result, const CompileRequest& request)
+      : result_(result), write_(request.writeOutputs && !result.failed), keep_(request.keepTexts) {}
+
+  void add(std::string& kept, std::string text, std::size_t file, const char* openFailure) {
+    if (write_) writeTextOutput(result_, result_.outputFiles[file], text, openFailure);
+    if (keep_) kept = std::move(text);
+  }
+
+ private:
+  CompileResult& result_;
+  const bool write_;
+  const bool keep_;
+};
 
 }  // namespace
 
@@ -70,13 +90,9 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     relocateLabels(assembly, lines);
     warnUnevaluatedDefinitions(assembly, lines);
     assembly.emitted = EncodePass(assembly, lines, request);
-    result.symbols = assembly.symbolTable.symbols();
+    assembly.symbolTable.releaseIndex();
   }
 
-  result.hexText = makeHexText(assembly.emitted, 0);
-  result.mapText = HandleMap(assembly.symbolTable);
-  result.listingText = makeListing(assembly.emitted);
-  result.symbolText = makeSymbolFile(result.symbols);
   addMessages(result, assembly.messages);
   result.collisions = assembly.collisions;
 
@@ -85,18 +101,13 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
     std::string base = outputBase + effectiveSuffix(request.suffix);
     result.outputFiles = {base + ".HEX", base + ".MAP", base + ".LST", base + ".SYM"};
   }
-  if (request.writeOutputs && !result.failed) {
-    const std::string& hexPath = result.outputFiles[0];
-    std::string hexError;
-    if (writeHexText(hexPath, result.hexText, hexError)) {
-      result.writtenFiles.push_back(hexPath);
-    } else {
-      addWriteFailure(result, hexError);
-    }
-    writeTextOutput(result, result.outputFiles[1], result.mapText, "Unable to open map output file: ");
-    writeTextOutput(result, result.outputFiles[2], result.listingText, "Unable to open list output file: ");
-    writeTextOutput(result, result.outputFiles[3], result.symbolText, "Unable to open symbol output file: ");
-  }
+  OutputTexts outputs(result, request);
+  outputs.add(result.hexText, makeHexText(assembly.emitted, 0), 0, "Unable to open output HEX file: ");
+  outputs.add(result.mapText, HandleMap(assembly.symbolTable), 1, "Unable to open map output file: ");
+  outputs.add(result.listingText, makeListing(assembly.emitted, preprocessed.lines), 2,
+              "Unable to open list output file: ");
+  outputs.add(result.symbolText, makeSymbolFile(assembly.symbolTable.symbols()), 3,
+              "Unable to open symbol output file: ");
 
   if (!result.failed) {
     result.failed = std::any_of(result.messages.begin(), result.messages.end(), isFatalMessage);
@@ -104,9 +115,11 @@ CompileResult Compiler::compile(const std::string& sourcePath, const CompileRequ
 
   // The result takes over what the compiler no longer needs, instead of
   // copying it: large sources would otherwise hold every line twice.
+  result.sourceStore = std::move(preprocessed.store);
   result.lines = std::move(preprocessed.lines);
   result.emitted = std::move(assembly.emitted);
   assembly.emitted.clear();
+  result.symbols = assembly.symbolTable.takeRecords();
   return result;
 }
 

@@ -31,15 +31,25 @@ std::string consoleLine(const std::string& message, const MessagePlace& place, M
   return line;
 }
 
+// Standard error writes each call at once: tens of thousands of warnings
+// would take as many system calls. They go out in pieces of this size.
+constexpr std::size_t kDiagnosticsPiece = 64 * 1024;
+
 void printDiagnostics(std::FILE* out, const CompileResult& result) {
+  const MessagePlace nowhere;
+  std::string pending;
   for (std::size_t i = 0; i < result.messages.size(); ++i) {
     const MessageKind kind = messageKind(result, i);
     if (kind == MessageKind::Note) continue;
-    const MessagePlace place = i < result.messagePlaces.size() ? result.messagePlaces[i] : MessagePlace{};
-    std::string line = consoleLine(result.messages[i], place, kind);
-    line += '\n';
-    std::fputs(line.c_str(), out);
+    const MessagePlace& place = i < result.messagePlaces.size() ? result.messagePlaces[i] : nowhere;
+    pending += consoleLine(result.messages[i], place, kind);
+    pending += '\n';
+    if (pending.size() >= kDiagnosticsPiece) {
+      std::fwrite(pending.data(), 1, pending.size(), out);
+      pending.clear();
+    }
   }
+  std::fwrite(pending.data(), 1, pending.size(), out);
 }
 
 bool hasWarnings(const CompileResult& result) {

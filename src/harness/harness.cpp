@@ -110,6 +110,7 @@ HarnessOutcome runHarness(const std::vector<std::string>& arguments) {
 
   CompileRequest request =
       makeCompileRequest(options.suffix, options.outputFolder, options.writeOutputs, options.includeInactive);
+  request.keepTexts = false;
   Compiler compiler;
   compiler.setBuiltInIncludeProvider(carriedIncludeProvider);
   CompileResult result = compiler.compile(options.source, request);

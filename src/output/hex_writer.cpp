@@ -138,11 +138,7 @@ std::string makeHexText(const std::vector<EncodedLine>& emitted, std::int32_t ad
 
 bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitted, std::string& errorMessage,
                   std::int32_t addressOffset) {
-  return writeHexText(path, makeHexText(emitted, addressOffset), errorMessage);
-}
-
-bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage) {
-  return writeOutputFile(path, hexText, "Unable to open output HEX file: ", errorMessage);
+  return writeOutputFile(path, makeHexText(emitted, addressOffset), "Unable to open output HEX file: ", errorMessage);
 }
 
 }  // namespace qv

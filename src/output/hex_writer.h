@@ -17,8 +17,4 @@ std::string makeHexText(const std::vector<EncodedLine>& emitted, std::int32_t ad
 bool writeHexFile(const std::string& path, const std::vector<EncodedLine>& emitted, std::string& errorMessage,
                   std::int32_t addressOffset);
 
-// The same for a HEX text already made, so that the driver writes the text
-// it keeps instead of making it twice.
-bool writeHexText(const std::string& path, const std::string& hexText, std::string& errorMessage);
-
 }  // namespace qv

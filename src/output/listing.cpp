@@ -64,20 +64,20 @@ class DirectiveSurroundings {
 
 // A line that only the switch for inactive lines brings in: no address, no
 // bytes, and "(off)" where conditional assembly switched it off.
-void appendShownOnlyLine(std::string& text, const EncodedLine& line, bool switchedOff) {
+void appendShownOnlyLine(std::string& text, const EncodedLine& line, const SourceLine& source, bool switchedOff) {
   constexpr std::string_view kOffMark = "(off)";
   const std::string_view mark = switchedOff ? kOffMark : "";
   text.append(4 + 2, ' ');
   text.append(mark);
   text.append(kHexColumnWidth - mark.size() + 2, ' ');
-  text.append(line.sourceText);
-  appendConvertedComment(text, line.line.comment);
+  text.append(sourceText(line, source));
+  appendConvertedComment(text, source.comment);
   // A line with neither code nor comment would end in blanks.
   text.erase(text.find_last_not_of(' ') + 1);
   text.append("\r\n");
 }
 
-void appendListingLine(std::string& text, const EncodedLine& line) {
+void appendListingLine(std::string& text, const EncodedLine& line, const SourceLine& source) {
   appendHexWord(text, static_cast<std::uint16_t>(line.address & 0xFFFF));
   text.append("  ");
 
@@ -91,30 +91,31 @@ void appendListingLine(std::string& text, const EncodedLine& line) {
   if (written < width) text.append(width - written, ' ');
 
   text.append("  ");
-  text.append(line.sourceText);
-  appendConvertedComment(text, line.line.comment);
+  text.append(sourceText(line, source));
+  appendConvertedComment(text, source.comment);
   text.append("\r\n");
 }
 
 }  // namespace
 
-std::string makeListing(const std::vector<EncodedLine>& emitted) {
+std::string makeListing(const std::vector<EncodedLine>& emitted, const std::vector<SourceLine>& lines) {
   std::string text =
       "// Quaverton generated clean SDL listing\r\n"
       "// Addr  Hex bytes            SDL source\r\n"
       "\r\n";
   std::size_t size = text.size();
   for (const EncodedLine& line : emitted) {
-    size += kLineFraming + std::max(line.bytes.size() * 3, kHexColumnWidth) + line.sourceText.size() +
-            line.line.comment.size();
+    size += kLineFraming + std::max(line.bytes.size() * 3, kHexColumnWidth) + line.sourceLength +
+            lines[line.lineIndex].comment.size();
   }
   text.reserve(size);
   DirectiveSurroundings directives;
   for (const EncodedLine& line : emitted) {
-    if (isAssembled(line.line)) {
-      appendListingLine(text, line);
+    const SourceLine& source = lines[line.lineIndex];
+    if (isAssembled(source)) {
+      appendListingLine(text, line, source);
     } else {
-      appendShownOnlyLine(text, line, !line.line.viewOnly || directives.switchedOff(line.line));
+      appendShownOnlyLine(text, line, source, !source.viewOnly || directives.switchedOff(source));
     }
   }
   return text;

@@ -309,9 +309,30 @@ bool evaluateGuarded(std::string_view text, std::int32_t& value, Step step) {
   return true;
 }
 
+// Most operands are a plain decimal or "0x" number short enough not to
+// saturate: read at once, with the value the whole evaluation would give.
+// Not where a symbol may be named with digits, which it would look up.
+bool readPlainNumber(std::string_view text, const SymbolLookup* symbols, std::int32_t& value) {
+  constexpr std::size_t kDecimalDigits = 9;
+  constexpr std::size_t kHexDigits = 7;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const std::string_view digits = hex ? text.substr(2) : text;
+  if (digits.empty() || digits.size() > (hex ? kHexDigits : kDecimalDigits)) return false;
+  std::uint32_t magnitude = 0;
+  for (char c : digits) {
+    const int digit = digitValue(c);
+    if (digit >= (hex ? 16 : 10)) return false;
+    magnitude = magnitude * (hex ? 16u : 10u) + static_cast<std::uint32_t>(digit);
+  }
+  if (symbols != nullptr && symbols->holdsNameWithLeadingDigit()) return false;
+  value = static_cast<std::int32_t>(magnitude);
+  return true;
+}
+
 }  // namespace
 
 bool ExpressionEvaluator::evaluate(std::string_view text, std::int32_t& value) const {
+  if (readPlainNumber(text, symbols, value)) return true;
   return evaluateGuarded(text, value, [this](std::string_view body, std::int32_t& result) {
     return Evaluation(*this).expression(body, result, 0);
   });

@@ -81,7 +81,7 @@ std::optional<SourceRef> resolveInclude(const SourceRef& including, std::string_
 
   std::optional<std::string> carried = carriedIncludeName(base);
   if (!carried) {
-    result.errors.error("ERROR: " + includeLine.file + ":" + std::to_string(includeLine.lineNumber) + " include " +
+    result.errors.error("ERROR: " + std::string(includeLine.file) + ":" + std::to_string(includeLine.lineNumber) + " include " +
                             name + " resolved to " + candidate + " but was not found. ");
     return std::nullopt;
   }

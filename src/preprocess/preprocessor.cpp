@@ -1,6 +1,7 @@
 #include "preprocess/preprocessor.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <set>
 #include <utility>
@@ -46,14 +47,14 @@ class SourceWalk {
   PreprocessResult& finish();
 
  private:
-  void walkLines(const SourceRef& source, const SourceText& text, int depth);
-  void walkLine(const SourceRef& source, std::string_view lineText, std::int32_t lineNumber,
-                ConditionalState& conditional, int depth);
+  void walkLines(const SourceRef& source, std::string_view fileName, const SourceText& text, int depth);
+  void walkLine(const SourceRef& source, std::string_view fileName, std::string_view lineText,
+                std::int32_t lineNumber, ConditionalState& conditional, int depth);
   void walkInclude(const SourceRef& including, const SourceLine& line, std::string_view argument, int depth);
   // Gives the notes and errors reported since the last call this place.
   // Called where a line may have reported something, not for every line:
   // most lines report nothing.
-  void placeNewMessages(const std::string& file, std::int32_t line);
+  void placeNewMessages(std::string_view file, std::int32_t line);
 
   const BuiltInIncludeProvider& provider_;
   PendingDefines& pending_;
@@ -80,17 +81,21 @@ void SourceWalk::processFile(const SourceRef& source, int depth, const SourceLin
   SourceText text;
   if (!readSourceLines(source, provider_, budget_, result_.errors, text)) return;
   if (includeLine != nullptr) placeNewMessages(includeLine->file, includeLine->lineNumber);
+  // The lines are views into the file's bytes and its name, kept for the compile.
+  result_.store.push_back(text.bytes());
+  auto fileName = std::make_shared<const std::string>(source.path);
+  result_.store.push_back(fileName);
   auto chainEntry = activeChain_.insert(std::move(key)).first;
-  walkLines(source, text, depth);
+  walkLines(source, *fileName, text, depth);
   activeChain_.erase(chainEntry);
 }
 
-void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int depth) {
+void SourceWalk::walkLines(const SourceRef& source, std::string_view fileName, const SourceText& text, int depth) {
   ConditionalState conditional;
   reserveMore(result_.lines, text.lineCount());
   for (std::size_t index = 0; index < text.lineCount() && !budget_.exceeded(); ++index) {
     const auto lineNumber = static_cast<std::int32_t>(index + 1);
-    walkLine(source, text.line(index), lineNumber, conditional, depth);
+    walkLine(source, fileName, text.line(index), lineNumber, conditional, depth);
   }
   if (budget_.exceeded()) return;
   for (const OpenBlock& block : conditional.openBlocks()) {
@@ -98,13 +103,13 @@ void SourceWalk::walkLines(const SourceRef& source, const SourceText& text, int 
   }
 }
 
-void SourceWalk::walkLine(const SourceRef& source, std::string_view lineText, std::int32_t lineNumber,
-                          ConditionalState& conditional, int depth) {
+void SourceWalk::walkLine(const SourceRef& source, std::string_view fileName, std::string_view lineText,
+                          std::int32_t lineNumber, ConditionalState& conditional, int depth) {
   std::vector<SourceLine>& lines = result_.lines;
   const LineParts parts = splitLine(lineText);
   const bool active = conditional.active();
   // Lines that are not kept are never copied into a record.
-  auto record = [&] { return makeSourceLine(lineText, parts, source.path, lineNumber, active); };
+  auto record = [&] { return makeSourceLine(lineText, parts, fileName, lineNumber, active); };
   if (active && handleDefine(parts.code, defines_, pending_, result_.notes)) {
     placeNewMessages(source.path, lineNumber);
     resolvePendingDefines(defines_, pending_);
@@ -148,15 +153,15 @@ void SourceWalk::walkInclude(const SourceRef& including, const SourceLine& line,
   resolvePendingDefines(defines_, pending_);
 }
 
-void SourceWalk::placeNewMessages(const std::string& file, std::int32_t line) {
-  const MessagePlace place{file, line};
+void SourceWalk::placeNewMessages(std::string_view file, std::int32_t line) {
+  const MessagePlace place{std::string(file), line};
   result_.notes.placeUnplaced(place);
   result_.errors.placeUnplaced(place);
 }
 
 // What is left unplaced was met before any line: the root source's own read.
 PreprocessResult& SourceWalk::finish() {
-  placeNewMessages(std::string(), 0);
+  placeNewMessages({}, 0);
   return result_;
 }
 

@@ -25,7 +25,7 @@ bool SourceReadBudget::takeBytes(std::size_t count, const std::string& path, Mes
 bool SourceReadBudget::takeInclude(const SourceLine& includeLine, MessageList& errors) {
   if (includesMet_ == limits_.includes) {
     return refuse("ERROR: Include limit exceeded (" + std::to_string(limits_.includes) + " includes): " +
-                      includeLine.file + ":" + std::to_string(includeLine.lineNumber),
+                      std::string(includeLine.file) + ":" + std::to_string(includeLine.lineNumber),
                   errors);
   }
   ++includesMet_;

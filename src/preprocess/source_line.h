@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/message_list.h"
@@ -9,12 +11,17 @@
 
 namespace qv {
 
-// One line of the flattened source.
+// The texts the lines of one compile are views into: each file's bytes
+// and name, read once. Shared, so that a copied result keeps them alive.
+using SourceStore = std::vector<std::shared_ptr<const std::string>>;
+
+// One line of the flattened source: views into its compile's SourceStore
+// (or into texts its maker keeps), never copies of its own.
 struct SourceLine {
-  std::string text;     // as read, without its line end
-  std::string code;     // before the comment, trimmed
-  std::string comment;  // from ";" or "//" on, trimmed; empty when none
-  std::string file;
+  std::string_view text;     // as read, without its line end
+  std::string_view code;     // before the comment, trimmed
+  std::string_view comment;  // from ";" or "//" on, trimmed; empty when none
+  std::string_view file;
   std::int32_t lineNumber = 0;
   bool active = true;
   // An IF, ELSE or ENDIF kept only so that inactive lines can be shown in
@@ -25,9 +32,10 @@ struct SourceLine {
 // True for the lines the assembler passes look at.
 inline bool isAssembled(const SourceLine& line) { return line.active && !line.viewOnly; }
 
-inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{line.file, line.lineNumber}; }
+inline MessagePlace placeOf(const SourceLine& line) { return MessagePlace{std::string(line.file), line.lineNumber}; }
 
 struct PreprocessResult {
+  SourceStore store;  // what the lines view
   std::vector<SourceLine> lines;
   // Notes and warnings, then errors: a compile lists them in that order.
   MessageList notes;

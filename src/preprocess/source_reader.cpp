@@ -9,8 +9,8 @@ namespace qv {
 
 SourceText SourceText::fromDiskBytes(std::string bytes, std::size_t maxLines) {
   SourceText text;
-  text.bytes_ = std::move(bytes);
-  std::string_view all = text.bytes_;
+  text.bytes_ = std::make_shared<const std::string>(std::move(bytes));
+  std::string_view all = *text.bytes_;
   std::size_t begin = 0;
   while (begin < all.size() && text.lines_.size() < maxLines) {
     std::size_t end = all.find('\n', begin);
@@ -27,8 +27,8 @@ SourceText SourceText::fromDiskBytes(std::string bytes, std::size_t maxLines) {
 
 SourceText SourceText::fromCarriedText(std::string carried) {
   SourceText text;
-  text.bytes_ = std::move(carried);
-  std::string_view all = text.bytes_;
+  text.bytes_ = std::make_shared<const std::string>(std::move(carried));
+  std::string_view all = *text.bytes_;
   std::size_t begin = 0;
   for (;;) {
     std::size_t end = all.find('\n', begin);
@@ -44,7 +44,7 @@ SourceText SourceText::fromCarriedText(std::string carried) {
 
 std::string_view SourceText::line(std::size_t index) const {
   const Span& span = lines_[index];
-  return std::string_view(bytes_).substr(span.begin, span.length);
+  return std::string_view(*bytes_).substr(span.begin, span.length);
 }
 
 bool readSourceLines(const SourceRef& source, const BuiltInIncludeProvider& provider, SourceReadBudget& budget,
@@ -87,15 +87,13 @@ void splitComment(std::string_view text, std::string& code, std::string& comment
   comment = parts.comment;
 }
 
-SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active) {
+SourceLine makeSourceLine(std::string_view text, std::string_view file, std::int32_t lineNumber, bool active) {
   return makeSourceLine(text, splitLine(text), file, lineNumber, active);
 }
 
-SourceLine makeSourceLine(std::string_view text, const LineParts& parts, const std::string& file,
+SourceLine makeSourceLine(std::string_view text, const LineParts& parts, std::string_view file,
                           std::int32_t lineNumber, bool active) {
-  // Constructed rather than assigned, so that each string takes just the
-  // room its text needs.
-  return SourceLine{std::string(text), std::string(parts.code), std::string(parts.comment), file, lineNumber, active};
+  return SourceLine{text, parts.code, parts.comment, file, lineNumber, active};
 }
 
 }  // namespace qv

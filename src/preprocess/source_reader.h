@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,15 +29,17 @@ class SourceText {
   static SourceText fromCarriedText(std::string text);
 
   std::size_t lineCount() const { return lines_.size(); }
-  std::size_t byteCount() const { return bytes_.size(); }
+  std::size_t byteCount() const { return bytes_->size(); }
   std::string_view line(std::size_t index) const;
+  // The bytes the lines are views into, for whoever keeps the views.
+  const std::shared_ptr<const std::string>& bytes() const { return bytes_; }
 
  private:
   struct Span {
     std::size_t begin;
     std::size_t length;
   };
-  std::string bytes_;
+  std::shared_ptr<const std::string> bytes_ = std::make_shared<const std::string>();
   std::vector<Span> lines_;
 };
 
@@ -55,9 +58,10 @@ LineParts splitLine(std::string_view text);
 
 void splitComment(std::string_view text, std::string& code, std::string& comment);
 
-SourceLine makeSourceLine(std::string_view text, const std::string& file, std::int32_t lineNumber, bool active);
+// The line's views into text and file, which must outlive it.
+SourceLine makeSourceLine(std::string_view text, std::string_view file, std::int32_t lineNumber, bool active);
 // The same from parts already split off text.
-SourceLine makeSourceLine(std::string_view text, const LineParts& parts, const std::string& file,
+SourceLine makeSourceLine(std::string_view text, const LineParts& parts, std::string_view file,
                           std::int32_t lineNumber, bool active);
 
 }  // namespace qv

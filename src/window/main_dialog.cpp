@@ -25,7 +25,8 @@ CMainDialog::CMainDialog(MainDialogView& view, SettingsStore& store, const void*
       m_find(view),
       m_places(view, m_tabs, m_editor, m_display, m_find, m_last, m_settings),
       m_compile(view, {m_tabs, m_editor, m_files, m_display, m_source, m_settings, m_find, m_places}, m_last),
-      m_appearance(view) {
+      m_appearance(view),
+      m_recovery(view, m_tabs, m_editor, m_files, m_display, m_source) {
   traceLog("MainDialog ctor: parent=%p", parent);
 }
 
@@ -84,12 +85,17 @@ bool CMainDialog::OnInitDialog() {
   m_view.ShowWindow(maximize);
   m_view.RepaintWindow();
   m_view.BringToForeground();
+  // Over the window, which shows what a Yes brings back.
+  m_recovery.OnStart();
   traceLog("MainDialog OnInitDialog complete visible=%d", m_view.IsWindowVisible() ? 1 : 0);
   return true;
 }
 
 void CMainDialog::OnDestroy() {
-  RunHandler("OnDestroy", [&] { m_source.SaveSettingsToRegistry(); });
+  RunHandler("OnDestroy", [&] {
+    m_source.SaveSettingsToRegistry();
+    m_recovery.OnEnd();
+  });
 }
 
 void CMainDialog::OnSize(int clientWidth, int clientHeight) {
@@ -129,13 +135,21 @@ void CMainDialog::OnTabChanged() {
   RunHandler("OnTabChanged", [&] { m_display.OnTabChanged(); });
 }
 
+void CMainDialog::OnTabListChosen(int tab) {
+  RunHandler("OnTabListChosen", [&] {
+    if (!m_tabs.IsValid(tab)) return;
+    m_view.SetCurrentTab(tab);
+    m_display.OnTabChanged();
+  });
+}
+
 void CMainDialog::OnEditorChange() {
   RunHandler("OnChangeOutputText", [&] { m_editor.OnEditorChange(); });
 }
 
 void CMainDialog::OnEditorCaretMoved() {
   RunHandler("OnEditorCaretMoved", [&] {
-    if (!m_editor.settingText) m_editor.Status().UpdateCaretPlace();
+    if (!m_editor.settingText) m_editor.Status().OnCaretMoved();
   });
 }
 
@@ -147,7 +161,11 @@ std::string CMainDialog::OutputBasePath() const { return m_source.OutputBasePath
 
 std::string CMainDialog::TabFilePath(int tab) const { return m_editor.TabFilePath(tab); }
 
-void CMainDialog::SelectSource(std::string_view path, bool showSource) { m_source.SelectSource(path, showSource); }
+void CMainDialog::SelectSource(std::string_view path, bool showSource) {
+  m_source.SelectSource(path, showSource);
+  // The include tabs of the old source went, edits and all.
+  m_recovery.DropCopiesOfSavedTabs();
+}
 
 void CMainDialog::SetStartupSource(std::string path) { m_source.SetStartupSource(std::move(path)); }
 
@@ -160,7 +178,10 @@ bool CMainDialog::LoadWindowPlacementFromRegistry(bool& maximize) {
 PixelRect CMainDialog::FallbackWindowRect() const { return m_settings.FallbackWindowRect(); }
 
 void CMainDialog::OnRecentSourceChosen(const std::string& text) {
-  RunHandler("OnSelChangeRecent", [&] { m_source.OnRecentSourceChosen(text); });
+  RunHandler("OnSelChangeRecent", [&] {
+    m_source.OnRecentSourceChosen(text);
+    m_recovery.DropCopiesOfSavedTabs();
+  });
 }
 
 bool CMainDialog::SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd) {
@@ -172,13 +193,18 @@ void CMainDialog::OnSaveFiles() {
 }
 
 void CMainDialog::OnBrowse() {
-  RunHandler("OnBrowse", [&] { m_source.OnBrowse(); });
+  RunHandler("OnBrowse", [&] {
+    m_source.OnBrowse();
+    m_recovery.DropCopiesOfSavedTabs();
+  });
 }
 
 void CMainDialog::OnCompile() {
   RunHandler(
       "OnCompile", true,
       [&] {
+        // Should the compile take the process down, the edits it saves first are kept.
+        if (!m_compile.Running()) m_recovery.KeepCopies();
         m_compile.OnCompile();
         return true;
       },
@@ -208,6 +234,18 @@ bool CMainDialog::NavigateToName(const std::string& name) { return m_places.Navi
 bool CMainDialog::CanClose() {
   return RunHandler("OnCancel", true, [&] {
     return m_files.OfferToSaveEdits("Save changes to the source and include files before closing?");
+  });
+}
+
+void CMainDialog::OnTimer() {
+  RunHandler("OnTimer", [&] {
+    // The compile's thread reads files through the tabs' records meanwhile;
+    // the copies wait for its end.
+    if (m_compile.Running()) {
+      m_view.SetSingleShotTimer(kRecoveryPauseMs);
+      return;
+    }
+    m_recovery.KeepCopies();
   });
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "window/main_dialog_view.h"
 #include "window/model/compile/compile_run.h"
@@ -18,6 +19,7 @@
 #include "window/model/find/find_bar.h"
 #include "window/model/display/window_appearance.h"
 #include "window/model/navigation/message_places.h"
+#include "window/model/recovery/recovery_copies.h"
 #include "window/model/settings/settings_store.h"
 #include "window/model/settings/window_settings.h"
 #include "window/model/display/tab_display.h"
@@ -26,7 +28,7 @@
 
 namespace qv {
 
-enum class WindowKey { Other, Insert, F, G, S, F3, F4, F5, Enter };
+enum class WindowKey { Other, Insert, F, G, S, Y, Z, F3, F4, F5, Enter };
 
 struct KeyDown {
   WindowKey key = WindowKey::Other;
@@ -61,6 +63,9 @@ class CMainDialog {
   void RestoreTabSelection(int tab);
   void ResetIncludeTabs(std::size_t count) { m_tabs.ResetIncludes(count); }
   void OnTabChanged();
+  // The list of all tabs at the strip's end: its labels, and the choice of one.
+  std::vector<std::string> TabListLabels() const { return m_editor.TabLabels(); }
+  void OnTabListChosen(int tab);
   void OnEditorChange();
   void OnEditorCaretMoved();
 
@@ -100,6 +105,9 @@ class CMainDialog {
   // the window open.
   bool CanClose();
 
+  // The view's single-shot timer ran out: the user paused.
+  void OnTimer();
+
   // The features, for the views' and the tests' eyes.
   TabSet& Tabs() { return m_tabs; }
   LastCompile& Last() { return m_last; }
@@ -109,6 +117,7 @@ class CMainDialog {
   FindBar& Find() { return m_find; }
   MessagePlaces& Places() { return m_places; }
   CompileRun& Compile() { return m_compile; }
+  RecoveryCopies& Recovery() { return m_recovery; }
 
  private:
   MainDialogView& m_view;
@@ -123,6 +132,7 @@ class CMainDialog {
   MessagePlaces m_places;
   CompileRun m_compile;
   WindowAppearance m_appearance;
+  RecoveryCopies m_recovery;
 };
 
 }  // namespace qv

@@ -42,6 +42,12 @@ bool CMainDialog::PreTranslateKeyDown(const KeyDown& key) {
         if (!key.ctrl) return false;
         OnSaveFiles();
         return true;
+      case WindowKey::Z:
+      case WindowKey::Y:
+        // The editor keeps no undo of its own: each tab's steps are the window's.
+        if (!key.ctrl || key.alt || !typingInEditableTab) return false;
+        m_editor.StepHistory(key.key == WindowKey::Z && !key.shift);
+        return true;
       case WindowKey::F3:
         OnFindNext();
         return true;

@@ -127,6 +127,8 @@ class MainDialogView {
   virtual void ScrollCaretIntoView() = 0;
   virtual int GetFirstVisibleLine() const = 0;
   virtual void SetFirstVisibleLine(int line) = 0;
+  // How many whole lines the editor shows at its present size.
+  virtual int VisibleLineCount() const = 0;
   virtual void SetEditorRedraw(bool on) = 0;
   virtual void SetEditorTextColour(const Rgb& colour) = 0;
   // The user's keys, pastes and drops change nothing while it is read-only.
@@ -158,8 +160,13 @@ class MainDialogView {
   virtual std::string AskOpenFile(const OpenFileRequest& request) = 0;
 
   // The user's own folder for the program's files, such as the backups of
-  // files named without a folder; empty when there is none.
+  // files named without a folder and the recovery copies of unsaved edits;
+  // empty when there is none.
   virtual std::string UserDataFolder() const = 0;
+
+  // The one timer: CMainDialog::OnTimer runs once, on the window's thread,
+  // milliseconds after the last call; each call starts the wait afresh.
+  virtual void SetSingleShotTimer(int milliseconds) = 0;
 };
 
 }  // namespace qv

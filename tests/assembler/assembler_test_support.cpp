@@ -10,18 +10,21 @@
 #include "assembler/label_relocation.h"
 #include "assembler/symbol_table.h"
 #include "common/text.h"
+#include "support/test_support.h"
 
 namespace qv::test {
 
 std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const std::string& file) {
   std::vector<SourceLine> lines;
-  for (const std::string& text : texts) {
+  const std::string_view fileName = kept(file);
+  for (const std::string& original : texts) {
+    const std::string_view text = kept(original);
     SourceLine line;
     line.text = text;
     std::size_t comment = std::min(text.find(';'), text.find("//"));
-    line.code = trim(std::string_view(text).substr(0, comment));
-    if (comment != std::string::npos) line.comment = trim(std::string_view(text).substr(comment));
-    line.file = file;
+    line.code = trimView(text.substr(0, comment));
+    if (comment != std::string::npos) line.comment = trimView(text.substr(comment));
+    line.file = fileName;
     line.lineNumber = static_cast<std::int32_t>(lines.size() + 1);
     lines.push_back(line);
   }
@@ -35,7 +38,7 @@ void assemble(Assembly& assembly, const std::vector<SourceLine>& lines, const Co
   assembly.emitted = EncodePass(assembly, lines, request);
 }
 
-std::string hexOf(const std::vector<std::uint8_t>& bytes) {
+std::string hexOf(std::span<const std::uint8_t> bytes) {
   std::string text;
   for (std::uint8_t byte : bytes) {
     char digits[4];

@@ -2,6 +2,7 @@
 // Builds assembler input straight from text lines, without preprocessing.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,7 @@ std::vector<SourceLine> sourceLines(const std::vector<std::string>& texts, const
 void assemble(Assembly& assembly, const std::vector<SourceLine>& lines, const CompileRequest& request = {});
 
 // "F1 01 00 08": upper-case hexadecimal bytes separated by blanks.
-std::string hexOf(const std::vector<std::uint8_t>& bytes);
+std::string hexOf(std::span<const std::uint8_t> bytes);
 
 // The bytes of the whole image, in order.
 std::string imageHex(const std::vector<EncodedLine>& emitted);

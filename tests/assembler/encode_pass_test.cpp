@@ -22,10 +22,13 @@ std::string encodedImage(const std::vector<std::string>& texts) {
 // (tests/cases); the entry also carries its whole source line.
 TEST(EncodePass, EntriesCarryTheirSourceLines) {
   Assembly assembly;
-  std::vector<EncodedLine> emitted = encode(assembly, {"SKEME_START 1", "END_SOUND", "LOOP: PLAY 5 ; attack"});
+  const std::vector<SourceLine> lines = test::sourceLines({"SKEME_START 1", "END_SOUND", "LOOP: PLAY 5 ; attack"});
+  test::assemble(assembly, lines);
+  const std::vector<EncodedLine>& emitted = assembly.emitted;
   ASSERT_EQ(emitted.size(), 3u);
-  EXPECT_EQ(emitted[1].line.lineNumber, 2);
-  EXPECT_EQ(emitted[2].line.text, "LOOP: PLAY 5 ; attack");
+  EXPECT_EQ(lines[emitted[1].lineIndex].lineNumber, 2);
+  EXPECT_EQ(lines[emitted[2].lineIndex].text, "LOOP: PLAY 5 ; attack");
+  EXPECT_EQ(sourceText(emitted[2], lines[emitted[2].lineIndex]), "PLAY 5");
 }
 
 // Only a blank or tab ends the word that opens or closes a scheme: a
@@ -44,7 +47,7 @@ TEST(EncodePass, SkipsMacroBodiesBlocksDirectivesAndDefinitions) {
                         "NOLIST", "PLAY HNDL_A"});
   EXPECT_EQ(test::imageHex(emitted), "40 01");
   ASSERT_EQ(emitted.size(), 1u);
-  EXPECT_EQ(emitted[0].line.lineNumber, 16);
+  EXPECT_EQ(emitted[0].lineIndex, 15u);
 }
 
 TEST(EncodePass, SkipsInactiveLines) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_support.h"
+
 namespace qv {
 namespace {
 
@@ -13,25 +15,35 @@ const std::string kHeader =
     "// Addr  Hex bytes            SDL source\r\n"
     "\r\n";
 
+// The lines the records of these tests stand for, each with its comment.
+std::vector<SourceLine>& listedLines() {
+  static std::vector<SourceLine> lines;
+  return lines;
+}
+
 EncodedLine encoded(std::uint32_t address, std::vector<std::uint8_t> bytes, std::string sourceText,
                     std::string comment = "") {
+  SourceLine source;
+  source.code = test::kept(sourceText);
+  source.comment = test::kept(std::move(comment));
+  listedLines().push_back(source);
   EncodedLine line;
   line.address = address;
+  line.lineIndex = static_cast<std::uint32_t>(listedLines().size() - 1);
   line.bytes = std::move(bytes);
-  line.sourceText = std::move(sourceText);
-  line.line.comment = std::move(comment);
+  line.sourceLength = static_cast<std::uint32_t>(sourceText.size());
   return line;
 }
 
 // The listing line of one record, without its CR LF.
 std::string listed(const EncodedLine& line) {
-  std::string text = makeListing({line});
+  std::string text = makeListing({line}, listedLines());
   EXPECT_EQ(text.substr(0, kHeader.size()), kHeader);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   return text.substr(kHeader.size(), text.size() - kHeader.size() - 2);
 }
 
-TEST(Listing, EmptyImageIsTheHeaderAlone) { EXPECT_EQ(makeListing({}), kHeader); }
+TEST(Listing, EmptyImageIsTheHeaderAlone) { EXPECT_EQ(makeListing({}, {}), kHeader); }
 
 TEST(Listing, Columns) {
   const std::string tenSpaces(10, ' ');
@@ -71,7 +83,7 @@ TEST(Listing, CommentsBecomeSlashComments) {
 }
 
 TEST(Listing, RecordsKeepTheirOrder) {
-  EXPECT_EQ(makeListing({encoded(4, {0xAA}, "B"), encoded(0, {0xBB}, "A")}),
+  EXPECT_EQ(makeListing({encoded(4, {0xAA}, "B"), encoded(0, {0xBB}, "A")}, listedLines()),
             kHeader + "0004  AA" + std::string(18, ' ') + "  B\r\n" + "0000  BB" + std::string(18, ' ') + "  A\r\n");
 }
 

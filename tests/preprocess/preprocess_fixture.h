@@ -40,14 +40,14 @@ class PreprocessProject {
 
 inline std::vector<std::string> codesOf(const PreprocessResult& result) {
   std::vector<std::string> codes;
-  for (const SourceLine& line : result.lines) codes.push_back(line.code);
+  for (const SourceLine& line : result.lines) codes.emplace_back(line.code);
   return codes;
 }
 
 // "code" for active lines, "-code" for inactive ones.
 inline std::vector<std::string> markedCodesOf(const PreprocessResult& result) {
   std::vector<std::string> codes;
-  for (const SourceLine& line : result.lines) codes.push_back((line.active ? "" : "-") + line.code);
+  for (const SourceLine& line : result.lines) codes.push_back((line.active ? "" : "-") + std::string(line.code));
   return codes;
 }
 

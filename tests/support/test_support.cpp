@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,11 @@
 namespace qv::test {
 
 namespace fs = std::filesystem;
+
+std::string_view kept(std::string text) {
+  static std::deque<std::string> texts;
+  return texts.emplace_back(std::move(text));
+}
 
 TempFolder::~TempFolder() {
   std::error_code error;

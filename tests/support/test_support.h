@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv::test {
@@ -29,6 +30,10 @@ class TempFolder {
  private:
   std::string path_;
 };
+
+// A copy of text kept until the test program ends, for records that only
+// view their texts (SourceLine).
+std::string_view kept(std::string text);
 
 std::string readFile(const std::string& path);
 bool exists(const std::string& path);

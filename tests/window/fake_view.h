@@ -135,6 +135,7 @@ class FakeView : public MainDialogView {
   void ScrollCaretIntoView() override {}
   int GetFirstVisibleLine() const override { return firstVisibleLine; }
   void SetFirstVisibleLine(int line) override { firstVisibleLine = line; }
+  int VisibleLineCount() const override { return visibleLineCount; }
   void SetEditorRedraw(bool on) override { redraw = on; }
   void SetEditorTextColour(const Rgb& colour) override { editorTextColour = colour; }
   void SetEditorReadOnly(bool readOnly) override { editorReadOnly = readOnly; }
@@ -189,6 +190,16 @@ class FakeView : public MainDialogView {
     return openFileAnswer;
   }
   std::string UserDataFolder() const override { return userDataFolder; }
+  void SetSingleShotTimer(int milliseconds) override { timerDueAt = clockMs + milliseconds; }
+
+  // The fake clock moves on; true when the timer ran out meanwhile, which
+  // disarms it (the caller then runs CMainDialog::OnTimer).
+  bool Elapse(int milliseconds) {
+    clockMs += milliseconds;
+    if (!timerDueAt || *timerDueAt > clockMs) return false;
+    timerDueAt.reset();
+    return true;
+  }
 
   // The user's side.
   void TypeInEditor(const std::string& text) {
@@ -229,6 +240,7 @@ class FakeView : public MainDialogView {
   int editorTextChanges = 0;
   EditorSelection selection;
   int firstVisibleLine = 0;
+  int visibleLineCount = 20;
   bool redraw = true;
   Rgb editorTextColour{1, 2, 3};
   bool editorModified = false;
@@ -255,8 +267,12 @@ class FakeView : public MainDialogView {
   std::optional<int> lineNumberAnswer;
   std::vector<OpenFileRequest> openFileRequests;
   std::string openFileAnswer;
-  // No folder: files named without one get no backups.
+  // No folder: files named without one get no backups, and no edits get
+  // recovery copies.
   std::string userDataFolder;
+  // The fake clock, in milliseconds, and when the timer runs out.
+  long long clockMs = 0;
+  std::optional<long long> timerDueAt;
 };
 
 }  // namespace qv::test

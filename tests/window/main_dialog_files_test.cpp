@@ -120,7 +120,7 @@ TEST(MainDialogBackups, FilesNamedWithoutAFolderAreBackedUpInTheUsersDataFolder)
   CMainDialog dialog(view, settings, nullptr);
   dialog.OnInitDialog();
   EXPECT_TRUE(folderExists(folder.file("data/Veltrane/Quaverton/backups")));
-  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or the recent list to choose a source.");
 
   CurrentFolderScope inProject(folder.file(""));
   folder.write("song.asm", "one\n");

@@ -232,15 +232,16 @@ TEST_F(FindTest, CtrlSSavesAndCtrlGGoesToALine) {
     std::optional<int> answer;
     int caret;
   };
-  // The answer is kept to the lines there are; a cancel leaves the caret.
-  for (const Case& c : {Case{3, 9}, Case{99, 15}, Case{std::nullopt, 15}, Case{0, 0}}) {
+  // The answer is kept to the lines there are, the last line break ending
+  // the last; a cancel leaves the caret.
+  for (const Case& c : {Case{3, 9}, Case{99, 9}, Case{std::nullopt, 9}, Case{0, 0}}) {
     view.lineNumberAnswer = c.answer;
     EXPECT_TRUE(KeyDown(WindowKey::G, true));
     EXPECT_EQ(view.selection.start, c.caret);
     EXPECT_EQ(view.selection.end, c.caret);
   }
-  EXPECT_EQ(view.lineNumberQuestions.front(), std::make_pair(2, 4));
-  EXPECT_EQ(view.lineNumberQuestions.back(), std::make_pair(4, 4));
+  EXPECT_EQ(view.lineNumberQuestions.front(), std::make_pair(2, 3));
+  EXPECT_EQ(view.lineNumberQuestions.back(), std::make_pair(3, 3));
   EXPECT_FALSE(KeyDown(WindowKey::G));
 }
 

@@ -15,8 +15,8 @@ TEST_F(MainDialogTest, OpensWithTitleTabsAndStatus) {
   EXPECT_EQ(view.currentTab, 0);
   EXPECT_EQ(view.statusLine, "No source selected   INS");
   EXPECT_FALSE(view.statusHighlight);
-  EXPECT_EQ(view.editorText, "No source selected. Use Browse or MRU to choose a source.");
-  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(view.editorText, "No source selected. Use Browse or the recent list to choose a source.");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or the recent list to choose a source.");
   EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "<no source selected>");
   EXPECT_EQ(dialog.Tabs().titles[0], "<no source selected>");
 }

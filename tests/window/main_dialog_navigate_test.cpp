@@ -31,7 +31,7 @@ class NavigateTest : public test::MainDialogTest {
     EXPECT_EQ(view.selection.start, lineStart);
     EXPECT_EQ(view.selection.end, lineStart);
     EXPECT_EQ(view.focus, ControlId::OutputText);
-    EXPECT_EQ(view.statusLine, "Symbol: " + name + " (line " + std::to_string(line) + ")");
+    EXPECT_EQ(view.statusLine, "Symbol: " + name + " (line " + std::to_string(line) + ")   INS");
   }
 };
 
@@ -131,7 +131,7 @@ TEST_F(NavigateTest, SymbolNamesMatchIgnoringCaseUpTo128Characters) {
   longRecord.name = longName;
   dialog.Last().result.symbols = {shortRecord, longRecord};
   EXPECT_TRUE(dialog.NavigateToName("Loop"));
-  EXPECT_EQ(view.statusLine, "Symbol: Loop (line 2)");
+  EXPECT_EQ(view.statusLine, "Symbol: Loop (line 2)   INS");
   dialog.NavigateToName(longName);
   EXPECT_EQ(view.statusLine, "Not evaluated - run Compile (F5)   INS");
 }

@@ -68,7 +68,7 @@ TEST_F(PlacesTest, ALogLineLeadsToItsMessagesPlace) {
     ShowLog();
     view.focus = ControlId::Browse;
     ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("] 119 [info]") + 4)) << c.status;
-    EXPECT_EQ(view.statusLine, c.status);
+    EXPECT_EQ(view.statusLine, c.status + "   INS");
     if (c.tab == kLogTab) {
       EXPECT_EQ(view.currentTab, kLogTab);
       continue;
@@ -107,13 +107,13 @@ TEST_F(PlacesTest, SymbolsLeadToTheFileThatDefinesThem) {
   ShowTab(kLstTab);
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("PLAY HNDL_IDLE_START") + 6));
   ExpectCaretAtLineStart(kWavesTab, 6);
-  EXPECT_EQ(view.statusLine, "Symbol: HNDL_IDLE_START (demo_waves.inc line 6)");
+  EXPECT_EQ(view.statusLine, "Symbol: HNDL_IDLE_START (demo_waves.inc line 6)   INS");
   EXPECT_EQ(view.editorText.substr(static_cast<std::size_t>(view.selection.start), 15), "HNDL_IDLE_START");
 
   ShowTab(kLstTab);
   ASSERT_TRUE(dialog.OnEditorDoubleClick(PositionOf("TRIG_SOUND_ON,") + 2));
   EXPECT_EQ(view.currentTab, kLstTab);
-  EXPECT_EQ(view.statusLine, "Symbol: TRIG_SOUND_ON (QVX5_SND_CMD.INC line 46)");
+  EXPECT_EQ(view.statusLine, "Symbol: TRIG_SOUND_ON (QVX5_SND_CMD.INC line 46)   INS");
 }
 
 TEST_F(PlacesTest, ADoubleClickInAnEditedTextSelectsAWordThatIsNoSymbol) {

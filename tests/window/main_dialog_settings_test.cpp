@@ -124,8 +124,8 @@ TEST_F(SettingsTest, WithoutASourceTheStoredTabIsShownWhenItIsAFixedTab) {
     int shown;
     const char* text;
   };
-  for (Case c : {Case{7, 0, "No source selected. Use Browse or MRU to choose a source."},
-                 Case{-1, 0, "No source selected. Use Browse or MRU to choose a source."},
+  for (Case c : {Case{7, 0, "No source selected. Use Browse or the recent list to choose a source."},
+                 Case{-1, 0, "No source selected. Use Browse or the recent list to choose a source."},
                  Case{3, 3, "Symbols not evaluated. Press Compile (F5)."}}) {
     store.writeNumber("OutputTab", c.stored);
     std::unique_ptr<Window> window = Open();
@@ -145,7 +145,7 @@ TEST_F(SettingsTest, AStoredSourceThatIsGoneIsDroppedSilently) {
   EXPECT_EQ(window->view.texts[ControlId::SourcePath], "<no source selected>");
   EXPECT_EQ(window->dialog.Tabs().at(kSourceTab).text, "<no source selected>");
   EXPECT_EQ(window->view.currentTab, 2);
-  EXPECT_EQ(window->dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(window->dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or the recent list to choose a source.");
   EXPECT_EQ(window->dialog.Settings().recentSources, std::vector<std::string>{gone});
 }
 

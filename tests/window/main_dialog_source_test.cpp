@@ -54,7 +54,7 @@ TEST_F(MainDialogTest, SelectingAMissingSourceClearsTheSelection) {
   EXPECT_TRUE(dialog.Tabs().at(kSourceTab).path.empty());
   EXPECT_EQ(view.texts[ControlId::SourcePath], "<no source selected>");
   EXPECT_EQ(dialog.Tabs().at(kSourceTab).text, "<no source selected>");
-  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(dialog.Tabs().at(kLogTab).text, "No source selected. Use Browse or the recent list to choose a source.");
   EXPECT_EQ(view.currentTab, 1);
   EXPECT_EQ(view.editorText, "<no source selected>");
   EXPECT_EQ(view.tabs[1], "<no source selected>");

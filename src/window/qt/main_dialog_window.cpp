@@ -8,11 +8,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
 #include <utility>
 
 #include "platform/error_report.h"
@@ -67,6 +70,8 @@ WindowKey windowKeyOf(int key) {
     case Qt::Key_F: return WindowKey::F;
     case Qt::Key_G: return WindowKey::G;
     case Qt::Key_S: return WindowKey::S;
+    case Qt::Key_Y: return WindowKey::Y;
+    case Qt::Key_Z: return WindowKey::Z;
     case Qt::Key_F3: return WindowKey::F3;
     case Qt::Key_F4: return WindowKey::F4;
     case Qt::Key_F5: return WindowKey::F5;
@@ -120,6 +125,12 @@ void CMainDialogWindow::CreateControls() {
     m_controls[entry.id] = widget;
   }
   m_tabBar = static_cast<COutputTabBar*>(Control(ControlId::OutputTab));
+  m_tabList = new QToolButton(this);
+  m_tabList->setArrowType(Qt::DownArrow);
+  m_tabList->setToolTip(QStringLiteral("All tabs"));
+  m_tabList->setFocusPolicy(Qt::NoFocus);
+  QRect strip = m_tabBar->geometry();
+  PlaceTabStrip({strip.x(), strip.y(), strip.width(), strip.height()});
   m_editor = static_cast<CSourceEditor*>(Control(ControlId::OutputText));
   m_colourer = new CSourceColourer(*m_editor);
   m_status = static_cast<QLabel*>(Control(ControlId::Status));
@@ -145,6 +156,7 @@ void CMainDialogWindow::ConnectControls() {
     m_model.OnRecentSourceChosen(fromQt(m_recent->itemText(index)));
   });
   connect(m_tabBar, &QTabBar::currentChanged, this, [this] { m_model.OnTabChanged(); });
+  connect(m_tabList, &QToolButton::clicked, this, [this] { ShowTabList(); });
   connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
           [this] { m_model.OnEditorCaretMoved(); });
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -155,6 +167,9 @@ void CMainDialogWindow::ConnectControls() {
   });
   qApp->installEventFilter(this);
   m_editor->viewport()->installEventFilter(this);
+  m_timer = new QTimer(this);
+  m_timer->setSingleShot(true);
+  connect(m_timer, &QTimer::timeout, this, [this] { m_model.OnTimer(); });
 }
 
 int CMainDialogWindow::DoModal() {
@@ -234,6 +249,20 @@ bool CMainDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void CMainDialogWindow::ShowTabList() {
+  QMenu list(this);
+  std::vector<std::string> labels = m_model.TabListLabels();
+  int current = m_tabBar->currentIndex();
+  for (std::size_t tab = 0; tab < labels.size(); ++tab) {
+    QAction* item = list.addAction(toQt(labels[tab]));
+    item->setData(static_cast<int>(tab));
+    item->setCheckable(true);
+    item->setChecked(static_cast<int>(tab) == current);
+  }
+  QAction* chosen = list.exec(m_tabList->mapToGlobal(QPoint(m_tabList->width(), m_tabList->height())));
+  if (chosen != nullptr) m_model.OnTabListChosen(chosen->data().toInt());
+}
+
 MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, MessageBoxButtons buttons,
                                                    MessageBoxIcon icon) {
   QMessageBox::StandardButtons choices = QMessageBox::Ok;
@@ -253,6 +282,8 @@ MessageBoxAnswer CMainDialogWindow::ShowMessageBox(const std::string& text, Mess
 }
 
 std::string CMainDialogWindow::UserDataFolder() const { return m_userDataFolder; }
+
+void CMainDialogWindow::SetSingleShotTimer(int milliseconds) { m_timer->start(milliseconds); }
 
 std::optional<int> CMainDialogWindow::AskLineNumber(int currentLine, int lastLine) {
   bool ok = false;

@@ -17,6 +17,8 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
+class QTimer;
+class QToolButton;
 
 namespace qv {
 
@@ -94,6 +96,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   void ScrollCaretIntoView() override;
   int GetFirstVisibleLine() const override;
   void SetFirstVisibleLine(int line) override;
+  int VisibleLineCount() const override;
   void SetEditorRedraw(bool on) override;
   void SetEditorTextColour(const Rgb& colour) override;
   void SetEditorReadOnly(bool readOnly) override;
@@ -114,6 +117,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   std::optional<int> AskLineNumber(int currentLine, int lastLine) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
   std::string UserDataFolder() const override;
+  void SetSingleShotTimer(int milliseconds) override;
 
  public slots:
   void reject() override;
@@ -133,11 +137,15 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   bool IsOwnKeyPress(QObject* receiver) const;
   bool PreTranslateKey(QKeyEvent* event);
   void FitPendingOuterRect();
+  // The tab strip, with the button of the list of all tabs at its end.
+  void PlaceTabStrip(const PixelRect& rect);
+  void ShowTabList();
   void NoteInsertedText(int position, int added);
   bool FoldInsertedText();
 
   std::map<ControlId, QWidget*> m_controls;
   COutputTabBar* m_tabBar = nullptr;
+  QToolButton* m_tabList = nullptr;
   CSourceEditor* m_editor = nullptr;
   QLabel* m_status = nullptr;
   // At the status line's right end, over its words.
@@ -155,6 +163,7 @@ class CMainDialogWindow : public QDialog, public MainDialogView {
   // What GetEditorText returns, kept up to date as the document changes.
   mutable CEditorTextMirror m_editorText;
   CSourceColourer* m_colourer = nullptr;
+  QTimer* m_timer = nullptr;
   std::string m_userDataFolder;
   CMainDialog m_model;
 };

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolButton>
 
 #include "platform/error_report.h"
 #include "window/model/tabs/flag_scope.h"
@@ -28,6 +29,7 @@ namespace qv {
 namespace {
 
 constexpr int kCaretPlaceGap = 8;
+constexpr int kTabListPadding = 4;
 
 QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -171,7 +173,18 @@ std::optional<PixelRect> CMainDialogWindow::ControlRect(ControlId id) const {
 }
 
 void CMainDialogWindow::MoveControl(ControlId id, const PixelRect& rect) {
-  if (QWidget* widget = Control(id)) widget->setGeometry(rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0));
+  if (id == ControlId::OutputTab) {
+    PlaceTabStrip(rect);
+  } else if (QWidget* widget = Control(id)) {
+    widget->setGeometry(rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0));
+  }
+}
+
+void CMainDialogWindow::PlaceTabStrip(const PixelRect& rect) {
+  // The list's button takes the strip's right end.
+  int button = std::min(std::max(rect.width, 0), m_tabList->sizeHint().width() + kTabListPadding);
+  m_tabBar->setGeometry(rect.x, rect.y, std::max(rect.width - button, 0), std::max(rect.height, 0));
+  m_tabList->setGeometry(rect.x + rect.width - button, rect.y, button, std::max(rect.height, 0));
 }
 
 int CMainDialogWindow::ControlHeightHint(ControlId id) const {
@@ -266,8 +279,7 @@ void CMainDialogWindow::SetEditorSelection(int start, int end) {
 }
 
 void CMainDialogWindow::ReplaceEditorSelection(const std::string& text, bool) {
-  // Qt's editor records every insertion for undo; leaving one out would
-  // mean dropping the whole undo history.
+  // The model keeps every tab's undo steps; the editor keeps none.
   m_editor->textCursor().insertText(toEditorQt(text));
 }
 
@@ -276,6 +288,10 @@ void CMainDialogWindow::ScrollCaretIntoView() { m_editor->ensureCursorVisible();
 int CMainDialogWindow::GetFirstVisibleLine() const { return m_editor->verticalScrollBar()->value(); }
 
 void CMainDialogWindow::SetFirstVisibleLine(int line) { m_editor->verticalScrollBar()->setValue(line); }
+
+int CMainDialogWindow::VisibleLineCount() const {
+  return m_editor->viewport()->height() / std::max(m_editor->fontMetrics().lineSpacing(), 1);
+}
 
 void CMainDialogWindow::SetEditorRedraw(bool on) { m_editor->setUpdatesEnabled(on); }
 

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "platform/error_report.h"
+#include "platform/user_data_folder.h"
 #include "window/qt/main_dialog_window.h"
 #include "window/qt/qsettings_store.h"
 #include "window/qt/qt_text.h"
@@ -60,10 +60,7 @@ std::unique_ptr<SettingsStore> makeSettingsStore(const WindowStorage& storage) {
 
 QString dataFolderOf(const WindowStorage& storage) {
   if (!storage.dataFolder.isEmpty()) return storage.dataFolder;
-  // The data folder is named after these, as the settings are.
-  QCoreApplication::setOrganizationName(QStringLiteral("Veltrane"));
-  QCoreApplication::setApplicationName(QStringLiteral("Quaverton"));
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return toQt(userDataFolder());
 }
 
 class QtMainWindow : public ModalWindow {

@@ -109,7 +109,7 @@ TEST_F(MainWindowCompileTest, DoubleClickingASymbolRowLandsOnItsLine) {
   EXPECT_EQ(caret.positionInBlock(), 0);
   EXPECT_FALSE(caret.hasSelection());
   EXPECT_EQ(caret.block().text().toStdString(), "CHUFF_TOP:");
-  EXPECT_EQ(status(), "Symbol: CHUFF_TOP (line 48)");
+  EXPECT_EQ(status(), "Symbol: CHUFF_TOP (line 48)   INS");
 }
 
 TEST_F(MainWindowCompileTest, OverwriteTypingAndEnterInTheSourceTab) {
@@ -127,6 +127,39 @@ TEST_F(MainWindowCompileTest, OverwriteTypingAndEnterInTheSourceTab) {
   EXPECT_EQ(shownText(), "aXYZ\nq\ncd\n");
   EXPECT_EQ(window.Model().Tabs().at(kSourceTab).text, "aXYZ\nq\ncd\n");
   EXPECT_EQ(status(), "Unsaved changes   OVR");
+}
+
+TEST_F(MainWindowCompileTest, UndoOutlivesATabSwitchAndACompile) {
+  window.Model().SelectSource(source, true);
+  FocusEditor();
+  std::string original = shownText();
+  editor()->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(editor(), "; x");
+  std::string edited = shownText();
+  ASSERT_EQ(edited, "; x" + original);
+
+  auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(editor(), pressed, modifiers);
+    return shownText();
+  };
+  tabs()->setCurrentIndex(kLogTab);
+  tabs()->setCurrentIndex(kSourceTab);
+  ASSERT_TRUE(editor()->hasFocus());
+  // Back to the file's own text: no unsaved mark.
+  EXPECT_EQ(key(Qt::Key_Z, Qt::ControlModifier), original);
+  EXPECT_EQ(tabs()->tabText(kSourceTab), "demo.asm");
+  EXPECT_EQ(key(Qt::Key_Y, Qt::ControlModifier), edited);
+  EXPECT_EQ(tabs()->tabText(kSourceTab), "demo*.asm");
+
+  // The compile saves the edit first, and reads the file back.
+  QTest::keyClick(editor(), Qt::Key_F5);
+  ASSERT_EQ(tabs()->currentIndex(), kSourceTab);
+  EXPECT_EQ(shownText(), edited);
+  EXPECT_EQ(tabs()->tabText(kSourceTab), "demo.asm");
+  EXPECT_EQ(key(Qt::Key_Z, Qt::ControlModifier), original);
+  EXPECT_EQ(tabs()->tabText(kSourceTab), "demo*.asm");
+  EXPECT_EQ(key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier), edited);
+  EXPECT_EQ(tabs()->tabText(kSourceTab), "demo.asm");
 }
 
 TEST_F(MainWindowCompileTest, FindNextSelectsInTheEditor) {
@@ -155,7 +188,7 @@ TEST_F(MainWindowCompileTest, AnErrorInTheLogLeadsToItsLineAndF5KeepsThePlace) {
 
   DoubleClickAt(static_cast<int>(shownText().find("missing_file.inc but")));
   EXPECT_EQ(tabs()->currentIndex(), kSourceTab);
-  EXPECT_EQ(status(), "demo.asm line 37");
+  EXPECT_EQ(status(), "demo.asm line 37   INS");
   QTextCursor caret = editor()->textCursor();
   EXPECT_EQ(caret.blockNumber() + 1, 37);
   EXPECT_EQ(caret.positionInBlock(), 0);

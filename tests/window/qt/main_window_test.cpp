@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -54,7 +55,7 @@ TEST_F(MainWindowTest, OpensWithTitleSixTabsAndStatus) {
   EXPECT_EQ(labels, (QStringList{"Log", "<no source selected>", "Map", "Symbols", "LST", "Hex"}));
   EXPECT_EQ(tabs()->currentIndex(), 0);
   EXPECT_EQ(status(), "No source selected   INS");
-  EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or MRU to choose a source.");
+  EXPECT_EQ(editor()->toPlainText(), "No source selected. Use Browse or the recent list to choose a source.");
   EXPECT_EQ(window.Find<QLineEdit>(ControlId::Suffix)->text(), "_Y");
   EXPECT_EQ(window.Find<QPushButton>(ControlId::Exit)->text(), "Exit App");
 }
@@ -210,7 +211,12 @@ TEST_F(MainWindowTest, ResizingLaysOutTheTabStripEditorAndBottomRow) {
   ASSERT_TRUE(noWrite);
   QRect strip = tabs()->geometry();
   EXPECT_EQ(strip.y(), std::max(76, noWrite->bottom() + 6));
-  EXPECT_EQ(strip.width(), 800);
+  // The list of all tabs takes the strip's right end.
+  QToolButton* list = window.findChild<QToolButton*>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->geometry().left(), strip.right() + 1);
+  EXPECT_EQ(strip.width() + list->width(), 800);
+  EXPECT_EQ(list->height(), 52);
   EXPECT_EQ(strip.height(), 52);
   EXPECT_EQ(editor()->geometry().top(), strip.bottom() + 1);
   // The bottom row is as tall as the font needs, and the status words fit.

@@ -154,6 +154,7 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
     // The Source tab holds no text of this file, which must not take the
     // text of the one read before.
     source.text.clear();
+    source.history.Clear();
     source.readError = readError;
     m_parts.files.ForgetSourceFileTime();
     showMessage(m_view, "Unable to reload source file.");
@@ -162,7 +163,7 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
     EndAbortedCompile(rememberedTab);
     return;
   }
-  source.text = std::move(text);
+  editor.TakeFileText(kSourceTab, std::move(text));
   source.lineEnd = std::move(lineEnd);
   m_parts.files.RecordSourceFileTime();
   m_last.result = job.TakeResult();
@@ -242,18 +243,28 @@ void CompileRun::RebuildIncludeTabs() {
   TabSet& tabs = m_parts.tabs;
   const std::string& mainPath = m_last.result.sourcePath.empty() ? tabs.SourcePath() : m_last.result.sourcePath;
   std::vector<std::string> paths = IncludeTabPaths(m_last.result.lines, mainPath);
-  // An include that stays keeps its caret, selection and scroll position.
+  // An include that stays keeps its caret, selection, scroll position and
+  // undo steps.
   std::vector<TabRecord> old;
   for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) old.push_back(std::move(tabs.at(TabSet::IncludeTab(i))));
   tabs.ResetIncludes(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    TabRecord& include = tabs.at(TabSet::IncludeTab(i));
+    int tab = TabSet::IncludeTab(i);
+    TabRecord& include = tabs.at(tab);
     include.path = std::move(paths[i]);
-    m_parts.files.ReadTabFile(include.path, include.text, include.lineEnd, include.readError);
     auto kept = std::find_if(old.begin(), old.end(), [&](const TabRecord& was) { return was.path == include.path; });
     if (kept != old.end()) {
       include.selection = kept->selection;
       include.firstLine = kept->firstLine;
+      include.text = std::move(kept->text);
+      include.history = std::move(kept->history);
+    }
+    std::string text;
+    if (m_parts.files.ReadTabFile(include.path, text, include.lineEnd, include.readError)) {
+      m_parts.editor.TakeFileText(tab, std::move(text));
+    } else {
+      include.text.clear();
+      include.history.Clear();
     }
   }
 }

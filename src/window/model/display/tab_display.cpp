@@ -63,9 +63,8 @@ void TabDisplay::UpdateStatusFromResult() {
   // A tab that cannot show its file says why instead.
   int tab = m_editor.SelectedTab();
   StatusLine& status = m_editor.Status();
-  status.text = m_tabs.IsReadOnly(tab) ? m_tabs.at(tab).readError
-                                       : StatusWordsFor(m_last.compiled, m_last.result, !m_tabs.SourcePath().empty());
-  status.Update();
+  status.Show(m_tabs.IsReadOnly(tab) ? m_tabs.at(tab).readError
+                                     : StatusWordsFor(m_last.compiled, m_last.result, !m_tabs.SourcePath().empty()));
 }
 
 void TabDisplay::OnTabChanged() {

@@ -87,8 +87,16 @@ BottomRowNeeds WindowAppearance::MeasureBottomRow() const {
 
 void WindowAppearance::SetMinimumWindowSize() {
   BottomRowNeeds needs = MeasureBottomRow();
-  int width = std::max(TopAreaMinimumWidth(TemplateTopArea(m_view.BaseUnits())), BottomRowMinimumWidth(needs));
-  m_view.SetMinimumClientSize(width, MinimumClientHeight(LayoutTopFromControls(), needs));
+  DialogBaseUnits units = m_view.BaseUnits();
+  int width = std::max(TopAreaMinimumWidth(TemplateTopArea(units)), BottomRowMinimumWidth(needs));
+  int height = MinimumClientHeight(LayoutTopFromControls(), needs);
+  // A small or scaled screen wins: the window fits it, its controls moving
+  // on as they do at the small sizes.
+  PixelRect workArea = m_view.WorkArea();
+  int frame = std::max(m_view.TemplateWindowWidth() - DialogToPixels(kMainDialogTemplateSize, units).width, 0);
+  if (workArea.width > 0) width = std::clamp(workArea.width - frame, 1, width);
+  if (workArea.height > 0) height = std::clamp(workArea.height - frame, 1, height);
+  m_view.SetMinimumClientSize(width, height);
 }
 
 void WindowAppearance::OnSize(int clientWidth, int clientHeight) {

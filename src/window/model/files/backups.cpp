@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -108,26 +109,53 @@ std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std:
   return backups;
 }
 
+namespace {
+
+// Where the next backup of the file at path goes, with what trimming needs.
+struct NextBackup {
+  std::string folder;
+  std::string fileName;
+  bool ignoreCase = false;
+  std::string path;
+};
+
+std::optional<NextBackup> nextBackupOf(std::string_view path, const BackupOptions& options) {
+  NextBackup next;
+  next.folder = BackupsFolderFor(path, options.fallbackFolder);
+  if (!EnsureFolder(next.folder)) return std::nullopt;
+
+  next.fileName = fileNameOf(path);
+  StemAndExtension parts = splitFileName(next.fileName);
+  std::string target = folderPrefix(next.folder);
+  // Song.asm and song.asm are two files where the file system tells them apart.
+  next.ignoreCase = namesIgnoreCase(target + next.fileName);
+  // What copies and probes for this file left when they were cut short.
+  removeLeftoverTemporaries(next.folder, [&](std::string_view name) {
+    return name == next.fileName || backupNumberOf(name, parts, next.ignoreCase).has_value();
+  });
+  std::optional<std::vector<BackupFile>> existing = ListBackups(next.folder, next.fileName, next.ignoreCase);
+  int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
+  target.append(parts.stem).append(kBackupMarker).append(std::to_string(number)).append(parts.extension);
+  next.path = std::move(target);
+  return next;
+}
+
+}  // namespace
+
 bool BackupBeforeSave(std::string_view path, const BackupOptions& options) {
   if (path.empty()) return false;
   if (!pathExists(path)) return true;
-  std::string folder = BackupsFolderFor(path, options.fallbackFolder);
-  if (!EnsureFolder(folder)) return false;
+  std::optional<NextBackup> next = nextBackupOf(path, options);
+  if (!next || !copyFileNoOverwrite(path, next->path)) return false;
+  return trimBackupsToLimit(next->folder, next->fileName, next->ignoreCase, options);
+}
 
-  std::string fileName = fileNameOf(path);
-  StemAndExtension parts = splitFileName(fileName);
-  std::string target = folderPrefix(folder);
-  // Song.asm and song.asm are two files where the file system tells them apart.
-  bool ignoreCase = namesIgnoreCase(target + fileName);
-  // What copies and probes for this file left when they were cut short.
-  removeLeftoverTemporaries(folder, [&](std::string_view name) {
-    return name == fileName || backupNumberOf(name, parts, ignoreCase).has_value();
-  });
-  std::optional<std::vector<BackupFile>> existing = ListBackups(folder, fileName, ignoreCase);
-  int number = (existing && !existing->empty()) ? existing->back().number + 1 : 1;
-  target.append(parts.stem).append(kBackupMarker).append(std::to_string(number)).append(parts.extension);
-  if (!copyFileNoOverwrite(path, target)) return false;
-  return trimBackupsToLimit(folder, fileName, ignoreCase, options);
+std::optional<std::string> KeepAsBackup(std::string_view path, std::string_view bytes, const BackupOptions& options) {
+  if (path.empty()) return std::nullopt;
+  std::optional<NextBackup> next = nextBackupOf(path, options);
+  if (!next || !createFileAtomically(next->path, bytes).written) return std::nullopt;
+  trimBackupsToLimit(next->folder, next->fileName, next->ignoreCase, options);
+  return next->path;
 }
 
 }  // namespace qv

@@ -50,4 +50,9 @@ std::optional<std::vector<BackupFile>> ListBackups(std::string_view folder, std:
 // needs no backup and succeeds; every failure is for the caller to ignore.
 bool BackupBeforeSave(std::string_view path, const BackupOptions& options);
 
+// Writes bytes as the next backup of the file at path, which need not
+// exist, as if they had been its content before a save. The backup's path;
+// nothing when it could not be written.
+std::optional<std::string> KeepAsBackup(std::string_view path, std::string_view bytes, const BackupOptions& options);
+
 }  // namespace qv

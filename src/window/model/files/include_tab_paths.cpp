@@ -14,14 +14,14 @@ std::vector<std::string> IncludeTabPaths(const std::vector<SourceLine>& lines, s
   // A file reached under a second name (a link) gets no second tab.
   std::set<FileIdentity> taken;
   if (std::optional<FileIdentity> main = fileIdentity(mainPath)) taken.insert(*main);
-  const std::string* previous = nullptr;
+  const std::string_view* previous = nullptr;
   for (const SourceLine& line : lines) {
     // Lines come in long runs from one file.
     if (previous != nullptr && *previous == line.file) continue;
     previous = &line.file;
-    if (line.file.empty() || !seen.insert(line.file).second) continue;
+    if (line.file.empty() || !seen.emplace(line.file).second) continue;
     std::optional<FileIdentity> file = fileIdentity(line.file);
-    if (file && taken.insert(*file).second) paths.push_back(line.file);
+    if (file && taken.insert(*file).second) paths.emplace_back(line.file);
   }
   return paths;
 }

@@ -1,10 +1,12 @@
 #include "window/model/files/tab_files.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "compile/output_paths.h"
 #include "platform/files.h"
+#include "platform/filesystem_path.h"
 #include "platform/paths.h"
 #include "window/model/files/backups.h"
 #include "window/model/files/text_file.h"
@@ -47,6 +49,14 @@ BackupOptions backupOptionsFor(MainDialogView& view) {
 
 }  // namespace
 
+FileStamp stampOf(const std::string& path) {
+  FileStamp stamp;
+  std::error_code error;
+  stamp.size = std::filesystem::file_size(filesystemPath(path), error);
+  stamp.valid = !error && lastWriteTime(path, stamp.time);
+  return stamp;
+}
+
 bool TabFiles::ReadTabFile(const std::string& path, std::string& text, std::string& lineEnd,
                            std::string& readError) {
   std::size_t folded = 0;
@@ -57,6 +67,7 @@ bool TabFiles::ReadTabFile(const std::string& path, std::string& text, std::stri
     return false;
   }
   readError.clear();
+  m_readStamps[path] = stampOf(path);
   if (folded > 0) AddFileNote(foldingNote(path, folded));
   return true;
 }
@@ -83,7 +94,20 @@ bool TabFiles::EnsureBackupsFolderFor(const std::string& path) {
 }
 
 bool TabFiles::SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd) {
-  return SaveTextFile(path, text, lineEnd, backupOptionsFor(m_view));
+  if (!SaveTextFile(path, text, lineEnd, backupOptionsFor(m_view))) return false;
+  // Edits from now on are made to the saved version.
+  m_readStamps[path] = stampOf(path);
+  return true;
+}
+
+std::optional<std::string> TabFiles::KeepTextAsBackup(const std::string& path, const std::string& text,
+                                                      const std::string& lineEnd) {
+  return qv::KeepTextAsBackup(path, text, lineEnd, backupOptionsFor(m_view));
+}
+
+FileStamp TabFiles::ReadStampOf(const std::string& path) const {
+  auto found = m_readStamps.find(path);
+  return found == m_readStamps.end() ? FileStamp{} : found->second;
 }
 
 std::string TabFiles::LineEndOfTab(int tab) const {
@@ -106,12 +130,11 @@ void TabFiles::OnSaveFiles() {
     m_editor.MarkTabSaved(tab);
     // The window's own save is no change by another editor.
     if (tab == kSourceTab) sourceFileTime.valid = lastWriteTime(target, sourceFileTime.time);
-    status.text = "Saved";
+    status.Show("Saved");
   } else {
     m_view.ShowMessageBox("Unable to save to " + target, MessageBoxButtons::Ok, MessageBoxIcon::None);
-    status.text = "Save failed";
+    status.Show("Save failed");
   }
-  status.Update();
 }
 
 void TabFiles::ReloadTabFromDisk(int tab) {
@@ -123,9 +146,10 @@ void TabFiles::ReloadTabFromDisk(int tab) {
   if (!ReadTabFile(record.path, text, lineEnd, record.readError)) {
     // A file that cannot be read now keeps none of its earlier text either.
     record.text.clear();
+    record.history.Clear();
     return;
   }
-  record.text = std::move(text);
+  m_editor.TakeFileText(tab, std::move(text));
   record.lineEnd = std::move(lineEnd);
   if (tab == kSourceTab) RecordSourceFileTime();
 }
@@ -154,6 +178,7 @@ void TabFiles::CheckExternalChange() {
     // now, so the next showing does not read the file over it and the next
     // save writes it (the changed file going to backups).
     m_editor.MarkTabDirty(kSourceTab, true);
+    m_tabs.at(kSourceTab).history.ForgetSavedPoint();
     return;
   }
   std::string text;
@@ -165,7 +190,7 @@ void TabFiles::CheckExternalChange() {
     return;
   }
   TabRecord& source = m_tabs.at(kSourceTab);
-  source.text = std::move(text);
+  m_editor.TakeFileText(kSourceTab, std::move(text));
   source.lineEnd = std::move(lineEnd);
   RecordSourceFileTime();
   m_editor.MarkTabDirty(kSourceTab, false);

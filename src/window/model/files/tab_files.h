@@ -5,6 +5,8 @@
 // save unsaved edits before they would be dropped.
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,17 @@ struct SourceFileTime {
   bool valid = false;
 };
 
+// A file's size and last-write time, which tell whether it changed.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::int64_t time = 0;
+  bool valid = false;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The file's stamp now; not valid when it cannot be had.
+FileStamp stampOf(const std::string& path);
+
 class TabFiles {
  public:
   TabFiles(MainDialogView& view, TabSet& tabs, TabEditor& editor) : m_view(view), m_tabs(tabs), m_editor(editor) {}
@@ -30,11 +43,21 @@ class TabFiles {
   // Puts the notes of the files read since the last ClearFileNotes in the
   // Log tab's text, each once.
   void AppendFileNotes();
+  // A note of that kind from elsewhere, such as the recovery of edits.
+  void AddFileNote(const std::string& note);
   void ClearFileNotes() { m_fileNotes.clear(); }
 
   bool EnsureBackupsFolderFor(const std::string& path);
   // Every save the window makes: a numbered backup of the old file first.
   bool SaveTabText(const std::string& path, const std::string& text, const std::string& lineEnd);
+  // The text as a save would write it, as the next backup of the file at
+  // path; its path, or nothing when it could not be written.
+  std::optional<std::string> KeepTextAsBackup(const std::string& path, const std::string& text,
+                                              const std::string& lineEnd);
+  // The stamp of the file when it was last read or saved here; not valid
+  // for a file never read.
+  FileStamp ReadStampOf(const std::string& path) const;
+  void SetReadStamp(const std::string& path, const FileStamp& stamp) { m_readStamps[path] = stamp; }
   std::string LineEndOfTab(int tab) const;
   void OnSaveFiles();
 
@@ -57,8 +80,6 @@ class TabFiles {
   SourceFileTime sourceFileTime;
 
  private:
-  void AddFileNote(const std::string& note);
-
   MainDialogView& m_view;
   TabSet& m_tabs;
   TabEditor& m_editor;
@@ -66,6 +87,7 @@ class TabFiles {
   // files that cannot be read.
   std::vector<std::string> m_fileNotes;
   bool m_appActive = true;
+  std::map<std::string, FileStamp> m_readStamps;
 };
 
 }  // namespace qv

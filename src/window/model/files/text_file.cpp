@@ -118,4 +118,9 @@ bool SaveTextFile(std::string_view path, std::string_view text, std::string_view
   return writeWholeFile(path, bytesToSave(text, lineEnd)).written;
 }
 
+std::optional<std::string> KeepTextAsBackup(std::string_view path, std::string_view text, std::string_view lineEnd,
+                                            const BackupOptions& backups) {
+  return KeepAsBackup(path, bytesToSave(text, lineEnd), backups);
+}
+
 }  // namespace qv

@@ -3,6 +3,7 @@
 // every byte 7-bit. The line-end style ("\r\n" or "\n") remembers what a
 // file used so that saving writes it back the same way.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,10 @@ std::string_view SavedLineEnd(std::string_view readStyle);
 // (writeWholeFile): a failed save leaves the file as it was.
 bool SaveTextFile(std::string_view path, std::string_view text, std::string_view lineEnd,
                   const BackupOptions& backups);
+
+// The text as SaveTextFile would write it, kept as the next backup of the
+// file at path instead (KeepAsBackup); the file itself is not touched.
+std::optional<std::string> KeepTextAsBackup(std::string_view path, std::string_view text, std::string_view lineEnd,
+                                            const BackupOptions& backups);
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "window/model/display/compile_report.h"
 #include "window/model/find/search_text.h"
+#include "window/model/navigation/include_line.h"
 #include "window/model/navigation/symbol_row.h"
 
 namespace qv {
@@ -33,8 +34,10 @@ std::string placeText(const std::string& file, int line) {
   return fileNameOf(file) + " line " + std::to_string(line);
 }
 
+// A last line break ends the last line; no line follows it.
 int lineCountOf(const std::string& text) {
-  return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  int breaks = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  return text.empty() || text.back() != '\n' ? breaks + 1 : breaks;
 }
 
 }  // namespace
@@ -50,6 +53,17 @@ bool MessagePlaces::OnEditorDoubleClick(int position) {
   }
   if (tab == kSymbolsTab) {
     if (std::optional<std::string> name = NameFromSymbolsLine(LineAround(text, at))) return NavigateToName(*name);
+  }
+  if (m_tabs.IsEditable(tab)) {
+    std::string_view line = LineAround(text, at);
+    std::size_t column = at - static_cast<std::size_t>(line.data() - text.data());
+    if (std::optional<std::string> name = IncludedNameAt(line, column)) {
+      if (std::optional<int> included = TabOfInclude(*name, tab)) {
+        m_display.ShowTab(*included);
+        m_view.FocusControl(ControlId::OutputText);
+        return true;
+      }
+    }
   }
   std::string word(WordAround(text, at));
   if (word.empty()) return false;
@@ -90,11 +104,28 @@ std::optional<int> MessagePlaces::TabOfFile(const std::string& file) const {
   return std::nullopt;
 }
 
+std::optional<int> MessagePlaces::TabOfInclude(const std::string& name, int includingTab) const {
+  // The file beside the including one first, as the compile looks for it;
+  // then any include tab of that file name.
+  std::string beside = joinPath(directoryOf(m_tabs.at(includingTab).path), name);
+  std::string fileName = fileNameOf(name);
+  std::optional<int> sameName;
+  for (std::size_t i = 0; i < m_tabs.IncludeCount(); ++i) {
+    int tab = TabSet::IncludeTab(i);
+    const std::string& path = m_tabs.at(tab).path;
+    if (sameFile(beside, path)) return tab;
+    if (!sameName && equalsNoCase(fileNameOf(path), fileName)) sameName = tab;
+  }
+  return sameName;
+}
+
 void MessagePlaces::PutCaretAtLine(int line) {
   int caret = static_cast<int>(LineStart(m_view.GetEditorText(), line));
   m_view.SetEditorSelection(caret, caret);
   m_view.FocusControl(ControlId::OutputText);
   m_view.ScrollCaretIntoView();
+  // Near the middle, with the lines around it in sight.
+  m_view.SetFirstVisibleLine(std::max(line - 1 - m_view.VisibleLineCount() / 2, 0));
 }
 
 void MessagePlaces::ShowFileLine(const std::string& file, int line, const std::string& status) {
@@ -103,7 +134,7 @@ void MessagePlaces::ShowFileLine(const std::string& file, int line, const std::s
     m_display.ShowTab(*tab);
     PutCaretAtLine(line);
   }
-  m_view.SetStatusLine(status, false);
+  m_editor.Status().ShowPlace(status);
 }
 
 bool MessagePlaces::GoToMessage(std::size_t index) {
@@ -126,7 +157,7 @@ void MessagePlaces::OnNextMessage(bool forward) {
 
 void MessagePlaces::OnGoToLine() {
   int lastLine = lineCountOf(m_view.GetEditorText());
-  std::optional<int> line = m_view.AskLineNumber(m_view.GetCaretPlace().line, lastLine);
+  std::optional<int> line = m_view.AskLineNumber(std::min(m_view.GetCaretPlace().line, lastLine), lastLine);
   if (line) PutCaretAtLine(std::clamp(*line, 1, lastLine));
 }
 

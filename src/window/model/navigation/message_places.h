@@ -45,6 +45,8 @@ class MessagePlaces {
  private:
   std::optional<std::size_t> MessageAtLogPosition(const std::string& text, std::size_t position) const;
   std::optional<int> TabOfFile(const std::string& file) const;
+  // The include tab of the file an INCLUDE line in includingTab names.
+  std::optional<int> TabOfInclude(const std::string& name, int includingTab) const;
   void PutCaretAtLine(int line);
   void ShowFileLine(const std::string& file, int line, const std::string& status);
 

@@ -34,6 +34,7 @@ void SourceSelection::ClearSourceSelection(bool showSource) {
   source.path.clear();
   m_view.SetControlText(ControlId::SourcePath, std::string(kNoSourceSelectedText));
   source.text = kNoSourceSelectedText;
+  source.history.Clear();
   source.readError.clear();
   m_last.compiled = false;
   m_tabs.at(kLogTab).text = kNoSourceLogText;
@@ -70,6 +71,7 @@ void SourceSelection::SelectSource(std::string_view path, bool showSource) {
   // A source that cannot be read must not keep the previous source's text,
   // which a save would then write over the new file.
   source.text.clear();
+  source.history.Clear();
   m_files.ForgetSourceFileTime();
   if (m_files.ReadTabFile(source.path, source.text, source.lineEnd, source.readError)) m_files.RecordSourceFileTime();
   m_last.compiled = false;

@@ -5,6 +5,8 @@
 
 #include "assembler/command_set.h"
 #include "assembler/keyword_match.h"
+#include "preprocess/conditional.h"
+#include "preprocess/directive.h"
 #include "preprocess/expression_evaluator.h"
 #include "preprocess/source_reader.h"
 #include "common/text.h"
@@ -62,6 +64,11 @@ std::vector<SourceSpan> ColourSourceLine(std::string_view line) {
   std::size_t codeEnd = parts.comment.empty() ? line.size() : static_cast<std::size_t>(parts.comment.data() - line.data());
   std::string_view code = line.substr(0, codeEnd);
 
+  // Read as the preprocessor reads it: IFDEF and #IF are IFs too.
+  DirectiveWord directive = readDirectiveWord(code);
+  bool directiveLine =
+      matchConditional(directive).kind != ConditionalKind::None || isIncludeDirective(directive);
+
   bool firstWord = true;
   std::size_t i = 0;
   while (i < code.size()) {
@@ -81,7 +88,9 @@ std::vector<SourceSpan> ColourSourceLine(std::string_view line) {
     std::size_t end = i;
     while (end < code.size() && isWordCharacter(code[end])) ++end;
     std::string_view word = code.substr(i, end - i);
-    if (commandOf(word) != Command::None) {
+    if (firstWord && directiveLine) {
+      spans.push_back({i, word.size(), SourceWordKind::Directive});
+    } else if (commandOf(word) != Command::None) {
       spans.push_back({i, word.size(), SourceWordKind::Command});
     } else if (isDirectiveWord(word)) {
       spans.push_back({i, word.size(), SourceWordKind::Directive});

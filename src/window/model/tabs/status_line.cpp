@@ -7,13 +7,28 @@
 namespace qv {
 
 void StatusLine::Update() {
-  m_view.SetStatusLine(StatusLineText(text, highlight, overwrite), highlight);
+  m_view.SetStatusLine(StatusLineText(m_place ? m_place->words : text, highlight, overwrite), highlight);
   UpdateCaretPlace();
 }
 
 void StatusLine::Show(std::string words) {
+  m_place.reset();
   text = std::move(words);
   Update();
+}
+
+void StatusLine::ShowPlace(std::string words) {
+  m_place = Place{std::move(words), m_view.GetEditorSelection().end};
+  Update();
+}
+
+void StatusLine::OnCaretMoved() {
+  if (m_place && m_view.GetEditorSelection().end != m_place->caret) {
+    m_place.reset();
+    Update();
+    return;
+  }
+  UpdateCaretPlace();
 }
 
 void StatusLine::UpdateCaretPlace() {

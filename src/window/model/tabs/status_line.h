@@ -2,6 +2,7 @@
 // The status line: the last thing the window said, the typing mode, and the
 // caret's place in the editable tabs.
 
+#include <optional>
 #include <string>
 
 #include "window/main_dialog_view.h"
@@ -18,6 +19,11 @@ class StatusLine {
   void Update();
   // The text, then Update.
   void Show(std::string text);
+  // Where a jump went ("Symbol: NAME (line N)"): said over the text until
+  // the window says something else or the caret leaves the place.
+  void ShowPlace(std::string words);
+  // After every move of the caret.
+  void OnCaretMoved();
   // "Ln L, Col C" while an editable tab shows and no compile runs.
   void UpdateCaretPlace();
 
@@ -29,8 +35,14 @@ class StatusLine {
   bool overwrite = false;
 
  private:
+  struct Place {
+    std::string words;
+    int caret = 0;
+  };
+
   MainDialogView& m_view;
   const TabSet& m_tabs;
+  std::optional<Place> m_place;
 };
 
 }  // namespace qv

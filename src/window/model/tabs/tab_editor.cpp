@@ -8,6 +8,7 @@
 #include "compile/output_paths.h"
 #include "platform/paths.h"
 #include "platform/trace_log.h"
+#include "window/model/results/status_words.h"
 #include "window/model/tabs/editor_text.h"
 #include "window/model/tabs/flag_scope.h"
 #include "window/model/tabs/switched_off_lines.h"
@@ -71,6 +72,7 @@ void TabEditor::SetTabDirtyFlag(int tab, bool dirty) {
   if (was != dirty && m_tabs.IsEditable(tab) && m_view.ControlExists(ControlId::OutputTab)) {
     m_view.SetTabLabel(tab, TabLabel(tab));
   }
+  if (was && !dirty && onUnsavedChange) onUnsavedChange(tab, false);
 }
 
 bool TabEditor::HasUnsavedEdits(int tab) const {
@@ -99,17 +101,20 @@ void TabEditor::UpdateTabTitles() {
     std::string stem = sourceStem(sourcePath);
     m_tabs.titles = {stem + ".asm", stem + ".MAP", stem + ".SYM", stem + ".LST", stem + ".HEX"};
   }
-  std::vector<std::string> labels;
-  for (int tab = 0; tab < m_tabs.Count(); ++tab) labels.push_back(TabLabel(tab));
-
   int previous = m_view.GetCurrentTab();
-  m_view.SetTabItems(labels);
+  m_view.SetTabItems(TabLabels());
   for (int tab = 0; tab < m_tabs.Count(); ++tab) {
     std::string path = TabFilePath(tab);
     m_view.SetTabToolTip(tab, path.empty() ? path : canonicalPath(path));
   }
   m_view.SetCurrentTab(m_tabs.IsValid(previous) ? previous : kLogTab);
   m_view.RepaintWindow();
+}
+
+std::vector<std::string> TabEditor::TabLabels() const {
+  std::vector<std::string> labels;
+  for (int tab = 0; tab < m_tabs.Count(); ++tab) labels.push_back(TabLabel(tab));
+  return labels;
 }
 
 void TabEditor::SetOutputText(const std::string& text, int tab, bool resetModified) {
@@ -161,17 +166,81 @@ EditorColouring TabEditor::SourceColouringFor(int tab, const std::string& text) 
 void TabEditor::CaptureTabText(int tab) {
   TabRecord* record = m_tabs.Find(tab);
   if (record == nullptr || ShowsPlaceholder(tab) || !m_view.ControlExists(ControlId::OutputText)) return;
-  record->text = m_view.GetEditorText();
-  if (!settingText && m_view.IsEditorModified() && m_tabs.IsEditable(tab)) MarkTabDirty(tab, true);
+  const std::string& shown = m_view.GetEditorText();
+  // Untouched, the editor gives the text back in its own form only.
+  if (!m_tabs.IsEditable(tab) || !m_view.IsEditorModified()) {
+    if (record->text != shown) record->text = shown;
+    return;
+  }
+  // Typing leaves the caret after what it put in, deleting where it took out.
+  std::size_t caret = static_cast<std::size_t>(std::max(m_view.GetEditorSelection().end, 0));
+  std::size_t grown = shown.size() > record->text.size() ? shown.size() - record->text.size() : 0;
+  TextEdit edit = DifferenceOf(record->text, shown, caret >= grown ? caret - grown : 0);
+  if (edit.removed.empty() && edit.inserted.empty()) return;
+  // In place: a copy of a long text would cost every keystroke as much again.
+  ApplyEdit(record->text, edit);
+  record->history.RecordTyping(edit);
+  ShowUnsavedState(tab);
+}
+
+void TabEditor::ShowUnsavedState(int tab) {
+  if (!m_tabs.at(tab).history.AtSavedPoint()) {
+    MarkTabDirty(tab, true);
+    return;
+  }
+  if (!m_tabs.IsDirty(tab)) return;
+  SetTabDirtyFlag(tab, false);
+  m_status.Show(StatusWordsFor(m_last.compiled, m_last.result, !m_tabs.SourcePath().empty()));
+}
+
+void TabEditor::TakeFileText(int tab, std::string text) {
+  TabRecord& record = m_tabs.at(tab);
+  // No text held, as after a failed read: nothing to go back to.
+  if (record.text.empty()) {
+    record.history.Clear();
+  } else {
+    record.history.RecordStep(DifferenceOf(record.text, text));
+    record.history.MarkSaved();
+  }
+  record.text = std::move(text);
+}
+
+void TabEditor::StepHistory(bool back) {
+  int tab = SelectedTab();
+  if (tab != m_tabs.current || !m_tabs.AcceptsTyping(tab)) return;
+  CaptureTabText(tab);
+  TabRecord& record = m_tabs.at(tab);
+  std::optional<TextEdit> edit = back ? record.history.Undo() : record.history.Redo();
+  if (!edit) return;
+  // Steps that no longer fit the text, whatever changed it, are dropped
+  // rather than carried out over the wrong characters.
+  if (!FitsText(record.text, *edit)) {
+    record.history.Clear();
+    if (record.dirty) record.history.ForgetSavedPoint();
+    return;
+  }
+  int position = static_cast<int>(edit->position);
+  {
+    // The editor's change is the window's own, taken into the record below.
+    FlagScope setting(settingText);
+    m_view.SetEditorSelection(position, position + static_cast<int>(edit->removed.size()));
+    m_view.ReplaceEditorSelection(edit->inserted, false);
+  }
+  ApplyEdit(record.text, *edit);
+  m_view.ScrollCaretIntoView();
+  ShowUnsavedState(tab);
 }
 
 void TabEditor::MarkTabDirty(int tab, bool dirty) {
   SetTabDirtyFlag(tab, dirty);
-  if (dirty && m_tabs.AcceptsTyping(tab)) m_status.Show("Unsaved changes");
+  if (!dirty || !m_tabs.AcceptsTyping(tab)) return;
+  m_status.Show("Unsaved changes");
+  if (onUnsavedChange) onUnsavedChange(tab, true);
 }
 
 void TabEditor::MarkTabSaved(int tab) {
   SetTabDirtyFlag(tab, false);
+  if (TabRecord* record = m_tabs.Find(tab)) record->history.MarkSaved();
   // Else the editor's own mark would make the tab unsaved again when it is left.
   if (tab == m_tabs.current) m_view.SetEditorModified(false);
 }
@@ -204,8 +273,11 @@ void TabEditor::OnEditorChange() {
     MarkTabDirty(kLogTab, true);
     return;
   }
-  if (m_tabs.IsEditable(tab)) CaptureTabText(tab);
-  MarkTabDirty(tab, true);
+  if (m_tabs.IsEditable(tab)) {
+    CaptureTabText(tab);
+  } else {
+    MarkTabDirty(tab, true);
+  }
 }
 
 void TabEditor::TypeIntoEditor(const std::string& text, bool undoable) {
@@ -216,7 +288,6 @@ void TabEditor::TypeIntoEditor(const std::string& text, bool undoable) {
   // of a long text would cost every keystroke as much again.
   if (m_editorChanges != changesBefore) return;
   CaptureTabText(SelectedTab());
-  MarkTabDirty(SelectedTab(), true);
 }
 
 }  // namespace qv

@@ -4,7 +4,9 @@
 // own selection and scroll place, and colouring.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "window/main_dialog_view.h"
 #include "window/model/results/last_compile.h"
@@ -33,11 +35,19 @@ class TabEditor {
   // user changed is marked unsaved.
   void CaptureTabText(int tab);
   void MarkTabDirty(int tab, bool dirty);
+  // The file of an editable tab as read now: a text that differs from the
+  // one held is one more undo step, so that reading the file over edits
+  // loses none of them; the file's text is the saved point.
+  void TakeFileText(int tab, std::string text);
+  // Ctrl+Z (back) and Ctrl+Y, Ctrl+Shift+Z in the editable tab shown.
+  void StepHistory(bool back);
   // Saved: no unsaved mark, in the record or in the editor.
   void MarkTabSaved(int tab);
   void SaveTabSelection(int tab);
   void RestoreTabSelection(int tab);
   void UpdateTabTitles();
+  // Every tab's label, in the strip's order, with its unsaved mark.
+  std::vector<std::string> TabLabels() const;
   void OnEditorChange();
   // Types over the selection in an editable tab, as the user's own keys do.
   void TypeIntoEditor(const std::string& text, bool undoable);
@@ -45,9 +55,14 @@ class TabEditor {
   // Set while the window replaces the editor's text: its change
   // notifications are no typing.
   bool settingText = false;
+  // Told of every edit of a tab that takes typing (true), and of every tab
+  // whose unsaved mark goes (false).
+  std::function<void(int tab, bool unsaved)> onUnsavedChange;
 
  private:
   void SetTabDirtyFlag(int tab, bool dirty);
+  // Unsaved unless the tab's text is back where it was saved.
+  void ShowUnsavedState(int tab);
   bool HasUnsavedEdits(int tab) const;
   std::string TabLabel(int tab) const;
   void RecolourEditorText();

@@ -45,7 +45,12 @@ std::string SplitTabTitle(std::string_view title, int budget) {
     return shortenedName(title.substr(0, dot), limit) + std::string(kLineBreak) + std::string(title.substr(dot));
   }
   if (title.size() <= limit) return std::string(title);
-  return std::string(title.substr(0, limit)) + std::string(kLineBreak) + shortenedRest(title.substr(limit), limit);
+  // Words stay whole where a blank allows: "<no source" over "selected>".
+  std::size_t cut = limit;
+  std::size_t blank = title.rfind(' ', limit);
+  if (blank != std::string_view::npos && blank > 0 && title.size() - blank - 1 <= limit) cut = blank;
+  std::string_view rest = title.substr(cut == limit ? cut : cut + 1);
+  return std::string(title.substr(0, cut)) + std::string(kLineBreak) + shortenedRest(rest, limit);
 }
 
 std::string WithUnsavedMark(std::string_view title) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "window/main_dialog_view.h"
+#include "window/model/tabs/edit_history.h"
 #include "window/window_texts.h"
 
 namespace qv {
@@ -38,6 +39,8 @@ struct TabRecord {
   // then shows that, takes no typing and is never saved.
   std::string readError;
   bool dirty = false;
+  // The Source and include tabs' undo and redo steps.
+  EditHistory history;
   EditorSelection selection;
   int firstLine = 0;
 };

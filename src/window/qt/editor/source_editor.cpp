@@ -38,6 +38,9 @@ int digitsOf(int number) {
 
 CSourceEditor::CSourceEditor(QWidget* parent) : QPlainTextEdit(parent), m_gutter(new CLineNumberGutter(this)) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Undo and redo are the window's, one history per tab, which outlives
+  // every replacement of the text.
+  setUndoRedoEnabled(false);
   m_gutter->hide();
   connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateGutterWidth(); });
   // A long text holds several lines to a block: the gutter counts lines.

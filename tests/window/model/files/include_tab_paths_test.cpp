@@ -15,7 +15,7 @@ std::vector<SourceLine> linesFrom(const std::vector<std::string>& files) {
   std::vector<SourceLine> lines;
   for (const std::string& file : files) {
     SourceLine line;
-    line.file = file;
+    line.file = test::kept(file);
     lines.push_back(line);
   }
   return lines;

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 namespace qv {
 namespace {
 
 SourceLine kept(const std::string& file, int number, bool active = true) {
   SourceLine line;
-  line.file = file;
+  line.file = test::kept(file);
   line.lineNumber = number;
   line.active = active;
   return line;

@@ -22,7 +22,9 @@ TEST(SplitTabTitle, NameOverExtensionOrCutAtTheBudget) {
            {"song.mk2.asm", 12, "song.mk2\r\n.asm"},
            {"song.mk2.MAP", 12, "song.mk2\r\n.MAP"},
            {"Log", 12, "Log"},
-           {"<no source selected>", 12, "<no source s\r\nelected>"},
+           // Words are kept whole when a blank allows it.
+           {"<no source selected>", 12, "<no source\r\nselected>"},
+           {"one two threefourfivesix", 12, "one two thre\r\nefourfivesix"},
            {"", 12, ""},
            {"song.asm", 0, "song.asm"},
            {"song.asm", -3, "song.asm"},
