@@ -11,3 +11,8 @@
 
 /* Made by the window at run time: the caret's place at the status line's end. */
 #define QV_CARET_PLACE 20561
+/* The button at the tab strip's end that lists every tab. */
+#define QV_TAB_LIST 20562
+
+/* The window's one single-shot timer (recovery copies after a pause). */
+#define QV_SINGLE_SHOT_TIMER 1

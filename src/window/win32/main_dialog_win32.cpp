@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,8 @@ WindowKey windowKeyOf(WPARAM key) {
     case 'F': return WindowKey::F;
     case 'G': return WindowKey::G;
     case 'S': return WindowKey::S;
+    case 'Y': return WindowKey::Y;
+    case 'Z': return WindowKey::Z;
     case VK_F3: return WindowKey::F3;
     case VK_F4: return WindowKey::F4;
     case VK_F5: return WindowKey::F5;
@@ -168,6 +171,11 @@ INT_PTR CMainDialogWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return TRUE;
+    case WM_TIMER:
+      if (wParam != QV_SINGLE_SHOT_TIMER) return FALSE;
+      KillTimer(m_window, QV_SINGLE_SHOT_TIMER);
+      m_model.OnTimer();
+      return TRUE;
     case WM_ACTIVATEAPP:
       m_model.OnActivateApp(wParam != FALSE);
       return TRUE;
@@ -190,6 +198,11 @@ INT_PTR CMainDialogWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void CMainDialogWin32::OnCommand(WORD id, WORD code, HWND control) {
   if (control != nullptr && control == m_editor.Handle()) {
     m_editor.OnCommand(MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+    return;
+  }
+  if (id == QV_TAB_LIST) {
+    if (code != BN_CLICKED) return;
+    if (std::optional<int> chosen = m_tabList.Choose(m_model.TabListLabels())) m_model.OnTabListChosen(*chosen);
     return;
   }
   switch (static_cast<ControlId>(id)) {
@@ -261,6 +274,7 @@ LRESULT CMainDialogWin32::OnCtlColor(HDC dc, HWND control, UINT message) {
 
 bool CMainDialogWin32::OnDrawItem(const DRAWITEMSTRUCT& item) {
   HWND tabStrip = Control(ControlId::OutputTab);
+  if (m_tabList.Draw(item)) return true;
   if (item.hwndItem != tabStrip || item.CtlType != ODT_TAB) return false;
   try {
     int selected = static_cast<int>(SendMessageW(tabStrip, TCM_GETCURSEL, 0, 0));
@@ -313,6 +327,7 @@ void CMainDialogWin32::OnInitDialogControls() {
   m_caretPlace = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_RIGHT | SS_NOPREFIX, 0, 0, 0, 0, m_window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(QV_CARET_PLACE)), nullptr, nullptr);
   SendMessageW(m_caretPlace, WM_SETFONT, reinterpret_cast<WPARAM>(m_dialogFont), FALSE);
+  m_tabList.Create(m_window, QV_TAB_LIST);
 }
 
 void CMainDialogWin32::FindTemplateControls() {

@@ -14,6 +14,7 @@
 #include "window/main_dialog.h"
 #include "window/main_dialog_view.h"
 #include "window/win32/editor/rich_edit_editor.h"
+#include "window/win32/tab_list_button.h"
 #include "window/win32/tab_tool_tips.h"
 #include "window/win32/window_brushes.h"
 
@@ -100,6 +101,7 @@ class CMainDialogWin32 : public MainDialogView {
   void ReplaceEditorSelection(const std::string& text, bool undoable) override;
   void ScrollCaretIntoView() override;
   int GetFirstVisibleLine() const override;
+  int VisibleLineCount() const override;
   void SetFirstVisibleLine(int line) override;
   void SetEditorRedraw(bool on) override;
   void SetEditorTextColour(const Rgb& colour) override;
@@ -121,6 +123,7 @@ class CMainDialogWin32 : public MainDialogView {
   std::optional<int> AskLineNumber(int currentLine, int lastLine) override;
   std::string AskOpenFile(const OpenFileRequest& request) override;
   std::string UserDataFolder() const override;
+  void SetSingleShotTimer(int milliseconds) override;
 
  private:
   static LRESULT CALLBACK EraseTabStripBackground(HWND tabStrip, UINT message, WPARAM wParam, LPARAM lParam,
@@ -149,6 +152,7 @@ class CMainDialogWin32 : public MainDialogView {
   CRichEditEditor m_editor;
   HWND m_toolTip = nullptr;
   TabToolTips m_tabToolTips;
+  TabListButton m_tabList;
   // The drop-down's height with its list open, which moving keeps.
   int m_recentDroppedHeight = 0;
   HWND m_caretPlace = nullptr;

@@ -15,6 +15,7 @@ void CMainDialogWin32::ReplaceEditorSelection(const std::string& text, bool undo
 void CMainDialogWin32::ScrollCaretIntoView() { m_editor.ScrollCaretIntoView(); }
 int CMainDialogWin32::GetFirstVisibleLine() const { return m_editor.FirstVisibleLine(); }
 void CMainDialogWin32::SetFirstVisibleLine(int line) { m_editor.SetFirstVisibleLine(line); }
+int CMainDialogWin32::VisibleLineCount() const { return m_editor.VisibleLineCount(); }
 void CMainDialogWin32::SetEditorRedraw(bool on) { m_editor.SetRedraw(on); }
 void CMainDialogWin32::SetEditorTextColour(const Rgb& colour) { m_editor.SetTextColour(colour); }
 void CMainDialogWin32::SetEditorReadOnly(bool readOnly) { m_editor.SetReadOnly(readOnly); }

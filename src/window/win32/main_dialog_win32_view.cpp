@@ -188,6 +188,10 @@ void CMainDialogWin32::MoveControl(ControlId id, const PixelRect& rect) {
     if (m_recentDroppedHeight == 0) m_recentDroppedHeight = DialogToPixels({0, 0, 0, 120}, BaseUnits()).height;
     height = std::max(height, m_recentDroppedHeight);
   }
+  if (id == ControlId::OutputTab) {
+    PixelRect strip = m_tabList.Place({rect.x, rect.y, width, height});
+    width = strip.width;
+  }
   ::MoveWindow(control, rect.x, rect.y, width, height, TRUE);
   if (id == ControlId::Status) PlaceCaretPlace();
   if (id == ControlId::OutputTab) m_tabToolTips.Refresh();
@@ -385,5 +389,10 @@ std::optional<int> CMainDialogWin32::AskLineNumber(int currentLine, int lastLine
 std::string CMainDialogWin32::AskOpenFile(const OpenFileRequest& request) { return askOpenFile(m_window, request); }
 
 std::string CMainDialogWin32::UserDataFolder() const { return m_userDataFolder; }
+
+// Setting the same timer again starts its wait anew.
+void CMainDialogWin32::SetSingleShotTimer(int milliseconds) {
+  SetTimer(m_window, QV_SINGLE_SHOT_TIMER, static_cast<UINT>(std::max(milliseconds, 0)), nullptr);
+}
 
 }  // namespace qv

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include "platform/error_report.h"
 #include "platform/trace_log.h"
+#include "platform/user_data_folder.h"
 #include "platform/utf16_windows.h"
 #include "window/win32/main_dialog_win32.h"
 #include "window/win32/registry_settings_store.h"
@@ -39,13 +39,6 @@ void initCommonControls() {
 
 void showErrorBox(const std::string& text) {
   MessageBoxW(GetActiveWindow(), toUtf16(text).c_str(), L"Quaverton", MB_OK);
-}
-
-// The user's roaming application data, as the Qt window names it.
-std::string userDataFolder() {
-  wchar_t folder[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) return {};
-  return toUtf8(folder) + "\\Veltrane\\Quaverton";
 }
 
 }  // namespace

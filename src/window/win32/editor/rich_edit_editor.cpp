@@ -18,7 +18,8 @@ namespace qv {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-constexpr int kUndoLimit = 1000;
+// The window keeps each tab's undo history itself; the control keeps none.
+constexpr int kUndoLimit = 0;
 
 COLORREF colourRef(const Rgb& colour) { return RGB(colour.red, colour.green, colour.blue); }
 
@@ -78,6 +79,7 @@ struct CRichEditEditor::State {
   LONG gutterScroll = -1;
   int gutterLines = -1;
   HFONT font = nullptr;
+  int lineHeight = 1;
   COLORREF plainColour = RGB(0, 0, 0);
   // As the window last asked.
   bool redrawing = true;
@@ -343,6 +345,13 @@ int CRichEditEditor::FirstVisibleLine() const {
   return static_cast<int>(SendMessageW(m_state->edit, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
+int CRichEditEditor::VisibleLineCount() const {
+  if (m_state->edit == nullptr) return 0;
+  RECT text{};
+  SendMessageW(m_state->edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  return std::max<int>(text.bottom - text.top, 0) / m_state->lineHeight;
+}
+
 void CRichEditEditor::SetFirstVisibleLine(int line) {
   if (m_state->edit == nullptr) return;
   int lines = std::max(line, 0) - FirstVisibleLine();
@@ -436,6 +445,7 @@ bool CRichEditEditor::SetFont(const EditorFont& request) {
   state.font = font;
   state.gutter.SetFont(font);
   state.colourer.SetLineHeight(metrics.tmHeight);
+  state.lineHeight = std::max<int>(metrics.tmHeight, 1);
   state.Layout();
   return true;
 }

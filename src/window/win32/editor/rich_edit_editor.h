@@ -56,6 +56,7 @@ class CRichEditEditor {
   void ReplaceSelection(const std::string& text, bool undoable);
   void ScrollCaretIntoView();
   int FirstVisibleLine() const;
+  int VisibleLineCount() const;
   void SetFirstVisibleLine(int line);
   void SetRedraw(bool on);
   void SetTextColour(const Rgb& colour);
