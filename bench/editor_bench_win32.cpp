@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
                     {}});
   editor.EnableChangeNotifications();
   ShowWindow(host, SW_SHOW);
+  // Typing goes to the focused editor.
+  SetForegroundWindow(host);
+  SetFocus(editor.Handle());
   drawPending();
 
   for (int i = 1; i < argc; ++i) {
@@ -122,6 +125,7 @@ int main(int argc, char** argv) {
       drawPending();
     });
     std::printf("%ld lines: open %.0f ms\n", lines, open);
+    std::fflush(stdout);
 
     HWND edit = editor.Handle();
     Keystrokes typed = timeKeystrokes(editor, edit, [&] {

@@ -213,14 +213,42 @@ TEST_F(RichEditEditorTest, ColoursTheSourceLinesInSight) {
   editor.SetSelection(6, 6);
   editor.ReplaceSelection("\nPLAY", true);
   UpdateWindow(editor.Handle());
+  // The colours took neither the caret nor an undo step.
+  EXPECT_EQ(editor.Selection().start, 11);
+  EXPECT_EQ(editor.Selection().end, 11);
   EXPECT_EQ(ColourAt(8), colourRef(kSourceColours.command));
   EXPECT_EQ(ColourAt(13), colourRef(kSourceColours.switchedOff));
   EXPECT_EQ(editor.Text(), "; note\nPLAY\nLABEL EQU 1\n        PLAY 5\n");
+  SendMessageW(editor.Handle(), EM_UNDO, 0, 0);
+  EXPECT_EQ(editor.Text(), "; note\nLABEL EQU 1\n        PLAY 5\n");
 
   editor.SetColouring({});
   editor.SetText("; plain\r\n");
   UpdateWindow(editor.Handle());
   EXPECT_EQ(ColourAt(1), RGB(0, 0, 0));
+}
+
+// The window may take a double-click for itself, and the control then does
+// nothing with it.
+TEST_F(RichEditEditorTest, OffersDoubleClicksAtTheirTextPosition) {
+  editor.SetText("alpha beta\r\ngamma");
+  for (bool taken : {true, false}) {
+    int clicked = -1;
+    editor.SetEvents({{}, {}, [&](int position) {
+                        clicked = position;
+                        return taken;
+                      }});
+    editor.SetSelection(0, 0);
+    POINTL place{};
+    SendMessageW(editor.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), 7);
+    LPARAM point = MAKELPARAM(place.x + 1, place.y + 2);
+    SendMessageW(editor.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    SendMessageW(editor.Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(clicked, 7) << taken;
+    if (taken) {
+      EXPECT_EQ(editor.Selection().end, 0);
+    }
+  }
 }
 
 TEST_F(RichEditEditorTest, RefusesTheUsersEditsWhileReadOnly) {

@@ -118,15 +118,22 @@ void CLineNumberGutter::Paint(HDC target, const RECT& area) {
   GetTextMetricsW(canvas, &metrics);
   int lineHeight = std::max<int>(metrics.tmHeight, 1);
 
-  // Only the lines in sight, however long the text.
+  // Only the lines in sight, however long the text. The lines of the
+  // editor's one font are equally high: two of them give the spacing.
   int lineCount = static_cast<int>(SendMessageW(m_editor, EM_GETLINECOUNT, 0, 0));
   int first = static_cast<int>(SendMessageW(m_editor, EM_GETFIRSTVISIBLELINE, 0, 0));
   int top = 0;
-  for (int line = first; line < lineCount && lineTop(m_editor, m_window, line, top) && top < client.bottom; ++line) {
-    if (top + lineHeight < area.top) continue;
-    std::wstring number = std::to_wstring(line + 1);
-    RECT place{0, top, client.right - kPadding, top + lineHeight};
-    DrawTextW(canvas, number.c_str(), static_cast<int>(number.size()), &place, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+  int next = 0;
+  if (first < lineCount && lineTop(m_editor, m_window, first, top)) {
+    int spacing = first + 1 < lineCount && lineTop(m_editor, m_window, first + 1, next) && next > top ? next - top
+                                                                                                       : lineHeight;
+    for (int line = first; line < lineCount && top < client.bottom; ++line, top += spacing) {
+      if (top + spacing < area.top) continue;
+      std::wstring number = std::to_wstring(line + 1);
+      RECT place{0, top, client.right - kPadding, top + lineHeight};
+      DrawTextW(canvas, number.c_str(), static_cast<int>(number.size()), &place,
+                DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+    }
   }
 
   BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas, area.left, area.top,

@@ -33,8 +33,11 @@ COLORREF colourOf(SourceWordKind kind) {
 
 }  // namespace
 
-CRichEditColourer::~CRichEditColourer() {
+CRichEditColourer::~CRichEditColourer() { Detach(); }
+
+void CRichEditColourer::Detach() {
   if (m_document != nullptr) m_document->Release();
+  m_document = nullptr;
 }
 
 bool CRichEditColourer::Attach(HWND edit) {
@@ -80,30 +83,64 @@ void CRichEditColourer::SetPlainColour(COLORREF colour) {
   for (std::uint8_t& mark : m_lines) mark = static_cast<std::uint8_t>((mark & ~kColoured) | kEdited);
 }
 
-void CRichEditColourer::ColourShownLines(const std::string& text) {
+void CRichEditColourer::SetLineHeight(int pixels) {
+  m_lineHeight = std::max(pixels, 1);
+  m_shownAt.reset();
+}
+
+int CRichEditColourer::FirstShownLine() {
+  // Asking the control for its first line costs as much as a long text is
+  // long in some versions; its scroll position costs nothing, and with
+  // lines of one height the one follows from the other.
+  POINT scroll{};
+  SendMessageW(m_edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+  if (!m_shownAt || m_shownAt->y != scroll.y) {
+    m_firstShown = static_cast<int>(SendMessageW(m_edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+    m_shownAt = scroll;
+  }
+  return m_firstShown;
+}
+
+void CRichEditColourer::ColourShownLines(const std::string& text, bool redrawing) {
   if (m_document == nullptr || m_lines.empty() || m_colouringNow) return;
   // Colours change the layout, which repaints, which would colour again.
   FlagScope colouring(m_colouringNow);
   RECT client;
   GetClientRect(m_edit, &client);
-  POINTL bottom{0, client.bottom};
-  LRESULT lastShown = SendMessageW(m_edit, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&bottom));
-  int first = static_cast<int>(SendMessageW(m_edit, EM_GETFIRSTVISIBLELINE, 0, 0));
-  int last = static_cast<int>(SendMessageW(m_edit, EM_EXLINEFROMCHAR, 0, lastShown));
-  last = std::min(last, static_cast<int>(m_lines.size()) - 1);
-  first = std::max(first, 0);
-  auto shown = m_lines.begin() + first;
-  if (first > last || std::all_of(shown, m_lines.begin() + last + 1, [](std::uint8_t mark) { return (mark & kColoured) != 0; })) {
-    return;
-  }
+  int first = std::clamp(FirstShownLine(), 0, static_cast<int>(m_lines.size()) - 1);
+  int last = std::min(first + static_cast<int>(client.bottom) / m_lineHeight + 1, static_cast<int>(m_lines.size()) - 1);
+  auto uncoloured = [this](int line) { return (m_lines[static_cast<std::size_t>(line)] & kColoured) == 0; };
+  while (first <= last && !uncoloured(first)) ++first;
+  while (last >= first && !uncoloured(last)) --last;
+  if (first > last) return;
+
   // Colours are no edit: they neither mark the text modified nor take an undo step.
   LRESULT modified = SendMessageW(m_edit, EM_GETMODIFY, 0, 0);
+  if (redrawing) SendMessageW(m_edit, WM_SETREDRAW, FALSE, 0);
+  // Colours are set on the selection, which is the user's again afterwards,
+  // and in sight as it was.
+  CHARRANGE selection{};
+  SendMessageW(m_edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  POINT scroll{};
+  SendMessageW(m_edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
   m_document->Undo(tomSuspend, nullptr);
   for (int line = first; line <= last; ++line) {
-    if ((m_lines[static_cast<std::size_t>(line)] & kColoured) == 0) ColourLine(line, text);
+    if (uncoloured(line)) ColourLine(line, text);
   }
   m_document->Undo(tomResume, nullptr);
+  SendMessageW(m_edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  POINT scrolled{};
+  SendMessageW(m_edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+  if (scrolled.x != scroll.x || scrolled.y != scroll.y) SendMessageW(m_edit, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
   SendMessageW(m_edit, EM_SETMODIFY, modified != 0 ? TRUE : FALSE, 0);
+  if (redrawing) {
+    SendMessageW(m_edit, WM_SETREDRAW, TRUE, 0);
+    // The band of the lines coloured, a line more on either side for a line
+    // scrolled part of the way.
+    int shownFirst = FirstShownLine();
+    RECT band{0, (first - shownFirst - 1) * m_lineHeight, client.right, (last - shownFirst + 2) * m_lineHeight};
+    InvalidateRect(m_edit, &band, FALSE);
+  }
 }
 
 void CRichEditColourer::ColourLine(int line, const std::string& text) {
@@ -129,14 +166,16 @@ void CRichEditColourer::ColourLine(int line, const std::string& text) {
 
 void CRichEditColourer::Paint(long start, long end, COLORREF colour) {
   if (start >= end) return;
-  ITextRange* range = nullptr;
-  if (FAILED(m_document->Range(start, end, &range)) || range == nullptr) return;
-  ITextFont* font = nullptr;
-  if (SUCCEEDED(range->GetFont(&font)) && font != nullptr) {
-    font->SetForeColor(static_cast<long>(colour));
-    font->Release();
-  }
-  range->Release();
+  // Through the selection rather than a text range of the object model: a
+  // range costs as much more as it lies further into the text in some
+  // versions of the control.
+  CHARRANGE range{start, end};
+  SendMessageW(m_edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = colour;
+  SendMessageW(m_edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 }  // namespace qv

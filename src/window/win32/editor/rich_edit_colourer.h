@@ -3,12 +3,14 @@
 // reads them, in the colours of kSourceColours, and the lines the last
 // compile switched off in grey. Only lines in sight are coloured, each once
 // until it is edited, so a long source opens as quickly as a short one and
-// other texts cost nothing. The colours go through the control's text object
-// model, which neither moves the selection nor records an undo step.
+// other texts cost nothing. Colouring takes no undo step (the control's text
+// object model holds its undo meanwhile) and leaves the selection and the
+// scroll position as they were.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,8 @@ class CRichEditColourer {
 
   // False when the control offers no text object model: then nothing is coloured.
   bool Attach(HWND edit);
+  // Before the control goes.
+  void Detach();
 
   // For the text the control is given next.
   void SetColouring(const EditorColouring& colouring);
@@ -41,13 +45,18 @@ class CRichEditColourer {
   // Text outside every span; all lines are coloured again when next seen.
   void SetPlainColour(COLORREF colour);
 
+  // Of the control's font.
+  void SetLineHeight(int pixels);
   // The lines in sight that are not coloured yet; text is the control's.
-  void ColourShownLines(const std::string& text);
+  // With redrawing on, the control is drawn once afterwards rather than
+  // after every colour.
+  void ColourShownLines(const std::string& text, bool redrawing);
   // While it colours, the control's reports of changes are the colourer's.
   bool Colouring() const { return m_colouringNow; }
 
  private:
   enum LineMark : std::uint8_t { kColoured = 1, kSwitchedOff = 2, kEdited = 4 };
+  int FirstShownLine();
   void ColourLine(int line, const std::string& text);
   void Paint(long start, long end, COLORREF colour);
 
@@ -58,6 +67,10 @@ class CRichEditColourer {
   // One per line of the control.
   std::vector<std::uint8_t> m_lines;
   bool m_colouringNow = false;
+  int m_lineHeight = 16;
+  // The scroll position at which the first line in sight was last asked.
+  std::optional<POINT> m_shownAt;
+  int m_firstShown = 0;
 };
 
 }  // namespace qv

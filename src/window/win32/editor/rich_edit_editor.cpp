@@ -74,14 +74,20 @@ struct CRichEditEditor::State {
   PixelRect rect;
   bool lineNumbers = false;
   int gutterWidth = 0;
+  // What the gutter last showed.
+  LONG gutterScroll = -1;
+  int gutterLines = -1;
   HFONT font = nullptr;
   COLORREF plainColour = RGB(0, 0, 0);
+  // As the window last asked.
+  bool redrawing = true;
 
   bool changeNotifications = false;
   // While the editor changes the text itself, the control's reports are its own.
   bool settingText = false;
 
   ~State() {
+    colourer.Detach();
     if (edit != nullptr) DestroyWindow(edit);
     if (font != nullptr) DeleteObject(font);
   }
@@ -120,12 +126,25 @@ struct CRichEditEditor::State {
   // A new count of digits needs a wider or narrower gutter.
   void FitGutter() {
     if (lineNumbers && gutter.WidthFor(mirror.LineCount()) != gutterWidth) Layout();
+    RepaintGutterIfMoved();
+  }
+
+  // The numbers change only with the scroll position and the count of
+  // lines; both cost nothing to read, unlike the first line in sight.
+  void RepaintGutterIfMoved() {
+    if (!lineNumbers) return;
+    POINT scroll{};
+    SendMessageW(edit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    int lines = mirror.LineCount();
+    if (scroll.y == gutterScroll && lines == gutterLines) return;
+    gutterScroll = scroll.y;
+    gutterLines = lines;
     gutter.Repaint();
   }
 
   void ColourShownLines() {
     if (!colourer.ColoursSource() || mirror.InUserEdit()) return;
-    colourer.ColourShownLines(mirror.Text());
+    colourer.ColourShownLines(mirror.Text(), redrawing);
   }
 
   void Follow(const TextChange& change) {
@@ -152,9 +171,10 @@ struct CRichEditEditor::State {
       case WM_PAINT:
         state->ColourShownLines();
         // Every scroll repaints the control, and the numbers follow it.
-        state->gutter.Repaint();
+        state->RepaintGutterIfMoved();
         break;
       case WM_NCDESTROY:
+        state->colourer.Detach();
         RemoveWindowSubclass(window, &State::EditProcedure, kSubclassId);
         state->edit = nullptr;
         break;
@@ -224,7 +244,7 @@ bool CRichEditEditor::OnNotify(const NMHDR& header, LRESULT& result) {
   if (state.edit == nullptr || header.hwndFrom != state.edit) return false;
   result = 0;
   if (header.code == EN_SELCHANGE) {
-    if (!state.settingText && state.events.caretMoved) state.events.caretMoved();
+    if (!state.settingText && !state.colourer.Colouring() && state.events.caretMoved) state.events.caretMoved();
   } else if (header.code == EN_MSGFILTER) {
     const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
     if (filter.msg == WM_LBUTTONDBLCLK && state.events.doubleClicked) {
@@ -308,7 +328,14 @@ void CRichEditEditor::ReplaceSelection(const std::string& text, bool undoable) {
 }
 
 void CRichEditEditor::ScrollCaretIntoView() {
-  if (m_state->edit != nullptr) SendMessageW(m_state->edit, EM_SCROLLCARET, 0, 0);
+  HWND edit = m_state->edit;
+  if (edit == nullptr) return;
+  // Scrolling costs as much as a long text is long in some versions of the
+  // control, even when there is nothing to scroll: a caret in sight stays.
+  POINT caret{};
+  RECT client;
+  if (GetFocus() == edit && GetCaretPos(&caret) && GetClientRect(edit, &client) && PtInRect(&client, caret)) return;
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 int CRichEditEditor::FirstVisibleLine() const {
@@ -325,6 +352,7 @@ void CRichEditEditor::SetFirstVisibleLine(int line) {
 void CRichEditEditor::SetRedraw(bool on) {
   State& state = *m_state;
   if (state.edit == nullptr) return;
+  state.redrawing = on;
   SendMessageW(state.edit, WM_SETREDRAW, on ? TRUE : FALSE, 0);
   if (on) {
     InvalidateRect(state.edit, nullptr, TRUE);
@@ -407,6 +435,7 @@ bool CRichEditEditor::SetFont(const EditorFont& request) {
   if (state.font != nullptr) DeleteObject(state.font);
   state.font = font;
   state.gutter.SetFont(font);
+  state.colourer.SetLineHeight(metrics.tmHeight);
   state.Layout();
   return true;
 }
