@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
+#include <tuple>
 #include <utility>
 
 #include "platform/files.h"
@@ -243,18 +245,18 @@ void CompileRun::RebuildIncludeTabs() {
   const std::string& mainPath = m_last.result.sourcePath.empty() ? tabs.SourcePath() : m_last.result.sourcePath;
   std::vector<std::string> paths = IncludeTabPaths(m_last.result.lines, mainPath);
   // An include that stays keeps its caret, selection and scroll position.
-  std::vector<TabRecord> old;
-  for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) old.push_back(std::move(tabs.at(TabSet::IncludeTab(i))));
+  std::map<std::string, std::pair<EditorSelection, int>> kept;
+  for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) {
+    const TabRecord& was = tabs.at(TabSet::IncludeTab(i));
+    kept.try_emplace(was.path, was.selection, was.firstLine);
+  }
   tabs.ResetIncludes(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     TabRecord& include = tabs.at(TabSet::IncludeTab(i));
     include.path = std::move(paths[i]);
     m_parts.files.ReadTabFile(include.path, include.text, include.lineEnd, include.readError);
-    auto kept = std::find_if(old.begin(), old.end(), [&](const TabRecord& was) { return was.path == include.path; });
-    if (kept != old.end()) {
-      include.selection = kept->selection;
-      include.firstLine = kept->firstLine;
-    }
+    auto place = kept.find(include.path);
+    if (place != kept.end()) std::tie(include.selection, include.firstLine) = place->second;
   }
 }
 
