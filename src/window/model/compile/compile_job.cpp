@@ -25,6 +25,12 @@ void CompileJob::Run() {
     auto compiler = std::make_unique<Compiler>();
     compiler->setBuiltInIncludeProvider(carriedIncludeProvider);
     m_result = compiler->compile(m_sourcePath, m_request);
+    // The lines and image entries of a big compile hold several times the
+    // memory of its source; they are let go of here, on the thread that
+    // made them, so that their pages come free whole.
+    m_origins = LineOriginsOf(m_result.lines);
+    m_result.lines = {};
+    m_result.emitted = {};
   } catch (...) {
     m_failure = std::current_exception();
   }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/free_memory.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
 #include "window/model/compile/compile_job.h"
@@ -55,6 +56,7 @@ void CompileRun::OnCompile() {
 
   // Letting go of a big result takes a while; the compile's thread does it.
   CompileResult previous = std::exchange(m_last.result, CompileResult());
+  m_last.origins = {};
   m_parts.places.ForgetMessage();
   m_last.compiled = false;
   tabs.EmptyOutputTexts();
@@ -168,6 +170,7 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
   source.lineEnd = std::move(lineEnd);
   m_parts.files.RecordSourceFileTime();
   m_last.result = job.TakeResult();
+  m_last.origins = job.TakeLineOrigins();
   m_last.millis = m_last.clock.ticks() - started;
 
   RebuildIncludeTabs();
@@ -192,6 +195,8 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
   if (rememberedTab >= tabs.Count()) m_view.SetCurrentTab(kLogTab);
   m_parts.display.RefreshOutput();
   m_parts.source.SaveSettingsToRegistry();
+  // What the compile let go of would otherwise stay with the process.
+  returnFreeMemory();
 }
 
 void CompileRun::EndAbortedCompile(int rememberedTab) {
@@ -243,7 +248,7 @@ void CompileRun::OnCompileProgress(std::uint32_t done, std::uint32_t total) {
 void CompileRun::RebuildIncludeTabs() {
   TabSet& tabs = m_parts.tabs;
   const std::string& mainPath = m_last.result.sourcePath.empty() ? tabs.SourcePath() : m_last.result.sourcePath;
-  std::vector<std::string> paths = IncludeTabPaths(m_last.result.lines, mainPath);
+  std::vector<std::string> paths = IncludeTabPaths(m_last.origins, mainPath);
   // An include that stays keeps its caret, selection and scroll position.
   std::map<std::string, std::pair<EditorSelection, int>> kept;
   for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) {
