@@ -42,6 +42,7 @@ class CompileJob {
     std::uint32_t done = 0;
     std::uint32_t total = 0;
   };
+  void KeepWhatTheWindowUses();
   static void OnProgress(void* context, std::uint32_t done, std::uint32_t total, const char* phase);
 
   std::string m_sourcePath;
