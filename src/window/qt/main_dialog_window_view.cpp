@@ -228,8 +228,7 @@ void CMainDialogWindow::SelectRecentItem(int index) {
 
 void CMainDialogWindow::SetTabItems(const std::vector<std::string>& labels) {
   QSignalBlocker quiet(m_tabBar);
-  while (m_tabBar->count() > 0) m_tabBar->removeTab(m_tabBar->count() - 1);
-  for (const std::string& label : labels) m_tabBar->addTab(toQt(label));
+  m_tabBar->SetLabels(labels);
 }
 
 void CMainDialogWindow::SetTabLabel(int tab, const std::string& label) { m_tabBar->setTabText(tab, toQt(label)); }

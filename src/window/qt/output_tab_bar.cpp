@@ -1,9 +1,13 @@
 #include "window/qt/output_tab_bar.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/error_report.h"
+#include "window/model/tabs/flag_scope.h"
 #include "window/qt/qt_text.h"
 #include "window/model/tabs/tab_label.h"
 #include "window/model/layout/window_layout.h"
@@ -33,8 +37,42 @@ void COutputTabBar::SetColours(const WindowColours& colours) {
   update();
 }
 
+void COutputTabBar::SetLabels(const std::vector<std::string>& labels) {
+  int count = static_cast<int>(labels.size());
+  int kept = std::min(count, this->count());
+  bool same = count == this->count();
+  for (int index = 0; same && index < kept; ++index) same = tabText(index) == toQt(labels[index]);
+  if (same) return;
+  // The strip lays all its tabs out again at every tab added, removed or
+  // renamed: until the last change, each tab is taken as of one size, and
+  // the last change lays them out as they are.
+  {
+    FlagScope placeholders(m_placeholderSizes);
+    while (this->count() > count) removeTab(this->count() - 1);
+    for (int index = 0; index < kept; ++index) {
+      QString label = toQt(labels[index]);
+      if (tabText(index) != label) setTabText(index, label);
+    }
+    for (int index = kept; index + 1 < count; ++index) addTab(toQt(labels[index]));
+  }
+  if (count > kept) {
+    addTab(toQt(labels.back()));
+  } else if (count > 0) {
+    setTabText(count - 1, tabText(count - 1));
+  }
+}
+
 QSize COutputTabBar::tabSizeHint(int index) const {
-  return QSize(fontMetrics().horizontalAdvance(tabText(index)) + kLabelPadding, kTabItemHeight);
+  if (m_placeholderSizes) return QSize(kLabelPadding, kTabItemHeight);
+  QString label = tabText(index);
+  auto known = m_labelWidths.constFind(label);
+  if (known == m_labelWidths.constEnd()) known = m_labelWidths.insert(label, fontMetrics().horizontalAdvance(label));
+  return QSize(*known + kLabelPadding, kTabItemHeight);
+}
+
+void COutputTabBar::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) m_labelWidths.clear();
+  QTabBar::changeEvent(event);
 }
 
 QSize COutputTabBar::minimumTabSizeHint(int index) const { return tabSizeHint(index); }
@@ -42,7 +80,10 @@ QSize COutputTabBar::minimumTabSizeHint(int index) const { return tabSizeHint(in
 void COutputTabBar::paintEvent(QPaintEvent* event) {
   try {
     QPainter painter(this);
-    for (int index = 0; index < count(); ++index) DrawItem(painter, index);
+    // Only the tabs in sight: a project may have thousands.
+    for (int index = 0; index < count(); ++index) {
+      if (tabRect(index).intersects(event->rect())) DrawItem(painter, index);
+    }
   } catch (...) {
     reportUnhandledException("OnDrawItem", 0);
     QTabBar::paintEvent(event);

@@ -368,6 +368,24 @@ TEST_F(MainWindowCompileTest, SourceLinesTakeTheColoursOfTheirKind) {
   EXPECT_EQ(ColourAt(editor(), 5, 11), QColor(Qt::black));
 }
 
+TEST_F(MainWindowCompileTest, AVeryLongLineIsColouredWhereverItIsScrolledTo) {
+  std::string line = "        DB 0x01";
+  while (line.size() < 60000) line += ", 0x22";
+  window.Model().SelectSource(folder.write("long.asm", line + "\n"), true);
+  QApplication::processEvents();
+  QScrollBar* across = editor()->horizontalScrollBar();
+  for (int scrolled : {0, across->maximum() / 2, across->maximum()}) {
+    across->setValue(scrolled);
+    editor()->viewport()->repaint();
+    // The number whose "0x" begins nearest the middle of the view.
+    QTextLine shown = editor()->document()->firstBlock().layout()->lineAt(0);
+    int middle = shown.xToCursor(scrolled + editor()->viewport()->width() / 2);
+    int number = static_cast<int>(line.find("0x", static_cast<std::size_t>(std::max(middle - 6, 0))));
+    EXPECT_EQ(ColourAt(editor(), 0, number + 1), Colour(kSourceColours.number)) << scrolled;
+    EXPECT_EQ(ColourAt(editor(), 0, number - 1), QColor(Qt::black)) << scrolled;
+  }
+}
+
 TEST_F(MainWindowCompileTest, PaintingDuringACompileRunsNoOtherEvents) {
   bool timerRan = false;
   QTimer::singleShot(0, [&] { timerRan = true; });

@@ -257,6 +257,29 @@ TEST_F(MainWindowTest, TabLabelsPaint) {
             QColor(205, 225, 255));
 }
 
+TEST_F(MainWindowTest, NewTabLabelsReplaceTheOldOnesWhateverTheirCount) {
+  tabs()->setFocus();
+  bool focused = tabs()->hasFocus();
+  using Labels = std::vector<std::string>;
+  for (const Labels& labels : {Labels{"Log", "a.asm", "a.MAP", "a.SYM", "a.LST", "a.HEX", "b.inc", "c.inc"},
+                               Labels{"Log", "a.asm", "a.MAP", "a.SYM", "a.LST", "a.HEX", "b.inc *", "c.inc"},
+                               Labels{"Log", "a.asm", "a.MAP", "a.SYM", "a.LST", "a.HEX", "b.inc *", "c.inc"},
+                               Labels{"Log", "x.asm", "x.MAP"}, Labels{"Log", "x.asm", "x.MAP", "x.SYM", "x.LST"}}) {
+    window.SetTabItems(labels);
+    QStringList shown;
+    for (int i = 0; i < tabs()->count(); ++i) {
+      shown << tabs()->tabText(i);
+      // Laid out by its label, not by a stand-in size.
+      EXPECT_GT(tabs()->tabRect(i).width(), tabs()->fontMetrics().horizontalAdvance(tabs()->tabText(i)));
+    }
+    QStringList expected;
+    for (const std::string& label : labels) expected << toQt(label);
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(tabs()->isVisible());
+    EXPECT_EQ(tabs()->hasFocus(), focused);
+  }
+}
+
 TEST_F(MainWindowTest, EnterAndEscapeDoNotCloseTheWindowButExitAppDoes) {
   bool stillOpen = false;
   QTimer::singleShot(0, &window, [&] {

@@ -25,6 +25,7 @@ void CompileJob::Run() {
     auto compiler = std::make_unique<Compiler>();
     compiler->setBuiltInIncludeProvider(carriedIncludeProvider);
     m_result = compiler->compile(m_sourcePath, m_request);
+    KeepWhatTheWindowUses();
   } catch (...) {
     m_failure = std::current_exception();
   }
@@ -47,6 +48,28 @@ void CompileJob::ShowPendingProgress() {
     report = std::exchange(m_pendingReport, std::nullopt);
   }
   if (report) m_showProgress(report->done, report->total);
+}
+
+// The lines and image entries of a big compile hold several times the memory
+// of its source, and the window needs of them only where each line came
+// from. The messages and symbols it keeps were made among them: copied
+// before they go, they lie together, and the pages of the rest come free
+// whole.
+void CompileJob::KeepWhatTheWindowUses() {
+  std::vector<SourceLine> lines = std::move(m_result.lines);
+  std::vector<EncodedLine> emitted = std::move(m_result.emitted);
+  m_origins = LineOriginsOf(lines);
+  // The big texts lie apart already.
+  std::string map = std::move(m_result.mapText);
+  std::string listing = std::move(m_result.listingText);
+  std::string hex = std::move(m_result.hexText);
+  std::string symbols = std::move(m_result.symbolText);
+  CompileResult packed = m_result;
+  packed.mapText = std::move(map);
+  packed.listingText = std::move(listing);
+  packed.hexText = std::move(hex);
+  packed.symbolText = std::move(symbols);
+  m_result = std::move(packed);
 }
 
 CompileResult CompileJob::TakeResult() {

@@ -11,9 +11,11 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "common/compile_request.h"
 #include "compile/compile_result.h"
+#include "window/model/results/line_origins.h"
 
 namespace qv {
 
@@ -32,12 +34,15 @@ class CompileJob {
   void ShowPendingProgress();
   // Once Run has ended: the result, or the compile's exception thrown again.
   CompileResult TakeResult();
+  // With it, where its lines came from: the result keeps no lines.
+  LineOrigins TakeLineOrigins() { return std::move(m_origins); }
 
  private:
   struct Report {
     std::uint32_t done = 0;
     std::uint32_t total = 0;
   };
+  void KeepWhatTheWindowUses();
   static void OnProgress(void* context, std::uint32_t done, std::uint32_t total, const char* phase);
 
   std::string m_sourcePath;
@@ -48,6 +53,7 @@ class CompileJob {
   std::optional<Report> m_pendingReport;
   CompileResult m_previous;
   CompileResult m_result;
+  LineOrigins m_origins;
   std::exception_ptr m_failure;
 };
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/free_memory.h"
 #include "platform/paths.h"
 #include "platform/project_folder.h"
 #include "window/model/compile/compile_job.h"
@@ -53,6 +55,7 @@ void CompileRun::OnCompile() {
 
   // Letting go of a big result takes a while; the compile's thread does it.
   CompileResult previous = std::exchange(m_last.result, CompileResult());
+  m_last.origins = {};
   m_parts.places.ForgetMessage();
   m_last.compiled = false;
   tabs.EmptyOutputTexts();
@@ -167,6 +170,7 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
   source.lineEnd = std::move(lineEnd);
   m_parts.files.RecordSourceFileTime();
   m_last.result = job.TakeResult();
+  m_last.origins = job.TakeLineOrigins();
   m_last.millis = m_last.clock.ticks() - started;
 
   RebuildIncludeTabs();
@@ -191,6 +195,8 @@ void CompileRun::CompileSelectedSource(int rememberedTab, CompileResult previous
   if (rememberedTab >= tabs.Count()) m_view.SetCurrentTab(kLogTab);
   m_parts.display.RefreshOutput();
   m_parts.source.SaveSettingsToRegistry();
+  // What the compile let go of would otherwise stay with the process.
+  returnFreeMemory();
 }
 
 void CompileRun::EndAbortedCompile(int rememberedTab) {
@@ -242,22 +248,26 @@ void CompileRun::OnCompileProgress(std::uint32_t done, std::uint32_t total) {
 void CompileRun::RebuildIncludeTabs() {
   TabSet& tabs = m_parts.tabs;
   const std::string& mainPath = m_last.result.sourcePath.empty() ? tabs.SourcePath() : m_last.result.sourcePath;
-  std::vector<std::string> paths = IncludeTabPaths(m_last.result.lines, mainPath);
+  std::vector<std::string> paths = IncludeTabPaths(m_last.origins, mainPath);
   // An include that stays keeps its caret, selection, scroll position and
   // undo steps.
-  std::vector<TabRecord> old;
-  for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) old.push_back(std::move(tabs.at(TabSet::IncludeTab(i))));
+  std::map<std::string, TabRecord> old;
+  for (std::size_t i = 0; i < tabs.IncludeCount(); ++i) {
+    TabRecord& was = tabs.at(TabSet::IncludeTab(i));
+    std::string path = was.path;
+    old.try_emplace(std::move(path), std::move(was));
+  }
   tabs.ResetIncludes(paths.size());
   for (std::size_t i = 0; i < paths.size(); ++i) {
     int tab = TabSet::IncludeTab(i);
     TabRecord& include = tabs.at(tab);
     include.path = std::move(paths[i]);
-    auto kept = std::find_if(old.begin(), old.end(), [&](const TabRecord& was) { return was.path == include.path; });
+    auto kept = old.find(include.path);
     if (kept != old.end()) {
-      include.selection = kept->selection;
-      include.firstLine = kept->firstLine;
-      include.text = std::move(kept->text);
-      include.history = std::move(kept->history);
+      include.selection = kept->second.selection;
+      include.firstLine = kept->second.firstLine;
+      include.text = std::move(kept->second.text);
+      include.history = std::move(kept->second.history);
     }
     std::string text;
     if (m_parts.files.ReadTabFile(include.path, text, include.lineEnd, include.readError)) {

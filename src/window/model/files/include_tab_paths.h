@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "preprocess/source_line.h"
+#include "window/model/results/line_origins.h"
 
 namespace qv {
 
@@ -13,6 +13,6 @@ namespace qv {
 // source and without files that are not on disk (carried include copies);
 // names of one file (links, or other letter case where the file system
 // ignores it) count once, under the first.
-std::vector<std::string> IncludeTabPaths(const std::vector<SourceLine>& lines, std::string_view mainPath);
+std::vector<std::string> IncludeTabPaths(const LineOrigins& lines, std::string_view mainPath);
 
 }  // namespace qv

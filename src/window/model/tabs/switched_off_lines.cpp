@@ -1,5 +1,6 @@
 #include "window/model/tabs/switched_off_lines.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "preprocess/conditional.h"
@@ -20,13 +21,14 @@ bool isAlwaysDropped(std::string_view line) {
 
 }  // namespace
 
-std::vector<int> SwitchedOffLines(const std::vector<SourceLine>& lines, std::string_view file, std::string_view text) {
+std::vector<int> SwitchedOffLines(const LineOrigins& lines, std::string_view file, std::string_view text) {
   // Numbered as the compile numbered the file's lines.
   const SourceText fileLines = SourceText::fromDiskBytes(std::string(text));
   std::vector<LineState> states(fileLines.lineCount(), LineState::Absent);
+  std::vector<std::string>::const_iterator named = std::find(lines.files.begin(), lines.files.end(), file);
   bool reached = false;
-  for (const SourceLine& line : lines) {
-    if (line.file != file) continue;
+  for (const LineOrigin& line : lines.lines) {
+    if (named == lines.files.end() || line.file != static_cast<std::uint32_t>(named - lines.files.begin())) continue;
     reached = true;
     std::size_t index = static_cast<std::size_t>(line.lineNumber) - 1;
     if (line.lineNumber < 1 || index >= states.size()) continue;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "preprocess/source_line.h"
+#include "window/model/results/line_origins.h"
 
 namespace qv {
 
@@ -14,6 +14,6 @@ namespace qv {
 // INCLUDE, IF, ELSE or ENDIF (which a compile never keeps). A line the file
 // has active anywhere, such as in a second inclusion, is not switched off.
 // Empty when the compile never reached the file.
-std::vector<int> SwitchedOffLines(const std::vector<SourceLine>& lines, std::string_view file, std::string_view text);
+std::vector<int> SwitchedOffLines(const LineOrigins& lines, std::string_view file, std::string_view text);
 
 }  // namespace qv

@@ -159,7 +159,7 @@ EditorColouring TabEditor::SourceColouringFor(int tab, const std::string& text) 
   if (!m_last.compiled || m_tabs.IsDirty(tab)) return colouring;
   std::string file = m_tabs.at(tab).path;
   if (tab == kSourceTab && !m_last.result.sourcePath.empty()) file = m_last.result.sourcePath;
-  colouring.switchedOffLines = SwitchedOffLines(m_last.result.lines, file, text);
+  colouring.switchedOffLines = SwitchedOffLines(m_last.origins, file, text);
   return colouring;
 }
 

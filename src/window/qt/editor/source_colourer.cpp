@@ -1,7 +1,9 @@
 #include "window/qt/editor/source_colourer.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -16,6 +18,11 @@ namespace qv {
 
 namespace {
 
+// Lines longer than this are coloured only around what is in sight, that far
+// on either side.
+constexpr qsizetype kLongLineLength = 4096;
+constexpr int kColouredMargin = 1024;
+
 // What a block knows of its own colouring. A block holds one line, or
 // several (line separators between) in a long text.
 class BlockColouring : public QTextBlockUserData {
@@ -23,6 +30,12 @@ class BlockColouring : public QTextBlockUserData {
   bool coloured = false;
   // Lines of the block, counted from its first, that the compile switched off.
   std::vector<int> switchedOff;
+  // For a block with a long line: the columns its long lines are coloured in.
+  bool windowed = false;
+  int from = 0;
+  int to = 0;
+
+  bool covers(int shownFrom, int shownTo) const { return !windowed || (shownFrom >= from && shownTo <= to); }
 };
 
 QTextCharFormat foreground(const Rgb& colour) {
@@ -95,10 +108,23 @@ bool CSourceColourer::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+CSourceColourer::Columns CSourceColourer::ShownColumns(int margin, bool tabs) const {
+  // Fixed pitch: every character but a tab is this wide.
+  qreal advance = std::max(QFontMetricsF(m_editor.font()).horizontalAdvance(QLatin1Char('0')), 1.0);
+  // A tab is the widest character: the first column in sight is at least this far in.
+  qreal widest = tabs ? std::max(m_editor.tabStopDistance() / advance, 1.0) : 1.0;
+  qreal scrolled = m_editor.horizontalScrollBar()->value();
+  return {std::max(static_cast<int>(scrolled / (advance * widest)) - margin, 0),
+          static_cast<int>((scrolled + m_editor.viewport()->width()) / advance) + margin};
+}
+
 void CSourceColourer::ColourShownBlocks() {
+  // With tabs in a line, fewer columns are in sight.
+  Columns shown = ShownColumns(0, false);
   QTextBlock last = m_editor.cursorForPosition(QPoint(0, m_editor.viewport()->height())).block();
   for (QTextBlock block = m_editor.cursorForPosition(QPoint(0, 0)).block(); block.isValid(); block = block.next()) {
-    if (!colouringOf(block).coloured) ColourBlock(block);
+    const BlockColouring& colouring = colouringOf(block);
+    if (!colouring.coloured || !colouring.covers(shown.from, shown.to)) ColourBlock(block);
     if (block == last) break;
   }
 }
@@ -107,6 +133,8 @@ void CSourceColourer::ColourBlock(QTextBlock& block) {
   BlockColouring& colouring = colouringOf(block);
   QString text = block.text();
   QList<QTextLayout::FormatRange> ranges;
+  Columns window = ShownColumns(kColouredMargin, text.contains(QLatin1Char('\t')));
+  colouring.windowed = false;
   int line = 0;
   for (qsizetype start = 0; start <= text.size(); ++line) {
     qsizetype end = text.indexOf(QChar::LineSeparator, start);
@@ -115,7 +143,11 @@ void CSourceColourer::ColourBlock(QTextBlock& block) {
     if (std::binary_search(colouring.switchedOff.begin(), colouring.switchedOff.end(), line)) {
       ranges.append({from, static_cast<int>(end - start), m_switchedOffFormat});
     } else {
+      bool longLine = end - start > kLongLineLength;
+      colouring.windowed = colouring.windowed || longLine;
       for (const SourceSpan& span : ColourSourceLine(fromEditorQt(text.mid(start, end - start)))) {
+        bool outside = static_cast<int>(span.start + span.length) < window.from || static_cast<int>(span.start) > window.to;
+        if (longLine && outside) continue;
         ranges.append({from + static_cast<int>(span.start), static_cast<int>(span.length),
                        m_wordFormats[static_cast<std::size_t>(span.kind)]});
       }
@@ -123,6 +155,8 @@ void CSourceColourer::ColourBlock(QTextBlock& block) {
     start = end + 1;
   }
   block.layout()->setFormats(ranges);
+  colouring.from = window.from;
+  colouring.to = window.to;
   colouring.coloured = true;
   m_editor.document()->markContentsDirty(block.position(), block.length());
 }

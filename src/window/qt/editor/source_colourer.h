@@ -3,7 +3,10 @@
 // them, in the colours of kSourceColours, and the lines the last compile
 // switched off in grey. A block is coloured when it is first drawn or
 // edited, never all at once, so a source of a million lines opens as
-// quickly as a short one and other texts cost nothing.
+// quickly as a short one and other texts cost nothing. Of a very long line
+// only the stretch around what is in sight is coloured, and coloured again
+// as it scrolls: every coloured word costs the editor's layout and drawing
+// of the whole line.
 
 #include <QObject>
 #include <QTextCharFormat>
@@ -41,6 +44,12 @@ class CSourceColourer : public QObject {
   void OnContentsChange(int position, int removed, int added);
   void ColourShownBlocks();
   void ColourBlock(QTextBlock& block);
+  // The columns in sight, widened by margin on either side; fewer with tabs.
+  struct Columns {
+    int from = 0;
+    int to = 0;
+  };
+  Columns ShownColumns(int margin, bool tabs) const;
 
   QPlainTextEdit& m_editor;
   EditorColouring m_colouring;

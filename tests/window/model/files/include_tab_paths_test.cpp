@@ -30,7 +30,7 @@ TEST(IncludeTabPaths, FilesOnDiskInOrderOfFirstUseWithoutTheMainSource) {
   std::string carried = folder.file("QVX5_SND_CMD.INC");
   std::vector<SourceLine> lines =
       linesFrom({main, b, b, main, "", carried, a, upperB, b, folder.file("SONG.ASM"), a});
-  EXPECT_THAT(IncludeTabPaths(lines, main), ElementsAre(b, a));
+  EXPECT_THAT(IncludeTabPaths(LineOriginsOf(lines), main), ElementsAre(b, a));
 }
 
 TEST(IncludeTabPaths, NoLinesNoTabs) { EXPECT_THAT(IncludeTabPaths({}, "/p/song.asm"), IsEmpty()); }

@@ -39,7 +39,7 @@ TEST(SwitchedOffLines, WhatTheCompileLeftOutOrKeptInactive) {
        {}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SwitchedOffLines(c.lines, "s", text), c.switchedOff) << c.what;
+    EXPECT_EQ(SwitchedOffLines(LineOriginsOf(c.lines), "s", text), c.switchedOff) << c.what;
   }
 }
 
