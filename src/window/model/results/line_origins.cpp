@@ -9,14 +9,14 @@ LineOrigins LineOriginsOf(const std::vector<SourceLine>& lines) {
   LineOrigins origins;
   origins.lines.reserve(lines.size());
   std::unordered_map<std::string_view, std::uint32_t> indexes;
-  const std::string* previous = nullptr;
+  const std::string_view* previous = nullptr;
   std::uint32_t file = 0;
   for (const SourceLine& line : lines) {
     // Lines come in long runs from one file.
     if (previous == nullptr || *previous != line.file) {
       previous = &line.file;
       auto [place, added] = indexes.try_emplace(line.file, static_cast<std::uint32_t>(origins.files.size()));
-      if (added) origins.files.push_back(line.file);
+      if (added) origins.files.emplace_back(line.file);
       file = place->second;
     }
     origins.lines.push_back({file, line.lineNumber, line.active});
