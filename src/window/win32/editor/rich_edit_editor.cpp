@@ -120,7 +120,10 @@ struct CRichEditEditor::State {
     gutterWidth = lineNumbers ? std::min(gutter.WidthFor(mirror.LineCount()), std::max(rect.width, 0)) : 0;
     if (gutter.Handle() != nullptr) {
       MoveWindow(gutter.Handle(), rect.x, rect.y, gutterWidth, rect.height, TRUE);
-      ShowWindow(gutter.Handle(), lineNumbers && IsWindowVisible(edit) ? SW_SHOWNA : SW_HIDE);
+      // The editor's own visibility: the dialog itself is still hidden while
+      // it is laid out for the first time.
+      bool editShown = (GetWindowLongPtrW(edit, GWL_STYLE) & WS_VISIBLE) != 0;
+      ShowWindow(gutter.Handle(), lineNumbers && editShown ? SW_SHOWNA : SW_HIDE);
     }
     MoveWindow(edit, rect.x + gutterWidth, rect.y, std::max(rect.width - gutterWidth, 0), rect.height, TRUE);
   }
