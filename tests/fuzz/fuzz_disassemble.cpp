@@ -4,6 +4,7 @@
 // writes them, whose text must come back exactly.
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ namespace {
 
 std::string hexTextOf(std::string_view bytes) {
   qv::EncodedLine image;
-  image.bytes.assign(bytes.begin(), bytes.end());
+  image.bytes = qv::ImageBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   return qv::makeHexText({image}, 0);
 }
 
